@@ -1,0 +1,37 @@
+// A message recorder for tests: keeps every message with its kind, in order.
+#pragma once
+
+#include "core/meddelelser.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace taglo::test
+{
+
+struct OptagetMeddelelse
+{
+    std::string art;  // "fejl", "advarsel", "besked" or "fejldialog"
+    std::string tekst;
+    bool operator==(const OptagetMeddelelse&) const = default;
+};
+
+class OptagneMeddelelser final : public Meddelelser
+{
+public:
+    void fejl(std::string_view tekst) override { liste.push_back({"fejl", std::string(tekst)}); }
+    void advarsel(std::string_view tekst) override { liste.push_back({"advarsel", std::string(tekst)}); }
+    void besked(std::string_view tekst) override { liste.push_back({"besked", std::string(tekst)}); }
+    void fejldialog(std::string_view tekst) override { liste.push_back({"fejldialog", std::string(tekst)}); }
+
+    std::vector<OptagetMeddelelse> liste;
+};
+
+// Lets GoogleTest print a recorded message readably.
+inline void PrintTo(const OptagetMeddelelse& m, std::ostream* os)
+{
+    *os << m.art << ": \"" << m.tekst << "\"";
+}
+
+} // namespace taglo::test
