@@ -8,7 +8,7 @@ packages=(
     clang clang-format clang-tidy libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     libqt6svg6 libqt6printsupport6 qt6-qpa-plugins libgl-dev
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth poppler-utils
     desktop-file-utils appstream shared-mime-info dpkg-dev file
