@@ -47,7 +47,7 @@ struct TGyldighed
 // every call, and one run calls them hundreds of times with the same arguments.
 class TEngangsMeddelelser final : public Meddelelser
 {
-public:
+  public:
     explicit TEngangsMeddelelser(Meddelelser& videre) : videre_(&videre) {}
 
     void fejl(std::string_view tekst) override;
@@ -55,7 +55,7 @@ public:
     void besked(std::string_view tekst) override;
     void fejldialog(std::string_view tekst) override;
 
-private:
+  private:
     // True the first time this kind and text is seen.
     bool Ny(char art, std::string_view tekst);
 
@@ -73,7 +73,7 @@ struct TVindzone
     double bredde = 0.0; // m, the part of the batten's strip inside the zone
     double x1 = 0.0;     // m, the zone's rectangle in plan, across the ridge
     double x2 = 0.0;
-    double y1 = 0.0;     // m, and along it (along the batten)
+    double y1 = 0.0; // m, and along it (along the batten)
     double y2 = 0.0;
 };
 

@@ -39,7 +39,8 @@ bool TilfaeldeGaelder(int lastkomb, char vindtilf)
     {
         return false;
     }
-    return kAnalyseredeTilfaelde[static_cast<std::size_t>(lastkomb)].find(vindtilf) != std::string_view::npos;
+    return kAnalyseredeTilfaelde[static_cast<std::size_t>(lastkomb)].find(vindtilf) !=
+           std::string_view::npos;
 }
 
 void BeregnTilfaelde(TBeregning& beregning, int lastkomb, char vindtilf, TKoersel& koersel)
@@ -49,14 +50,16 @@ void BeregnTilfaelde(TBeregning& beregning, int lastkomb, char vindtilf, TKoerse
     AnalyserTilfaelde(tilfaelde, koersel);
 }
 
-void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel, TResultater& resultater)
+void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel,
+                       TResultater& resultater)
 {
     EvaluerBoejning(beregning, koersel, resultater);
     EvaluerSoem(beregning, koersel, resultater);
 }
 
-TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater, TLogliste& log,
-                         const Regionalindstillinger& regional, Meddelelser& meddelelser)
+TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater,
+                         TLogliste& log, const Regionalindstillinger& regional,
+                         Meddelelser& meddelelser)
 {
     TEngangsMeddelelser engang(meddelelser);
     TKoersel koersel{inddata, afledte, log, regional, engang, VurderGyldighed(inddata, afledte)};

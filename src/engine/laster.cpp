@@ -21,16 +21,16 @@ constexpr int kStregLaengde = 97;
 double VindFormfaktorFor(char omraade, char vindtilf, const TKoersel& koersel)
 {
     const TInddata& ind = koersel.inddata;
-    return VindFormfaktor(omraade, vindtilf, ind.TagVink, ind.CvAreal, koersel.afledte.KipHjd, ind.HusBr,
-                          ind.HusLn, koersel.meddelelser);
+    return VindFormfaktor(omraade, vindtilf, ind.TagVink, ind.CvAreal, koersel.afledte.KipHjd,
+                          ind.HusBr, ind.HusLn, koersel.meddelelser);
 }
 
 TOmraade OmraadeFor(char omraade, char vindtilf, const TKoersel& koersel)
 {
     const TInddata& ind = koersel.inddata;
     const TAfledte& afl = koersel.afledte;
-    return VindlastOmraade09(omraade, vindtilf, afl.KipHjd, ind.HusBr, ind.HusLn, ind.FacUdh, ind.GavlUdh,
-                             afl.VaegTykkelse, koersel.meddelelser);
+    return VindlastOmraade09(omraade, vindtilf, afl.KipHjd, ind.HusBr, ind.HusLn, ind.FacUdh,
+                             ind.GavlUdh, afl.VaegTykkelse, koersel.meddelelser);
 }
 
 // The text of the case line of the log: the wind case, or the point-load position.
@@ -38,8 +38,9 @@ std::string LasttilfaeldeTekst(int lastkomb, char vindtilf)
 {
     if (lastkomb == 8)
     {
-        const char position = (vindtilf >= 'a' && vindtilf <= 'z') ? static_cast<char>(vindtilf - 'a' + 'A')
-                                                                    : vindtilf;
+        const char position = (vindtilf >= 'a' && vindtilf <= 'z')
+                                  ? static_cast<char>(vindtilf - 'a' + 'A')
+                                  : vindtilf;
         return std::string("Personlast i punkt ") + position;
     }
     return std::string(VindTilfaeldeTekst(vindtilf));
@@ -89,25 +90,28 @@ void OpstilLaster(TLasttilfaelde& t, int lastkomb, char vindtilf, TKoersel& koer
         return;
     }
     koersel.log.LogLinie(StregLinie(kStregLaengde));
-    koersel.Log("Lastkombination %1d: %s => kmod = %5.2f", lastkomb, LastKombinationTekst(lastkomb), t.kmod);
+    koersel.Log("Lastkombination %1d: %s => kmod = %5.2f", lastkomb, LastKombinationTekst(lastkomb),
+                t.kmod);
     if (lastkomb == 5 || lastkomb == 6 || lastkomb == 8 || lastkomb == 9)
     {
         koersel.Log("Lasttilfælde %1s: %-80s", vindtilf, LasttilfaeldeTekst(lastkomb, vindtilf));
     }
     koersel.log.LogLinie("");
     koersel.log.LogLinie("        pkoeff  kar.last  rgnm last på tag  rgnm last på lægte");
-    koersel.Log("Egenlast%6.2f x%8.2f =%5.2f kN/skrå m2 =>%12.2f kN/m", gammaG, ind.TagTyng, qG * t.kmod,
-                gL * t.kmod);
-    koersel.Log("Snelast %6.2f x%8.2f =%5.2f kN/hor. m2 =>%12.2f kN/m", gammaS, afl.SneLast, qS * t.kmod,
-                sL * t.kmod);
-    koersel.Log("Pktlast %6.2f x%8.2f =%5.2f kN         =>%12.2f kN  ", gammaQ, afl.Personlast, t.Pd, t.Pd);
+    koersel.Log("Egenlast%6.2f x%8.2f =%5.2f kN/skrå m2 =>%12.2f kN/m", gammaG, ind.TagTyng,
+                qG * t.kmod, gL * t.kmod);
+    koersel.Log("Snelast %6.2f x%8.2f =%5.2f kN/hor. m2 =>%12.2f kN/m", gammaS, afl.SneLast,
+                qS * t.kmod, sL * t.kmod);
+    koersel.Log("Pktlast %6.2f x%8.2f =%5.2f kN         =>%12.2f kN  ", gammaQ, afl.Personlast,
+                t.Pd, t.Pd);
 }
 
 const TVindretning& VindzonerFor(char vindtilf, TKoersel& koersel)
 {
     const bool kendt = vindtilf >= 'a' && vindtilf <= 'x';
-    TVindretning& retning = kendt ? koersel.vindretninger[static_cast<std::size_t>(VindRetning(vindtilf))]
-                                  : koersel.vindretningUkendt;
+    TVindretning& retning =
+        kendt ? koersel.vindretninger[static_cast<std::size_t>(VindRetning(vindtilf))]
+              : koersel.vindretningUkendt;
     if (retning.beregnet && kendt)
     {
         return retning;
@@ -150,7 +154,8 @@ const TVindkoefficienter& VindkoefficienterFor(char vindtilf, TKoersel& koersel)
 {
     const bool kendt = vindtilf >= 'a' && vindtilf <= 'x';
     TVindkoefficienter& koefficienter =
-        kendt ? koersel.vindkoefficienter[static_cast<std::size_t>(vindtilf - 'a')] : koersel.vindkoefficienterUkendt;
+        kendt ? koersel.vindkoefficienter[static_cast<std::size_t>(vindtilf - 'a')]
+              : koersel.vindkoefficienterUkendt;
     if (koefficienter.beregnet && kendt)
     {
         return koefficienter;
@@ -158,8 +163,9 @@ const TVindkoefficienter& VindkoefficienterFor(char vindtilf, TKoersel& koersel)
     const TVindretning& retning = VindzonerFor(vindtilf, koersel);
     for (std::size_t i = 0; i < kAntalVindzoner; ++i)
     {
-        koefficienter.cv[i] =
-            retning.zoner[i].bredde != 0.0 ? VindFormfaktorFor(static_cast<char>('B' + i), vindtilf, koersel) : 0.0;
+        koefficienter.cv[i] = retning.zoner[i].bredde != 0.0
+                                  ? VindFormfaktorFor(static_cast<char>('B' + i), vindtilf, koersel)
+                                  : 0.0;
     }
     koefficienter.cvNormalOmraade = VindFormfaktorFor(retning.normalOmraade, vindtilf, koersel);
     koefficienter.cvIndvendig = VindFormfaktorFor('N', vindtilf, koersel);

@@ -46,7 +46,8 @@ struct TVindLinielast
 // wind case: factor LastFaktor09('B') / kmod times the peak velocity pressure (QpKipN for
 // the inside N, QpKip otherwise) times the coefficient (reversed for the roof zones F..K,
 // so pressure on the roof acts downward) times the strip width inside the zone.
-[[nodiscard]] TVindLinielast VindLinielast(const TLasttilfaelde& tilfaelde, char omraade, TKoersel& koersel);
+[[nodiscard]] TVindLinielast VindLinielast(const TLasttilfaelde& tilfaelde, char omraade,
+                                           TKoersel& koersel);
 
 // The same with the wind factor `w` = VindFaktor of the case already at hand.
 [[nodiscard]] TVindLinielast VindLinielast(const TLasttilfaelde& tilfaelde, char omraade, double w,
@@ -68,6 +69,7 @@ struct TVindNormalfag
 [[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, TKoersel& koersel);
 
 // The same with the wind factor `w` = VindFaktor of the case already at hand.
-[[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, double w, TKoersel& koersel);
+[[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, double w,
+                                           TKoersel& koersel);
 
 } // namespace taglo

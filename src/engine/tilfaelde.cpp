@@ -32,19 +32,19 @@ double Rang(double noegle)
     return std::isfinite(noegle) ? noegle : std::numeric_limits<double>::infinity();
 }
 
-// Moves the last of the n elements forward to its place in the ranking before it: right
-// after the keys at or above its own. Walking from the back passes only the keys below it.
-void FlytPaaPlads(TRangElement* elementer, std::size_t n)
+// Moves the last element of the ranking forward to its place: right after the keys at or
+// above its own. Walking from the back passes only the keys below it.
+void FlytSidstePaaPlads(std::vector<TRangElement>& rangliste)
 {
-    const TRangElement element = elementer[n - 1];
+    std::size_t plads = rangliste.size() - 1;
+    const TRangElement element = rangliste[plads];
     const double rang = Rang(element.Noegle);
-    std::size_t plads = n - 1;
-    while (plads > 0 && Rang(elementer[plads - 1].Noegle) < rang)
+    while (plads > 0 && Rang(rangliste[plads - 1].Noegle) < rang)
     {
-        elementer[plads] = elementer[plads - 1];
+        rangliste[plads] = rangliste[plads - 1];
         --plads;
     }
-    elementer[plads] = element;
+    rangliste[plads] = element;
 }
 
 } // namespace
@@ -69,7 +69,7 @@ void BeregnNoegler(TLasttilfaelde& t)
 void IndsaetSorteret(std::vector<TRangElement>& rangliste, TRangElement element)
 {
     rangliste.push_back(element);
-    FlytPaaPlads(rangliste.data(), rangliste.size());
+    FlytSidstePaaPlads(rangliste);
 }
 
 void SorterKategori(TBeregning& beregning, std::size_t k)
@@ -83,7 +83,8 @@ void SorterKategori(TBeregning& beregning, std::size_t k)
     }
 }
 
-std::string TilfaeldeTekst(std::string_view format, const TLasttilfaelde& t, const Regionalindstillinger& regional)
+std::string TilfaeldeTekst(std::string_view format, const TLasttilfaelde& t,
+                           const Regionalindstillinger& regional)
 {
     std::string tekst = Formater(regional, format, t.Lastkomb, LastKombinationTekst(t.Lastkomb));
     if (t.Lastkomb == 5 || t.Lastkomb == 6 || t.Lastkomb == 9)

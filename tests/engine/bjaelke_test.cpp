@@ -32,8 +32,7 @@ struct Belastning
 };
 
 class Bjaelke : public ::testing::TestWithParam<Belastning>
-{
-};
+{};
 
 TEST_P(Bjaelke, GiverStatikkensReaktionerOgMomenter)
 {
@@ -81,11 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Cantilever: 2 x (1^2 - 0.5^2) / 2 = 0.75 hogging. At 3.2 m: the left support
         // carries 1.1875 up at 2.2 m, the load 1 kN at 2.95 m: 2.6125 - 2.95 = -0.3375
         // sagging, i.e. 0.3375 hogging.
-        Belastning{"LastPaaUdkragningenFraBjaelkensEnde", 0.5, -1.0, -2.0, -1.1875, 0.1875, 0.75, 0.3375},
+        Belastning{"LastPaaUdkragningenFraBjaelkensEnde", 0.5, -1.0, -2.0, -1.1875, 0.1875, 0.75,
+                   0.3375},
         // Suction +1.5 kN/m on 1..5 m (the span alone): each support is lifted by 3 kN.
         // At 3.2 m the left support holds the batten down with 3 kN at 2.2 m against the
         // suction 1.5 x 2.2 kN at 1.1 m: 6.6 - 3.63 = 2.97 kNm hogging.
-        Belastning{"SugPaaSpaendet", 5.0, 1.0, 1.5, 3.0, 3.0, 0.0, 3.0 * 2.2 - 1.5 * 2.2 * 2.2 / 2.0}));
+        Belastning{"SugPaaSpaendet", 5.0, 1.0, 1.5, 3.0, 3.0, 0.0,
+                   3.0 * 2.2 - 1.5 * 2.2 * 2.2 / 2.0}));
 
 TEST(Bjaelke, ReaktionerneBaererHeleLastenPaaBjaelken)
 {
@@ -95,7 +96,8 @@ TEST(Bjaelke, ReaktionerneBaererHeleLastenPaaBjaelken)
         for (double b = 0.0; b <= a; b += 0.5)
         {
             const double w = -1.7;
-            EXPECT_NEAR(ReaktionVenstre(a, b, w, x, L) + ReaktionHoejre(a, b, w, x, L), w * (a - b), kTol)
+            EXPECT_NEAR(ReaktionVenstre(a, b, w, x, L) + ReaktionHoejre(a, b, w, x, L), w * (a - b),
+                        kTol)
                 << a << " " << b;
         }
     }
@@ -112,7 +114,7 @@ TEST(Bjaelke, TreFagsBjaelkeGiverDeKlassiskeKoefficienter)
     const double w = -2.0;
     const double Ln = 1.2;
     const TNormalBidrag n = NormalBidrag(w, Ln);
-    EXPECT_NEAR(n.RE, 0.4 * w * Ln, kTol);        // pressed down
+    EXPECT_NEAR(n.RE, 0.4 * w * Ln, kTol); // pressed down
     EXPECT_NEAR(n.RG, 1.1 * w * Ln, kTol);
     EXPECT_NEAR(n.MF, -0.08 * (-w) * Ln * Ln, kTol); // sagging
     EXPECT_NEAR(n.MG, 0.1 * (-w) * Ln * Ln, kTol);   // hogging over the support
@@ -135,9 +137,9 @@ TEST(Bjaelke, PunktlastIEndefagetSvarerTilTremomentligningen)
     const TNormalBidrag p = PunktlastBidrag(P, Ln);
     EXPECT_NEAR(p.RE, 0.5104 * P, 0.001);
     EXPECT_NEAR(p.RG, 0.6016 * P, 0.001);
-    EXPECT_NEAR(p.MF, 0.2042 * P * Ln, 0.001);   // sagging under a downward load
-    EXPECT_NEAR(p.MG, -0.0896 * P * Ln, 0.001);  // hogging
-    EXPECT_NEAR(p.MH, -0.0336 * P * Ln, 0.001);  // hogging in the middle span
+    EXPECT_NEAR(p.MF, 0.2042 * P * Ln, 0.001);  // sagging under a downward load
+    EXPECT_NEAR(p.MG, -0.0896 * P * Ln, 0.001); // hogging
+    EXPECT_NEAR(p.MH, -0.0336 * P * Ln, 0.001); // hogging in the middle span
 }
 
 // The gable part of the worked case below: batten end at 0, gable wall B2 at 0.5 m,
@@ -257,8 +259,7 @@ struct Uden
 };
 
 class GavlvaegUdenStoette : public ::testing::TestWithParam<Uden>
-{
-};
+{};
 
 TEST_P(GavlvaegUdenStoette, LaederModel1Uroert)
 {

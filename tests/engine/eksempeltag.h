@@ -64,7 +64,8 @@ struct Beregnet
     {
         afledte = BeregnAfledte(inddata, meddelelser);
         NulstilResultater(resultater);
-        beregning = BeregnLaegter(inddata, afledte, resultater, log, Regionalindstillinger::Dansk(), meddelelser);
+        beregning = BeregnLaegter(inddata, afledte, resultater, log, Regionalindstillinger::Dansk(),
+                                  meddelelser);
     }
 };
 
@@ -79,10 +80,10 @@ struct Trin
     TKoersel koersel;
 
     explicit Trin(const TInddata& ind, int logniveau = 0)
-        : inddata(ind), afledte(BeregnAfledte(inddata, meddelelser)), log(logniveau),
-          koersel{inddata, afledte, log, regional, meddelelser, VurderGyldighed(inddata, afledte)}
-    {
-    }
+        : inddata(ind), afledte(BeregnAfledte(inddata, meddelelser)),
+          log(logniveau), koersel{inddata,  afledte,     log,
+                                  regional, meddelelser, VurderGyldighed(inddata, afledte)}
+    {}
 };
 
 } // namespace taglo::test

@@ -24,8 +24,9 @@ std::string Id(const TLasttilfaelde& t)
 
 TEST(TilfaeldeGaelder, AnalyserPrAnalyseredeParret)
 {
-    const std::vector<std::string> forventet{"3a", "5a", "5d", "5e", "5m", "5r", "5v", "6a", "6d", "6e", "6m",
-                                             "6r", "6v", "8f", "9b", "9c", "9i", "9n", "9o", "9s", "9t", "9w"};
+    const std::vector<std::string> forventet{"3a", "5a", "5d", "5e", "5m", "5r", "5v", "6a",
+                                             "6d", "6e", "6m", "6r", "6v", "8f", "9b", "9c",
+                                             "9i", "9n", "9o", "9s", "9t", "9w"};
     std::vector<std::string> gaelder;
     for (int lastkomb = 0; lastkomb <= 13; ++lastkomb)
     {
@@ -49,8 +50,9 @@ TEST(BeregnLaegter, DeToOgTyveTilfaeldeIDenFasteOrden)
     {
         ids.push_back(Id(t));
     }
-    EXPECT_EQ(ids, (std::vector<std::string>{"3a", "5a", "5d", "5e", "5m", "5r", "5v", "6a", "6d", "6e", "6m",
-                                             "6r", "6v", "8f", "9b", "9c", "9i", "9n", "9o", "9s", "9t", "9w"}));
+    EXPECT_EQ(ids, (std::vector<std::string>{"3a", "5a", "5d", "5e", "5m", "5r", "5v", "6a",
+                                             "6d", "6e", "6m", "6r", "6v", "8f", "9b", "9c",
+                                             "9i", "9n", "9o", "9s", "9t", "9w"}));
     for (const auto& rangliste : b.beregning.Rangliste)
     {
         EXPECT_EQ(rangliste.size(), 22U);
@@ -65,8 +67,8 @@ TEST(BeregnLaegter, EnNyKoerselBegynderForfra)
     TResultater igen;
     NulstilResultater(igen);
     TLogliste log(0);
-    const TBeregning anden =
-        BeregnLaegter(b.inddata, b.afledte, igen, log, Regionalindstillinger::Dansk(), b.meddelelser);
+    const TBeregning anden = BeregnLaegter(b.inddata, b.afledte, igen, log,
+                                           Regionalindstillinger::Dansk(), b.meddelelser);
     EXPECT_EQ(anden.Tilfaeldeliste.size(), 22U);
     EXPECT_EQ(igen.UdnNormalfag, b.resultater.UdnNormalfag);
     EXPECT_EQ(igen.TraekNormalspaer, b.resultater.TraekNormalspaer);
@@ -208,29 +210,41 @@ TEST(Log, SnetilfaeldetLinjeForLinje)
         "Pktlast   0,00 x    1,50 = 0,00 kN         =>        0,00 kN  ",
         "",
         "Regningsmæssige værdier:",
-        "Linielast Fzz refererer til normal lægteafstand, men da lægterne er dubleret i gavlsektionen,",
+        "Linielast Fzz refererer til normal lægteafstand, men da lægterne er dubleret i "
+        "gavlsektionen,",
         "refererer reaktioner og momenter i gavlsektionen til halv normal lægteafstand.",
-        "Bidr   cv   Fzz   yst   ysl   Reaktioner & momenter i gavlsektion    Reak. & mom. i normalsektion",
-        "      (pos opad)              RB2zz RB1zz  RDzz MB2xx MB1xx  MCxx    REzz  RGzz  MFxx  MGxx  MHxx",
-        "           kN/m     m     m       N     N     N    Nm    Nm    Nm       N     N    Nm    Nm    Nm",
+        "Bidr   cv   Fzz   yst   ysl   Reaktioner & momenter i gavlsektion    Reak. & mom. i "
+        "normalsektion",
+        "      (pos opad)              RB2zz RB1zz  RDzz MB2xx MB1xx  MCxx    REzz  RGzz  MFxx  "
+        "MGxx  MHxx",
+        "           kN/m     m     m       N     N     N    Nm    Nm    Nm       N     N    Nm    "
+        "Nm    Nm",
         "",
         "Før justering af RB2/RB1: RB2 iflg. model 2, øvrige reaktioner og momenter iflg. model 1:",
         "g+s       -0,93  0,00  1,40    -509  -763   109    58   150    46",
-        "g+s       -0,93  1,40  3,80                                          -299  -822   -48    60   -15",
+        "g+s       -0,93  1,40  3,80                                          -299  -822   -48    "
+        "60   -15",
         "                            Samlede reaktioner og momenter:",
-        "                               -509  -763   109    58   150    46    -299  -822   -48    60   -15",
+        "                               -509  -763   109    58   150    46    -299  -822   -48    "
+        "60   -15",
         "Efter justering af RB2/RB1: Samlede reaktioner og momenter",
         "                               -509     0  -145    58    -3   -22",
         "",
-        "bøjningsspændinger sigmaxx                       2,56  0,14  0,97                2,10  2,62  0,65",
-        "bøjningsspændinger sigmazz                       0,87  0,05  0,33                0,71  0,89  0,22",
+        "bøjningsspændinger sigmaxx                       2,56  0,14  0,97                2,10  "
+        "2,62  0,65",
+        "bøjningsspændinger sigmazz                       0,87  0,05  0,33                0,71  "
+        "0,89  0,22",
         "",
-        "referencespændinger                               3,2   0,2   1,2                 2,6   3,2   0,8",
-        "regningsmæssig styrke                            12,0  12,0  12,0                12,0  12,0  12,0",
-        "Udnyttelsesgrader for momenter (pct):              26     1    10                  22    27     7",
+        "referencespændinger                               3,2   0,2   1,2                 2,6   "
+        "3,2   0,8",
+        "regningsmæssig styrke                            12,0  12,0  12,0                12,0  "
+        "12,0  12,0",
+        "Udnyttelsesgrader for momenter (pct):              26     1    10                  22    "
+        "27     7",
         "",
         "Nøgleværdier Rzz [N] og momentudnyttelsesgrader [%]:",
-        "                                        0  -444       26       10          -822          27",
+        "                                        0  -444       26       10          -822          "
+        "27",
     };
     const std::vector<std::string>& linjer = b.log.linjer();
     ASSERT_GE(linjer.size(), forventet.size());
@@ -275,7 +289,8 @@ TEST(Log, PunktlastlinjenKunIPunktlasttilfaeldet)
     EXPECT_EQ(antal, 1);
     // Combination 8 carries no roofing: the design value is 0.00 beside TagTyng 0.10.
     const auto& l = b.log.linjer();
-    EXPECT_NE(std::find(l.begin(), l.end(), "Egenlast  1,00 x    0,10 = 0,00 kN/skrå m2 =>        0,00 kN/m"),
+    EXPECT_NE(std::find(l.begin(), l.end(),
+                        "Egenlast  1,00 x    0,10 = 0,00 kN/skrå m2 =>        0,00 kN/m"),
               l.end());
 }
 

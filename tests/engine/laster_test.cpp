@@ -135,8 +135,7 @@ struct Normalfagsvind
 };
 
 class VindNormalfagTest : public ::testing::TestWithParam<Normalfagsvind>
-{
-};
+{};
 
 TEST_P(VindNormalfagTest, FinderTagomraadetVedAndetNormalspaer)
 {
@@ -155,14 +154,16 @@ TEST_P(VindNormalfagTest, FinderTagomraadetVedAndetNormalspaer)
 // The point: y = D + 0.8 = 2.2 m from the south gable, x = 0.4 + 0.173205 = 0.573 m.
 // From W: e = min(11.77, 21) = 11.77, a1 = 1.177, a2 = 2.943: corner zone K (F values).
 // From E: the west slope is leeward, zone I. From S: e = 10.8, a1 = 1.08, a3 = 5.4: H.
-INSTANTIATE_TEST_SUITE_P(
-    Eksempeltag, VindNormalfagTest,
-    ::testing::Values(Normalfagsvind{"VestSugBeggeFlader", 'b', 'K', 0.5, 0.2},
-                      Normalfagsvind{"VestSugIndvendigt", 'i', 'K', 0.5, -0.3},
-                      Normalfagsvind{"OestSugBeggeFlader", 'n', 'I', 0.4, 0.2},
-                      Normalfagsvind{"OestTrykPaaVestfladen", 's', 'I', 0.0, 0.2},
-                      Normalfagsvind{"SydSugBeggeFlader", 'w', 'H', 0.8, 0.2}),
-    [](const ::testing::TestParamInfo<Normalfagsvind>& info) { return std::string(info.param.navn); });
+INSTANTIATE_TEST_SUITE_P(Eksempeltag, VindNormalfagTest,
+                         ::testing::Values(Normalfagsvind{"VestSugBeggeFlader", 'b', 'K', 0.5, 0.2},
+                                           Normalfagsvind{"VestSugIndvendigt", 'i', 'K', 0.5, -0.3},
+                                           Normalfagsvind{"OestSugBeggeFlader", 'n', 'I', 0.4, 0.2},
+                                           Normalfagsvind{"OestTrykPaaVestfladen", 's', 'I', 0.0,
+                                                          0.2},
+                                           Normalfagsvind{"SydSugBeggeFlader", 'w', 'H', 0.8, 0.2}),
+                         [](const ::testing::TestParamInfo<Normalfagsvind>& info) {
+                             return std::string(info.param.navn);
+                         });
 
 TEST(VindNormalfag, UdenTagomraadeVedPunktetBrugesH)
 {

@@ -37,8 +37,8 @@ using nlohmann::json;
     {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << navn << ": reference " << forventet << ", engine " << faktisk
-                                         << " (difference " << forskel << ")";
+    return ::testing::AssertionFailure() << navn << ": reference " << forventet << ", engine "
+                                         << faktisk << " (difference " << forskel << ")";
 }
 
 void ForventNaer(const std::string& navn, const json& forventet, double faktisk)
@@ -112,7 +112,8 @@ struct Koersel
         inddata = InddataFra(reference.at("Inddata"));
         afledte = BeregnAfledte(inddata, meddelelser);
         NulstilResultater(resultater);
-        beregning = BeregnLaegter(inddata, afledte, resultater, log, Regionalindstillinger::Dansk(), meddelelser);
+        beregning = BeregnLaegter(inddata, afledte, resultater, log, Regionalindstillinger::Dansk(),
+                                  meddelelser);
     }
 };
 
@@ -123,7 +124,7 @@ std::string Id(const TLasttilfaelde& t)
 
 class Referenceprojekt : public ::testing::TestWithParam<int>
 {
-protected:
+  protected:
     void SetUp() override { koersel_ = std::make_unique<Koersel>(GetParam()); }
     std::unique_ptr<Koersel> koersel_;
 };
@@ -302,8 +303,8 @@ TEST_P(Referenceprojekt, LoglinjerStemmerEfterDetaljer)
     {
         if (forventet[i] != linjer[i])
         {
-            ADD_FAILURE() << "log line " << i + 1 << "\n  reference: \"" << forventet[i] << "\"\n  engine:    \""
-                          << linjer[i] << "\"";
+            ADD_FAILURE() << "log line " << i + 1 << "\n  reference: \"" << forventet[i]
+                          << "\"\n  engine:    \"" << linjer[i] << "\"";
             ++fejl;
         }
     }

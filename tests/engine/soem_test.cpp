@@ -26,8 +26,7 @@ struct Afrunding
 };
 
 class NaermesteHeltalTest : public ::testing::TestWithParam<Afrunding>
-{
-};
+{};
 
 TEST_P(NaermesteHeltalTest, HalveGaarTilLigeTal)
 {
@@ -39,23 +38,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Afrunding{"NulKommaFem", 0.5, 0}, Afrunding{"EnKommaFem", 1.5, 2},
                       Afrunding{"ToKommaFem", 2.5, 2}, Afrunding{"TreKommaFem", 3.5, 4},
                       Afrunding{"ToKommaSyv", 2.7, 3}, Afrunding{"TreKomma21", 3.21, 3},
-                      Afrunding{"MinusNulKommaFem", -0.5, 0}, Afrunding{"MinusEnKommaFem", -1.5, -2},
+                      Afrunding{"MinusNulKommaFem", -0.5, 0},
+                      Afrunding{"MinusEnKommaFem", -1.5, -2},
                       Afrunding{"MinusNulKomma86", -0.86, -1},
                       Afrunding{"IkkeEtTal", std::numeric_limits<double>::quiet_NaN(), 0},
                       Afrunding{"Kaempestort", 1e30, std::numeric_limits<std::int32_t>::max()},
-                      Afrunding{"KaempestortNegativt", -1e30, std::numeric_limits<std::int32_t>::min()}));
+                      Afrunding{"KaempestortNegativt", -1e30,
+                                std::numeric_limits<std::int32_t>::min()}));
 
 struct Soemantal
 {
     const char* navn;
-    double traek;      // N
-    double baereevne;  // N per nail
+    double traek;     // N
+    double baereevne; // N per nail
     std::int32_t antal;
 };
 
 class SoemantalTest : public ::testing::TestWithParam<Soemantal>
-{
-};
+{};
 
 TEST_P(SoemantalTest, RundesTilLigeVedHalve)
 {
@@ -67,12 +67,12 @@ TEST_P(SoemantalTest, RundesTilLigeVedHalve)
 // n = nearest(T / R + 0.5), halves to the even neighbour, at least 1.
 INSTANTIATE_TEST_SUITE_P(
     Forhold, SoemantalTest,
-    ::testing::Values(Soemantal{"ForholdTo", 200.0, 100.0, 2},            // 2.5 -> 2
-                      Soemantal{"ForholdToKommaTo", 220.0, 100.0, 3},     // 2.7 -> 3
-                      Soemantal{"ForholdTre", 300.0, 100.0, 4},           // 3.5 -> 4
-                      Soemantal{"ForholdToKommaFem", 250.0, 100.0, 3},    // 3.0
-                      Soemantal{"LilleTraek", 30.0, 100.0, 1},            // 0.8 -> 1
-                      Soemantal{"IntetTraek", 0.0, 100.0, 1},             // 0.5 -> 0 -> 1
+    ::testing::Values(Soemantal{"ForholdTo", 200.0, 100.0, 2},         // 2.5 -> 2
+                      Soemantal{"ForholdToKommaTo", 220.0, 100.0, 3},  // 2.7 -> 3
+                      Soemantal{"ForholdTre", 300.0, 100.0, 4},        // 3.5 -> 4
+                      Soemantal{"ForholdToKommaFem", 250.0, 100.0, 3}, // 3.0
+                      Soemantal{"LilleTraek", 30.0, 100.0, 1},         // 0.8 -> 1
+                      Soemantal{"IntetTraek", 0.0, 100.0, 1},          // 0.5 -> 0 -> 1
                       Soemantal{"LaegtenTrykkesNed", -400.0, 100.0, 1},
                       Soemantal{"BaereevneUnderEnHalvNewton", 30.0, 0.49, 10},
                       Soemantal{"BaereevnePaaEnHalvNewton", 1.0, 0.5, 2})); // 2.5 -> 2
@@ -272,8 +272,9 @@ TEST(EvaluerSoem, TraekOgSoemantalVedBeggeSpaer)
     // Room: 73 / 22.5 - 1.5 = 1.74 -> 2 nails.
     // Normal rafter 1500 N: 1500 / 1033.083 + 0.5 = 1.95 -> 2 nails, OK.
     // Gable rafter 2500 N: 2.92 -> 3 nails > 2: insufficient.
-    Soemvurdering v(test::Eksempeltag(), {Traek(3, 'a', -300.0, -800.0, -900.0), Traek(9, 'b', 2500.0, 600.0, 1500.0),
-                                          Traek(9, 'w', 2000.0, 700.0, 1400.0)});
+    Soemvurdering v(test::Eksempeltag(),
+                    {Traek(3, 'a', -300.0, -800.0, -900.0), Traek(9, 'b', 2500.0, 600.0, 1500.0),
+                     Traek(9, 'w', 2000.0, 700.0, 1400.0)});
     const TResultater& r = v.r;
     EXPECT_TRUE(r.DirekteFastgoerelse);
     EXPECT_NEAR(r.SoemBaereevne, 7.0 * 4.5 * f * 40.25, 1e-9);
@@ -307,10 +308,14 @@ TEST(EvaluerSoem, IndirekteFastgoerelseSkriverGangeTo)
 TEST(EvaluerSoem, StoersteTraekVedAndetNormalspaerVinderKunNaarDetErStoerre)
 {
     // Ranking 7 (first normal rafter) and ranking 9 (second) have equal heads: ranking 7.
-    Soemvurdering lige(test::Eksempeltag(), {Traek(9, 'b', 0.0, 800.0, 500.0), Traek(9, 'w', 0.0, 300.0, 800.0)});
-    EXPECT_EQ(lige.r.TekstTraekNormalspaer, "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b");
-    Soemvurdering stoerre(test::Eksempeltag(), {Traek(9, 'b', 0.0, 800.0, 500.0), Traek(9, 'w', 0.0, 300.0, 801.0)});
-    EXPECT_EQ(stoerre.r.TekstTraekNormalspaer, "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde w");
+    Soemvurdering lige(test::Eksempeltag(),
+                       {Traek(9, 'b', 0.0, 800.0, 500.0), Traek(9, 'w', 0.0, 300.0, 800.0)});
+    EXPECT_EQ(lige.r.TekstTraekNormalspaer,
+              "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b");
+    Soemvurdering stoerre(test::Eksempeltag(),
+                          {Traek(9, 'b', 0.0, 800.0, 500.0), Traek(9, 'w', 0.0, 300.0, 801.0)});
+    EXPECT_EQ(stoerre.r.TekstTraekNormalspaer,
+              "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde w");
     EXPECT_NEAR(stoerre.r.TraekNormalspaer, 801.0, 1e-9);
 }
 
@@ -361,7 +366,8 @@ TEST(EvaluerSoem, TraekDerIkkeErEtTalDumper)
     Soemvurdering v(test::Eksempeltag(), {Traek(9, 'w', 100.0, 900.0, 100.0), t});
     EXPECT_FALSE(v.r.NormalspaerSoemOK);
     EXPECT_EQ(v.r.TraekNormalspaer, 0.0);
-    EXPECT_EQ(v.r.TekstTraekNormalspaer, "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b");
+    EXPECT_EQ(v.r.TekstTraekNormalspaer,
+              "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b");
     EXPECT_TRUE(v.r.GavlspaerSoemOK);
     EXPECT_FALSE(v.r.SoemtypeOK);
 }

@@ -82,17 +82,16 @@ TEST(BeregnSpaendinger, LaegteUdenTvaersnitGiverIngenDivision)
 struct Tabelopslag
 {
     const char* navn;
-    double spaend;    // m; negative for the gable section
-    double afstand;   // LegteAfst, m
-    bool dubleret;    // DublLegter
-    double tagvaegt;  // TagTyng, kN/m2
-    double Weq;       // equivalent section modulus, mm3
+    double spaend;   // m; negative for the gable section
+    double afstand;  // LegteAfst, m
+    bool dubleret;   // DublLegter
+    double tagvaegt; // TagTyng, kN/m2
+    double Weq;      // equivalent section modulus, mm3
     bool daekket;
 };
 
 class Laegtetabel2005 : public ::testing::TestWithParam<Tabelopslag>
-{
-};
+{};
 
 TEST_P(Laegtetabel2005, DaekkerEfterSpaendAfstandOgTagvaegt)
 {
@@ -137,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         Tabelopslag{"KnapOverTabelvaerdien", 0.7, 0.3, false, 0.05, 10900.01, true},
         Tabelopslag{"MellemtungtTagMedLilleAfstandErLet", 0.7, 0.3, false, 0.35, 11000.0, true},
         Tabelopslag{"Tagvaegt0301ErLetVedStorAfstand", 0.7, 0.6, false, 0.301, 15000.0, true},
-        Tabelopslag{"Tagvaegt03011ErMellemtungVedStorAfstand", 0.7, 0.6, false, 0.3011, 15000.0, false},
+        Tabelopslag{"Tagvaegt03011ErMellemtungVedStorAfstand", 0.7, 0.6, false, 0.3011, 15000.0,
+                    false},
         Tabelopslag{"TagvaegtOver0601AldrigDaekket", 0.7, 0.3, false, 0.602, 1e8, false},
         Tabelopslag{"Afstand0551ErKlasse0", 0.7, 0.551, false, 0.35, 11000.0, true},
         Tabelopslag{"Afstand05511MedLetTagErIndeks1", 0.7, 0.5511, false, 0.05, 14000.0, false},

@@ -199,17 +199,20 @@ TEST(Tilfaeldetekst, VindtilfaeldeKunForKombinationerMedVind)
     TLasttilfaelde t;
     t.Lastkomb = 9;
     t.Vindtilf = 'w';
-    EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk), "for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w");
+    EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk),
+              "for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w");
     t.Lastkomb = 6;
     t.Vindtilf = 'e';
     EXPECT_EQ(TilfaeldeTekst("for lastkombination %d: %s", t, dk),
               "for lastkombination 6: K_FI(1,0 g + 1,5 w), vindtilfælde e");
     t.Lastkomb = 3;
     t.Vindtilf = 'a';
-    EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk), "for lastkomb. 3: K_FI(1,0 g + 1,5 s)");
+    EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk),
+              "for lastkomb. 3: K_FI(1,0 g + 1,5 s)");
     t.Lastkomb = 8;
     t.Vindtilf = 'f';
-    EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk), "for lastkomb. 8: K_FI(1,0 g + 1,5 Q)");
+    EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk),
+              "for lastkomb. 8: K_FI(1,0 g + 1,5 Q)");
 }
 
 } // namespace
