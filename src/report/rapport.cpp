@@ -18,6 +18,9 @@ namespace
 // Header lines with the project identification are cut at this many characters.
 constexpr std::size_t kHovedlinjeBredde = 89;
 
+// Lines of the longest report: all sections, the gable-section block and the explanation.
+constexpr std::size_t kRapportLinjerHoejst = 160;
+
 // Indent of the governing case under a utilisation, and under a design uplift.
 constexpr std::string_view kIndrykUdnyttelse = "             ";
 constexpr std::string_view kIndrykTraek = "         ";
@@ -145,6 +148,7 @@ Resultatliste RapportHoved(const TInddata& inddata, std::string_view firmanavn, 
                            const Regionalindstillinger& regional)
 {
     Resultatliste liste;
+    liste.reserve(kRapportLinjerHoejst);
     RapportStreg(liste);
     RapportLinie(liste, "TAGLO  *  Dimensionering af taglægter og sømforbindelser");
     RapportLinie(liste, "");
