@@ -17,7 +17,10 @@ namespace
 // Dialogs that are never shown: the benchmarks run without a log or cancel it.
 struct AnnullerendeDialoger final : Dialoger
 {
-    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override { return std::nullopt; }
+    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override
+    {
+        return std::nullopt;
+    }
     std::optional<std::string> gemFil(const FilDialog& /*dialog*/) override { return std::nullopt; }
 };
 
@@ -75,13 +78,14 @@ void BM_SkrivRapport(benchmark::State& state)
     TAfledte afledte = BeregnAfledte(inddata, meddelelser);
     TLogliste ingenLog(0);
     TResultater resultater;
-    static_cast<void>(BeregnLaegter(inddata, afledte, resultater, ingenLog, omgivelser.regional, meddelelser));
+    static_cast<void>(
+        BeregnLaegter(inddata, afledte, resultater, ingenLog, omgivelser.regional, meddelelser));
 
-    for (auto _ : state)
+    for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
         TLogliste log(0);
-        Resultatliste rapport =
-            SkrivRapport(inddata, afledte, resultater, TBeregning{}, log, omgivelser, dialoger, meddelelser);
+        Resultatliste rapport = SkrivRapport(inddata, afledte, resultater, TBeregning{}, log,
+                                             omgivelser, dialoger, meddelelser);
         benchmark::DoNotOptimize(rapport.data());
         benchmark::ClobberMemory();
     }
@@ -97,14 +101,15 @@ void BM_BeregningOgRapport(benchmark::State& state)
     AnnullerendeDialoger dialoger;
     const Rapportomgivelser omgivelser = Omgivelser();
 
-    for (auto _ : state)
+    for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
         TResultater resultater;
         TAfledte afledte = BeregnAfledte(inddata, meddelelser);
         TLogliste log(inddata.Logfil);
-        TBeregning beregning = BeregnLaegter(inddata, afledte, resultater, log, omgivelser.regional, meddelelser);
-        Resultatliste rapport = SkrivRapport(inddata, afledte, resultater, std::move(beregning), log, omgivelser,
-                                             dialoger, meddelelser);
+        TBeregning beregning =
+            BeregnLaegter(inddata, afledte, resultater, log, omgivelser.regional, meddelelser);
+        Resultatliste rapport = SkrivRapport(inddata, afledte, resultater, std::move(beregning),
+                                             log, omgivelser, dialoger, meddelelser);
         benchmark::DoNotOptimize(rapport.data());
         benchmark::ClobberMemory();
     }

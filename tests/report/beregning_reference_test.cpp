@@ -20,40 +20,39 @@ namespace taglo
 namespace
 {
 
-class BeregnetReferenceprojekt : public ::testing::TestWithParam<int>
+// Runs a reference project as the calculation run does, with a log of its own
+// level saved to `logfil`; returns the report lines.
+Resultatliste KoerReferenceprojekt(const TInddata& inddata, const std::string& logfil,
+                                   Meddelelser& meddelelser)
 {
-protected:
-    // Runs the project with a log of its own level, saved to projekt.log in `mappe`;
-    // keeps its inputs and returns the report lines.
-    Resultatliste Koer(const test::MidlertidigMappe& mappe)
-    {
-        inddata = test::LaesReferenceprojekt(GetParam()).inddata;
-        const Regionalindstillinger regional = Regionalindstillinger::Dansk();
+    const Regionalindstillinger regional = Regionalindstillinger::Dansk();
 
-        TResultater resultater;
-        NulstilResultater(resultater);
-        TAfledte afledte = BeregnAfledte(inddata, meddelelser);
-        TLogliste log(inddata.Logfil); // StartLog
-        TBeregning beregning = BeregnLaegter(inddata, afledte, resultater, log, regional, meddelelser);
+    TResultater resultater;
+    NulstilResultater(resultater);
+    TAfledte afledte = BeregnAfledte(inddata, meddelelser);
+    TLogliste log(inddata.Logfil); // StartLog
+    TBeregning beregning = BeregnLaegter(inddata, afledte, resultater, log, regional, meddelelser);
 
-        Rapportomgivelser omgivelser;
-        omgivelser.firmanavn = test::kReferenceFirma;
-        omgivelser.regional = regional;
-        omgivelser.ur = [] { return test::kReferenceTidspunkt; };
-        omgivelser.supportEmail = test::kReferenceEmail;
-        test::OptagneDialoger dialoger({mappe.sti("projekt.log")});
-        return SkrivRapport(inddata, afledte, resultater, std::move(beregning), log, omgivelser, dialoger,
-                            meddelelser);
-    }
+    Rapportomgivelser omgivelser;
+    omgivelser.firmanavn = test::kReferenceFirma;
+    omgivelser.regional = regional;
+    omgivelser.ur = [] { return test::kReferenceTidspunkt; };
+    omgivelser.supportEmail = test::kReferenceEmail;
+    test::OptagneDialoger dialoger({logfil});
+    return SkrivRapport(inddata, afledte, resultater, std::move(beregning), log, omgivelser,
+                        dialoger, meddelelser);
+}
 
-    TInddata inddata;
-    test::OptagneMeddelelser meddelelser;
-};
+class BeregnetReferenceprojekt : public ::testing::TestWithParam<int>
+{};
 
 TEST_P(BeregnetReferenceprojekt, RapportOgDetaljeretLogErReferencens)
 {
     const test::MidlertidigMappe mappe;
-    const Resultatliste rapport = Koer(mappe);
+    const TInddata inddata = test::LaesReferenceprojekt(GetParam()).inddata;
+    test::OptagneMeddelelser meddelelser;
+    const Resultatliste rapport =
+        KoerReferenceprojekt(inddata, mappe.sti("projekt.log"), meddelelser);
     EXPECT_TRUE(meddelelser.liste.empty());
 
     // The reference .txt files of reports without the explanation stop before the
