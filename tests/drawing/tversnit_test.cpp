@@ -180,7 +180,8 @@ TEST(Tversnit, MandenErLigeHoejPaaEtStortHus)
 {
     TInddata i = Hus45();
     i.HusBr = 60.0;
-    const auto mand = FyldteFigurer(Tversnit(i), kBlaa);
+    const TTegning t = Tversnit(i);
+    const auto mand = FyldteFigurer(t, kBlaa);
     ASSERT_EQ(mand.size(), 1U);
     EXPECT_DOUBLE_EQ(test::StoersteY(*mand[0]) - test::MindsteY(*mand[0]), 1.8);
 }
