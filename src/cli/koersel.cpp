@@ -128,6 +128,11 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
         {
             app.RadioGroupClick(Valg::RadioGroupLogfil, *kommando.logniveau);
         }
+        else if (!kommando.logfil)
+        {
+            // Without a place to save it, a log would be written for nothing.
+            app.RadioGroupClick(Valg::RadioGroupLogfil, 0);
+        }
         if (kommando.logfil && app.Inddata().Logfil == 0)
         {
             meddelelser.advarsel("Projektet danner ingen logfil; vælg --log 1 eller --log 2");
