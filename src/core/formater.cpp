@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace taglo
 {
@@ -23,8 +24,8 @@ constexpr int kStoersteBredde = 4096;
 struct Decimaltekst
 {
     bool negativ = false;
-    std::string cifre;  // significant digits, the first one before the decimal point
-    int heltalsCifre = 0;  // number of digits before the decimal point (may be <= 0)
+    std::string cifre;    // significant digits, the first one before the decimal point
+    int heltalsCifre = 0; // number of digits before the decimal point (may be <= 0)
 };
 
 // The value's decimal text at 15 significant digits.
@@ -33,7 +34,8 @@ Decimaltekst TilDecimaltekst(double vaerdi)
     std::array<char, 64> buffer{};
     const auto resultat = std::to_chars(buffer.data(), buffer.data() + buffer.size(), vaerdi,
                                         std::chars_format::scientific, kSignifikanteCifre - 1);
-    const std::string_view tekst(buffer.data(), static_cast<std::size_t>(resultat.ptr - buffer.data()));
+    const std::string_view tekst(buffer.data(),
+                                 static_cast<std::size_t>(resultat.ptr - buffer.data()));
 
     Decimaltekst d;
     std::size_t pos = 0;
@@ -50,12 +52,14 @@ Decimaltekst TilDecimaltekst(double vaerdi)
         }
     }
     int eksponent = 0;
-    const char* start = tekst.data() + pos + 1;
-    if (*start == '+')
+    std::string_view eksponentTekst = tekst.substr(pos + 1);
+    if (eksponentTekst.starts_with('+'))
     {
-        ++start;
+        eksponentTekst.remove_prefix(1);
     }
-    std::from_chars(start, tekst.data() + tekst.size(), eksponent);
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+    const char* const slut = eksponentTekst.data() + eksponentTekst.size();
+    std::from_chars(eksponentTekst.data(), slut, eksponent);
     d.heltalsCifre = eksponent + 1;
     return d;
 }
@@ -79,14 +83,14 @@ void Afrund(Decimaltekst& d, int decimaler)
     {
         return;
     }
-    for (auto it = d.cifre.rbegin(); it != d.cifre.rend(); ++it)
+    for (std::size_t i = d.cifre.size(); i-- > 0;)
     {
-        if (*it != '9')
+        if (d.cifre[i] != '9')
         {
-            ++*it;
+            ++d.cifre[i];
             return;
         }
-        *it = '0';
+        d.cifre[i] = '0';
     }
     d.cifre.insert(d.cifre.begin(), '1');
     ++d.heltalsCifre;
@@ -130,7 +134,7 @@ struct Specifikation
 
 class ArgumentLaeser
 {
-public:
+  public:
     explicit ArgumentLaeser(std::span<const FormatArgument> argumenter) : argumenter_(argumenter) {}
 
     const FormatArgument* naeste()
@@ -153,19 +157,62 @@ public:
         const auto& v = arg->vaerdi();
         if (const auto* i = std::get_if<std::int64_t>(&v))
         {
-            return static_cast<int>(std::clamp<std::int64_t>(*i, -kStoersteBredde, kStoersteBredde));
+            return static_cast<int>(
+                std::clamp<std::int64_t>(*i, -kStoersteBredde, kStoersteBredde));
         }
         if (const auto* r = std::get_if<double>(&v); r != nullptr && std::isfinite(*r))
         {
-            return static_cast<int>(std::clamp(*r, -double{kStoersteBredde}, double{kStoersteBredde}));
+            return static_cast<int>(
+                std::clamp(*r, -double{kStoersteBredde}, double{kStoersteBredde}));
         }
         return 0;
     }
 
-private:
+  private:
     std::span<const FormatArgument> argumenter_;
     std::size_t indeks_ = 0;
 };
+
+// Reads the flags, width, precision and conversion after a '%' at `pos`; widths and
+// precisions given as "*" come from the arguments. Nothing when the format ends early.
+std::optional<Specifikation> LaesSpecifikation(std::string_view format, std::size_t& pos,
+                                               ArgumentLaeser& laeser)
+{
+    Specifikation spec;
+    if (pos < format.size() && format[pos] == '-')
+    {
+        spec.venstre = true;
+        ++pos;
+    }
+    const auto laesTal = [&]() {
+        if (pos < format.size() && format[pos] == '*')
+        {
+            ++pos;
+            return laeser.naesteHeltal();
+        }
+        int tal = -1;
+        while (pos < format.size() && format[pos] >= '0' && format[pos] <= '9')
+        {
+            tal = std::min((tal < 0 ? 0 : tal) * 10 + (format[pos] - '0'), kStoersteBredde);
+            ++pos;
+        }
+        return tal;
+    };
+    spec.bredde = laesTal();
+    if (pos < format.size() && format[pos] == '.')
+    {
+        ++pos;
+        spec.praecision = std::max(laesTal(), 0);
+    }
+    if (pos >= format.size())
+    {
+        assert(false && "format ends inside a conversion");
+        return std::nullopt;
+    }
+    spec.art = static_cast<char>(format[pos] | 0x20); // conversions are case-insensitive
+    ++pos;
+    return spec;
+}
 
 std::string FormaterHeltal(const FormatArgument& arg)
 {
@@ -181,8 +228,8 @@ std::string FormaterHeltal(const FormatArgument& arg)
     return std::get<std::string>(v);
 }
 
-std::string FormaterReel(const FormatArgument& arg, int decimaler, const Regionalindstillinger& regional,
-                         bool tusinder)
+std::string FormaterReel(const FormatArgument& arg, int decimaler,
+                         const Regionalindstillinger& regional, bool tusinder)
 {
     const auto& v = arg.vaerdi();
     double tal = 0.0;
@@ -198,8 +245,8 @@ std::string FormaterReel(const FormatArgument& arg, int decimaler, const Regiona
     {
         return std::get<std::string>(v);
     }
-    return FormaterFast(tal, decimaler, regional.decimal, tusinder ? std::string_view(regional.tusinde)
-                                                                   : std::string_view());
+    return FormaterFast(tal, decimaler, regional.decimal,
+                        tusinder ? std::string_view(regional.tusinde) : std::string_view());
 }
 
 std::string FormaterTekst(const FormatArgument& arg)
@@ -286,56 +333,27 @@ std::string FormaterListe(const Regionalindstillinger& regional, std::string_vie
             continue;
         }
 
-        Specifikation spec;
-        if (pos < format.size() && format[pos] == '-')
+        const auto spec = LaesSpecifikation(format, pos, laeser);
+        if (!spec)
         {
-            spec.venstre = true;
-            ++pos;
-        }
-        const auto laesTal = [&]() {
-            if (pos < format.size() && format[pos] == '*')
-            {
-                ++pos;
-                return laeser.naesteHeltal();
-            }
-            int tal = -1;
-            while (pos < format.size() && format[pos] >= '0' && format[pos] <= '9')
-            {
-                tal = std::min((tal < 0 ? 0 : tal) * 10 + (format[pos] - '0'), kStoersteBredde);
-                ++pos;
-            }
-            return tal;
-        };
-        spec.bredde = laesTal();
-        if (pos < format.size() && format[pos] == '.')
-        {
-            ++pos;
-            spec.praecision = std::max(laesTal(), 0);
-        }
-        if (pos >= format.size())
-        {
-            assert(false && "format ends inside a conversion");
             break;
         }
-        spec.art = static_cast<char>(format[pos] | 0x20);  // conversions are case-insensitive
-        ++pos;
-
         const FormatArgument* arg = laeser.naeste();
         if (arg == nullptr)
         {
             continue;
         }
         std::string felt;
-        switch (spec.art)
+        switch (spec->art)
         {
         case 'd':
             felt = FormaterHeltal(*arg);
             break;
         case 'f':
-            felt = FormaterReel(*arg, spec.praecision < 0 ? 2 : spec.praecision, regional, false);
+            felt = FormaterReel(*arg, spec->praecision < 0 ? 2 : spec->praecision, regional, false);
             break;
         case 'n':
-            felt = FormaterReel(*arg, spec.praecision < 0 ? 2 : spec.praecision, regional, true);
+            felt = FormaterReel(*arg, spec->praecision < 0 ? 2 : spec->praecision, regional, true);
             break;
         case 's':
             felt = FormaterTekst(*arg);
@@ -344,7 +362,7 @@ std::string FormaterListe(const Regionalindstillinger& regional, std::string_vie
             assert(false && "unknown conversion in format");
             break;
         }
-        ud += Udfyld(std::move(felt), spec.bredde, spec.venstre);
+        ud += Udfyld(std::move(felt), spec->bredde, spec->venstre);
     }
     return ud;
 }

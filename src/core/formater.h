@@ -17,23 +17,29 @@ namespace taglo
 // One argument of a format: an integer, a real or a text (UTF-8).
 class FormatArgument
 {
-public:
-    FormatArgument(int v) : vaerdi_(static_cast<std::int64_t>(v)) {}          // NOLINT(google-explicit-constructor)
-    FormatArgument(long v) : vaerdi_(static_cast<std::int64_t>(v)) {}         // NOLINT(google-explicit-constructor)
-    FormatArgument(long long v) : vaerdi_(static_cast<std::int64_t>(v)) {}    // NOLINT(google-explicit-constructor)
-    FormatArgument(unsigned v) : vaerdi_(static_cast<std::int64_t>(v)) {}     // NOLINT(google-explicit-constructor)
-    FormatArgument(double v) : vaerdi_(v) {}                                  // NOLINT(google-explicit-constructor)
-    FormatArgument(char c) : vaerdi_(std::string(1, c)) {}                    // NOLINT(google-explicit-constructor)
-    FormatArgument(std::string_view s) : vaerdi_(std::string(s)) {}           // NOLINT(google-explicit-constructor)
-    FormatArgument(const std::string& s) : vaerdi_(s) {}                      // NOLINT(google-explicit-constructor)
-    FormatArgument(const char* s) : vaerdi_(std::string(s)) {}                // NOLINT(google-explicit-constructor)
+  public:
+    FormatArgument(int v)
+        : vaerdi_(static_cast<std::int64_t>(v)) {} // NOLINT(google-explicit-constructor)
+    FormatArgument(long v)
+        : vaerdi_(static_cast<std::int64_t>(v)) {} // NOLINT(google-explicit-constructor)
+    FormatArgument(long long v)
+        : vaerdi_(static_cast<std::int64_t>(v)) {} // NOLINT(google-explicit-constructor)
+    FormatArgument(unsigned v)
+        : vaerdi_(static_cast<std::int64_t>(v)) {}         // NOLINT(google-explicit-constructor)
+    FormatArgument(double v) : vaerdi_(v) {}               // NOLINT(google-explicit-constructor)
+    FormatArgument(char c) : vaerdi_(std::string(1, c)) {} // NOLINT(google-explicit-constructor)
+    FormatArgument(std::string_view s)
+        : vaerdi_(std::string(s)) {}                     // NOLINT(google-explicit-constructor)
+    FormatArgument(const std::string& s) : vaerdi_(s) {} // NOLINT(google-explicit-constructor)
+    FormatArgument(const char* s)
+        : vaerdi_(std::string(s)) {} // NOLINT(google-explicit-constructor)
 
     [[nodiscard]] const std::variant<std::int64_t, double, std::string>& vaerdi() const
     {
         return vaerdi_;
     }
 
-private:
+  private:
     std::variant<std::int64_t, double, std::string> vaerdi_;
 };
 

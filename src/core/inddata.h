@@ -14,12 +14,12 @@ namespace taglo
 
 // A text that holds at most `Kapacitet` characters; a longer text is cut to its first
 // characters (characters, not UTF-8 bytes, so a letter such as "æ" is never split).
-template <std::size_t Kapacitet>
-class BegraensetTekst
+template <std::size_t Kapacitet> class BegraensetTekst
 {
-public:
+  public:
     BegraensetTekst() = default;
-    BegraensetTekst(std::string_view tekst) : tekst_(ForsteTegn(tekst, Kapacitet)) {} // NOLINT(google-explicit-constructor)
+    BegraensetTekst(std::string_view tekst)
+        : tekst_(ForsteTegn(tekst, Kapacitet)) {} // NOLINT(google-explicit-constructor)
 
     BegraensetTekst& operator=(std::string_view tekst)
     {
@@ -33,7 +33,7 @@ public:
 
     bool operator==(const BegraensetTekst&) const = default;
 
-private:
+  private:
     std::string tekst_;
 };
 
@@ -60,21 +60,21 @@ struct TInddata
     std::int32_t Nail = 0;         // index of the chosen nail in the nail table, 0..9
     // The chosen nail's catalogue row; always the row at index Nail. Refers into the
     // constant catalogue, so it can never dangle.
-    const TNailData* NailData = &kSoemKatalog[0];
-    double AlisteTykkelse = 0.0;   // mm, spacer batten; 0 without underlay and spacer
-    double UtagTykkelse = 0.0;     // mm, underlay; 0 when there is none
-    double TagTyng = 0.0;          // kN/m2, roofing self-weight (typed in kg/m2, divided by 100)
-    std::int32_t TerrKat = 0;      // terrain category: 0 = I, 1 = II, 2 = III, 3 = IV
-    double AfstVesterhav = 0.0;    // km from the North Sea or Ringkoebing Fjord
-    bool CvAreal = false;          // true: wind coefficients for 10 m2; false: for 1 m2
-    bool NormSneFormFak = false;   // true: the normal snow form factor is used
-    double SneFormFak = 0.0;       // the snow form factor the calculation uses
-    double SneFormFakNormal = 0.0; // the normal factor computed from TagVink
+    const TNailData* NailData = kSoemKatalog.data();
+    double AlisteTykkelse = 0.0;     // mm, spacer batten; 0 without underlay and spacer
+    double UtagTykkelse = 0.0;       // mm, underlay; 0 when there is none
+    double TagTyng = 0.0;            // kN/m2, roofing self-weight (typed in kg/m2, divided by 100)
+    std::int32_t TerrKat = 0;        // terrain category: 0 = I, 1 = II, 2 = III, 3 = IV
+    double AfstVesterhav = 0.0;      // km from the North Sea or Ringkoebing Fjord
+    bool CvAreal = false;            // true: wind coefficients for 10 m2; false: for 1 m2
+    bool NormSneFormFak = false;     // true: the normal snow form factor is used
+    double SneFormFak = 0.0;         // the snow form factor the calculation uses
+    double SneFormFakNormal = 0.0;   // the normal factor computed from TagVink
     double SneFormFakForhojet = 0.0; // the elevated factor typed by the user
-    std::int32_t StyrkeKlasse = 0; // strength class index 0, 1 or 2
-    std::int32_t Sikkl = 0;        // consequence class: 0 = CC1, 1 = CC2
-    bool ForklaringMed = false;    // the report carries its explanation section
-    std::int32_t Logfil = 0;       // log level: 0 none, 1 limited, 2 detailed
+    std::int32_t StyrkeKlasse = 0;   // strength class index 0, 1 or 2
+    std::int32_t Sikkl = 0;          // consequence class: 0 = CC1, 1 = CC2
+    bool ForklaringMed = false;      // the report carries its explanation section
+    std::int32_t Logfil = 0;         // log level: 0 none, 1 limited, 2 detailed
 };
 
 // Sets Nail and NailData together to a catalogue row; an index outside 0..9 takes the

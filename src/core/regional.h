@@ -10,9 +10,9 @@ namespace taglo
 // formatter and the number-text helpers; the C library's global locale is never used.
 struct Regionalindstillinger
 {
-    std::string decimal = ",";  // between the whole and the fractional part
-    std::string tusinde = ".";  // between groups of three digits (%n formats)
-    std::string tid = ":";      // between hours, minutes and seconds
+    std::string decimal = ","; // between the whole and the fractional part
+    std::string tusinde = "."; // between groups of three digits (%n formats)
+    std::string tid = ":";     // between hours, minutes and seconds
 
     // Danish settings: decimal comma, thousands point, colon in times.
     [[nodiscard]] static Regionalindstillinger Dansk() { return {",", ".", ":"}; }

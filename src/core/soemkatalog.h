@@ -13,13 +13,14 @@ namespace taglo
 // One nail type. Lengths in mm, strength parameters in N/mm2.
 struct TNailData
 {
-    std::string_view Name;      // shown in the nail list and the report
-    double HeadDiam = 0.0;      // head diameter dh
-    double Diam = 0.0;          // shank diameter d
-    double ProfileStart = 0.0;  // from the underside of the head to the profiled part; 0 for smooth nails
+    std::string_view Name; // shown in the nail list and the report
+    double HeadDiam = 0.0; // head diameter dh
+    double Diam = 0.0;     // shank diameter d
+    double ProfileStart =
+        0.0; // from the underside of the head to the profiled part; 0 for smooth nails
     double ProfileLength = 0.0; // profiled length; for smooth nails the whole anchoring shank
-    double fax = 0.0;           // characteristic withdrawal parameter; 4.5 or less marks a smooth nail
-    double fhead = 0.0;         // characteristic head pull-through parameter
+    double fax = 0.0;   // characteristic withdrawal parameter; 4.5 or less marks a smooth nail
+    double fhead = 0.0; // characteristic head pull-through parameter
 };
 
 // The catalogue in list order. Row 8 has a profiled length of 110 mm although its name

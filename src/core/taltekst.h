@@ -17,7 +17,8 @@ namespace taglo
 // optional sign, digits), trailing blanks. Only the blank counts as a space; thousands
 // separators are not accepted. A value beyond the range of a double is not a number, so
 // neither infinity nor NaN ever comes out; a value too small for a double is 0.
-[[nodiscard]] std::optional<double> LaesTal(std::string_view tekst, const Regionalindstillinger& regional);
+[[nodiscard]] std::optional<double> LaesTal(std::string_view tekst,
+                                            const Regionalindstillinger& regional);
 
 // TalFraFelt: the value of an edit field's text. A text that is not a number shows the
 // plain message box with the three lines "Det indtastede er ugyldigt som tal",
@@ -32,8 +33,8 @@ namespace taglo
 
 // OmformaterFelt: TalFraFelt of the text, then TalTilFelt of the result back into it.
 // Returns the value that the re-formatted text holds.
-double OmformaterFelt(std::string& tekst, int bredde, int decimaler, const Regionalindstillinger& regional,
-                      Meddelelser& meddelelser);
+double OmformaterFelt(std::string& tekst, int bredde, int decimaler,
+                      const Regionalindstillinger& regional, Meddelelser& meddelelser);
 
 // StregLinie: a rule of `antal` em dashes; empty for 0 or less.
 [[nodiscard]] std::string StregLinie(int antal);

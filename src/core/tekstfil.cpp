@@ -27,7 +27,8 @@ std::vector<std::string> DelLinjer(std::string_view windows1252)
         if (c == '\r' || c == '\n')
         {
             linjer.push_back(FraWindows1252(windows1252.substr(start, pos - start)));
-            pos += (c == '\r' && pos + 1 < windows1252.size() && windows1252[pos + 1] == '\n') ? 2 : 1;
+            pos +=
+                (c == '\r' && pos + 1 < windows1252.size() && windows1252[pos + 1] == '\n') ? 2 : 1;
             start = pos;
         }
         else
@@ -66,9 +67,9 @@ std::optional<std::vector<std::string>> LaesTekstfil(const std::string& sti, Lae
         return std::nullopt;
     }
     std::vector<std::string> linjer;
-    std::string linje;      // the current line's bytes, at most bytesPrLinje of them
-    bool iLinje = false;    // a line has started and not yet ended
-    bool efterCR = false;   // the previous byte was a CR, so an LF right after it ends nothing
+    std::string linje;    // the current line's bytes, at most bytesPrLinje of them
+    bool iLinje = false;  // a line has started and not yet ended
+    bool efterCR = false; // the previous byte was a CR, so an LF right after it ends nothing
     char c = 0;
     while (linjer.size() < graenser.linjer && fil.get(c))
     {
@@ -107,8 +108,8 @@ namespace
 
 Gemmefejl OpretteFejl(const std::string& sti, int fejlnummer)
 {
-    return {"EFCreateError", "Kan ikke oprette filen \"" + sti + "\": " +
-                                 std::generic_category().message(fejlnummer)};
+    return {"EFCreateError", "Kan ikke oprette filen \"" + sti +
+                                 "\": " + std::generic_category().message(fejlnummer)};
 }
 
 bool SkrivAlt(int fd, std::string_view bytes)
@@ -145,7 +146,8 @@ std::optional<Gemmefejl> GemTekstfil(const std::string& sti, const std::vector<s
         return OpretteFejl(sti, EISDIR);
     }
     const bool findes = fs::exists(status);
-    constexpr auto kSkriveret = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    constexpr auto kSkriveret =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (findes && (status.permissions() & kSkriveret) == fs::perms::none)
     {
         return OpretteFejl(sti, EACCES);
@@ -163,7 +165,8 @@ std::optional<Gemmefejl> GemTekstfil(const std::string& sti, const std::vector<s
 
     // The new file keeps the permissions of the one it replaces; a new file gets the
     // usual permissions for documents.
-    const auto tilladelser = findes ? static_cast<mode_t>(status.permissions()) : static_cast<mode_t>(0644);
+    const auto tilladelser =
+        findes ? static_cast<mode_t>(status.permissions()) : static_cast<mode_t>(0644);
     ::fchmod(fd, tilladelser & static_cast<mode_t>(07777));
 
     const bool skrevet = SkrivAlt(fd, SammenfoejLinjer(linjer)) && ::fsync(fd) == 0;
@@ -171,8 +174,9 @@ std::optional<Gemmefejl> GemTekstfil(const std::string& sti, const std::vector<s
     if (::close(fd) != 0 || !skrevet)
     {
         fjernMidlertidig();
-        return Gemmefejl{"EWriteError", "Kan ikke skrive filen \"" + sti + "\": " +
-                                            std::generic_category().message(skrevet ? EIO : skrivefejl)};
+        return Gemmefejl{"EWriteError",
+                         "Kan ikke skrive filen \"" + sti +
+                             "\": " + std::generic_category().message(skrevet ? EIO : skrivefejl)};
     }
     if (::rename(midlertidig.c_str(), sti.c_str()) != 0)
     {

@@ -21,7 +21,7 @@ namespace taglo
 // Limits of a bounded read.
 struct Laesegraenser
 {
-    std::size_t linjer = 31;        // lines looked at; the rest of the file is not read
+    std::size_t linjer = 31;         // lines looked at; the rest of the file is not read
     std::size_t bytesPrLinje = 4096; // longer lines are cut
 };
 
@@ -42,6 +42,7 @@ struct Gemmefejl
 // file beside the target and renames it over the target, so a failed save leaves an
 // existing file as it was. An existing target without any write permission bit is
 // write-protected and is not replaced. Returns the failure, or nothing on success.
-[[nodiscard]] std::optional<Gemmefejl> GemTekstfil(const std::string& sti, const std::vector<std::string>& linjer);
+[[nodiscard]] std::optional<Gemmefejl> GemTekstfil(const std::string& sti,
+                                                   const std::vector<std::string>& linjer);
 
 } // namespace taglo

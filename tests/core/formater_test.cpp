@@ -24,8 +24,7 @@ struct FormatCase
 };
 
 class ReelFormat : public ::testing::TestWithParam<FormatCase>
-{
-};
+{};
 
 TEST_P(ReelFormat, SkrivesMedRegionensSeparatorer)
 {
@@ -38,39 +37,40 @@ TEST_P(ReelFormat, SkrivesMedRegionensSeparatorer)
 // from zero.
 INSTANTIATE_TEST_SUITE_P(
     Afrunding, ReelFormat,
-    ::testing::Values(
-        FormatCase{"HalvtOpVed7komma255", "%5.2f", 7.255, " 7,26", " 7.26"},
-        FormatCase{"HalvtOpVed22komma5", "%.0f", 22.5, "23", "23"},
-        FormatCase{"HalvtOpVed2komma5", "%.0f", 2.5, "3", "3"},
-        FormatCase{"HalvtVaekFraNulNegativ", "%.0f", -2.5, "-3", "-3"},
-        FormatCase{"EnKomma005GiverEnKomma01", "%.2f", 1.005, "1,01", "1.01"},
-        FormatCase{"NulKomma125", "%.2f", 0.125, "0,13", "0.13"},
-        FormatCase{"HalvtOpFra0komma5", "%.0f", 0.5, "1", "1"},
-        FormatCase{"UnderHalvtRundesNed", "%.0f", 0.49999, "0", "0"},
-        FormatCase{"MenteFlytterCiffer", "%.2f", 9.995, "10,00", "10.00"},
-        FormatCase{"MenteGiverHundrede", "%3.0f", 99.5, "100", "100"},
-        FormatCase{"FeltBredde10", "%10.2f", 8.0, "      8,00", "      8.00"},
-        FormatCase{"BreddeKlipperAldrig", "%2.2f", 123.4, "123,40", "123.40"},
-        FormatCase{"NegativNulUdenMinus", "%.2f", -0.001, "0,00", "0.00"},
-        FormatCase{"NegativNulPaaHeltal", "%.0f", -0.4, "0", "0"},
-        FormatCase{"NegativtTal", "%6.2f", -1.0, " -1,00", " -1.00"},
-        FormatCase{"EnDecimal", "%5.1f", 87.4, " 87,4", " 87.4"},
-        FormatCase{"ProcentUdenDecimaler", "%3.0f", 87.4, " 87", " 87"},
-        FormatCase{"LilleHalvtVaekFraNul", "%.3f", 0.0005, "0,001", "0.001"},
-        FormatCase{"LilleNegativHalvt", "%.3f", -0.0005, "-0,001", "-0.001"},
-        FormatCase{"BittelilleTal", "%.2f", 1e-20, "0,00", "0.00"},
-        FormatCase{"KaempestortTal", "%.2f", 1e20, "100000000000000000000,00", "100000000000000000000.00"},
-        FormatCase{"FemtenCifreOgSaaNuller", "%.0f", 123456789012345678.0, "123456789012346000",
-                   "123456789012346000"},
-        FormatCase{"TusindeSeparator", "%.0n", 1234.6, "1.235", "1,235"},
-        FormatCase{"TusindeSeparatorNegativ", "%.0n", -1234567.5, "-1.234.568", "-1,234,568"},
-        FormatCase{"TusindeMedDecimal", "%.1n", 999.95, "1.000,0", "1,000.0"},
-        FormatCase{"UnderTusindeIngenSeparator", "%.0n", 378.4, "378", "378"},
-        FormatCase{"TusindeKaempestort", "%.0n", 1e20, "100.000.000.000.000.000.000",
-                   "100,000,000,000,000,000,000"},
-        FormatCase{"NulMedTusinder", "%.0n", -0.2, "0", "0"},
-        FormatCase{"StandardPraecisionToDecimaler", "%f", 1.5, "1,50", "1.50"},
-        FormatCase{"VenstreStillet", "%-6.1f|", 2.25, "2,3   |", "2.3   |"}),
+    ::testing::Values(FormatCase{"HalvtOpVed7komma255", "%5.2f", 7.255, " 7,26", " 7.26"},
+                      FormatCase{"HalvtOpVed22komma5", "%.0f", 22.5, "23", "23"},
+                      FormatCase{"HalvtOpVed2komma5", "%.0f", 2.5, "3", "3"},
+                      FormatCase{"HalvtVaekFraNulNegativ", "%.0f", -2.5, "-3", "-3"},
+                      FormatCase{"EnKomma005GiverEnKomma01", "%.2f", 1.005, "1,01", "1.01"},
+                      FormatCase{"NulKomma125", "%.2f", 0.125, "0,13", "0.13"},
+                      FormatCase{"HalvtOpFra0komma5", "%.0f", 0.5, "1", "1"},
+                      FormatCase{"UnderHalvtRundesNed", "%.0f", 0.49999, "0", "0"},
+                      FormatCase{"MenteFlytterCiffer", "%.2f", 9.995, "10,00", "10.00"},
+                      FormatCase{"MenteGiverHundrede", "%3.0f", 99.5, "100", "100"},
+                      FormatCase{"FeltBredde10", "%10.2f", 8.0, "      8,00", "      8.00"},
+                      FormatCase{"BreddeKlipperAldrig", "%2.2f", 123.4, "123,40", "123.40"},
+                      FormatCase{"NegativNulUdenMinus", "%.2f", -0.001, "0,00", "0.00"},
+                      FormatCase{"NegativNulPaaHeltal", "%.0f", -0.4, "0", "0"},
+                      FormatCase{"NegativtTal", "%6.2f", -1.0, " -1,00", " -1.00"},
+                      FormatCase{"EnDecimal", "%5.1f", 87.4, " 87,4", " 87.4"},
+                      FormatCase{"ProcentUdenDecimaler", "%3.0f", 87.4, " 87", " 87"},
+                      FormatCase{"LilleHalvtVaekFraNul", "%.3f", 0.0005, "0,001", "0.001"},
+                      FormatCase{"LilleNegativHalvt", "%.3f", -0.0005, "-0,001", "-0.001"},
+                      FormatCase{"BittelilleTal", "%.2f", 1e-20, "0,00", "0.00"},
+                      FormatCase{"KaempestortTal", "%.2f", 1e20, "100000000000000000000,00",
+                                 "100000000000000000000.00"},
+                      FormatCase{"FemtenCifreOgSaaNuller", "%.0f", 123456789012345678.0,
+                                 "123456789012346000", "123456789012346000"},
+                      FormatCase{"TusindeSeparator", "%.0n", 1234.6, "1.235", "1,235"},
+                      FormatCase{"TusindeSeparatorNegativ", "%.0n", -1234567.5, "-1.234.568",
+                                 "-1,234,568"},
+                      FormatCase{"TusindeMedDecimal", "%.1n", 999.95, "1.000,0", "1,000.0"},
+                      FormatCase{"UnderTusindeIngenSeparator", "%.0n", 378.4, "378", "378"},
+                      FormatCase{"TusindeKaempestort", "%.0n", 1e20, "100.000.000.000.000.000.000",
+                                 "100,000,000,000,000,000,000"},
+                      FormatCase{"NulMedTusinder", "%.0n", -0.2, "0", "0"},
+                      FormatCase{"StandardPraecisionToDecimaler", "%f", 1.5, "1,50", "1.50"},
+                      FormatCase{"VenstreStillet", "%-6.1f|", 2.25, "2,3   |", "2.3   |"}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(Formater, StjerneTagerBreddeOgPraecisionFraArgumenterne)

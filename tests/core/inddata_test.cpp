@@ -20,8 +20,7 @@ struct SneCase
 };
 
 class NormalSneformfaktor : public ::testing::TestWithParam<SneCase>
-{
-};
+{};
 
 TEST_P(NormalSneformfaktor, FoelgerTagvinklen)
 {
@@ -51,7 +50,7 @@ TEST(Inddata, TeksterKlippesVedKapacitetITegn)
     }();
     inddata.Projektnavn = halvfjerdsAe;
     EXPECT_EQ(AntalTegn(inddata.Projektnavn.str()), 70U);
-    EXPECT_EQ(inddata.Projektnavn.str().size(), 140U);  // two bytes each, none split
+    EXPECT_EQ(inddata.Projektnavn.str().size(), 140U); // two bytes each, none split
     inddata.Medarb = "Mette Hansen, ingeniør, Tømrermester og kalkulatør";
     EXPECT_EQ(inddata.Medarb.str(), "Mette Hansen, ingeniør, Tømrer");
     inddata.Bygningsdel = "Garage";

@@ -23,8 +23,7 @@ struct TalCase
 };
 
 class GyldigtDanskTal : public ::testing::TestWithParam<TalCase>
-{
-};
+{};
 
 TEST_P(GyldigtDanskTal, LaesesTilSinVaerdi)
 {
@@ -36,9 +35,10 @@ TEST_P(GyldigtDanskTal, LaesesTilSinVaerdi)
 INSTANTIATE_TEST_SUITE_P(
     Grammatik, GyldigtDanskTal,
     ::testing::Values(TalCase{"Heltal", "38", 38.0}, TalCase{"DecimalKomma", "7,255", 7.255},
-                      TalCase{"BlanktForOgBag", "      0,30  ", 0.30}, TalCase{"KommaTilSidst", "1,", 1.0},
-                      TalCase{"KommaFoerst", ",5", 0.5}, TalCase{"PlusOgEksponent", "+0,8E1", 8.0},
-                      TalCase{"Minus", "-3", -3.0}, TalCase{"LilleE", "1e3", 1000.0},
+                      TalCase{"BlanktForOgBag", "      0,30  ", 0.30},
+                      TalCase{"KommaTilSidst", "1,", 1.0}, TalCase{"KommaFoerst", ",5", 0.5},
+                      TalCase{"PlusOgEksponent", "+0,8E1", 8.0}, TalCase{"Minus", "-3", -3.0},
+                      TalCase{"LilleE", "1e3", 1000.0},
                       TalCase{"EksponentMedFortegn", "2,5e-1", 0.25}, TalCase{"Nul", "0", 0.0},
                       TalCase{"UnderloebBliverNul", "1e-999", 0.0},
                       TalCase{"UnderloebMedDecimaler", "0,0001e-400", 0.0},
@@ -46,18 +46,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.navn); });
 
 class IkkeEtTal : public ::testing::TestWithParam<const char*>
-{
-};
+{};
 
 TEST_P(IkkeEtTal, GiverIngenVaerdi)
 {
-    EXPECT_FALSE(LaesTal(GetParam(), Regionalindstillinger::Dansk()).has_value()) << '"' << GetParam() << '"';
+    EXPECT_FALSE(LaesTal(GetParam(), Regionalindstillinger::Dansk()).has_value())
+        << '"' << GetParam() << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Grammatik, IkkeEtTal,
-                         ::testing::Values("", "   ", "7.25", "1,2,3", "\t5", "5\t", "1e", "e5", ",", "+", "-",
-                                           "1 2", "1.000", "nan", "NaN", "inf", "-inf", "1e999", "-1e400",
-                                           "0x10", "--1", "+-1", "1e+", "1,5 kg", "\xc2\xa0" "5"));
+                         ::testing::Values("", "   ", "7.25", "1,2,3", "\t5", "5\t", "1e", "e5",
+                                           ",", "+", "-", "1 2", "1.000", "nan", "NaN", "inf",
+                                           "-inf", "1e999", "-1e400", "0x10", "--1", "+-1", "1e+",
+                                           "1,5 kg",
+                                           "\xc2\xa0"
+                                           "5"));
 
 TEST(LaesTal, EngelskeIndstillingerBrugerPunktum)
 {
@@ -70,9 +73,10 @@ TEST(TalFraFelt, IkkeEtTalViserTreLinjerOgGiverNul)
     test::OptagneMeddelelser meddelelser;
     EXPECT_EQ(TalFraFelt("abc", Regionalindstillinger::Dansk(), meddelelser), 0.0);
     ASSERT_EQ(meddelelser.liste.size(), 1U);
-    EXPECT_EQ(meddelelser.liste[0],
-              (test::OptagetMeddelelse{"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n"
-                                                 "'abc' is not a valid floating point value"}));
+    EXPECT_EQ(
+        meddelelser.liste[0],
+        (test::OptagetMeddelelse{"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n"
+                                           "'abc' is not a valid floating point value"}));
 }
 
 TEST(TalFraFelt, TomTekstErIkkeEtTal)
@@ -80,7 +84,8 @@ TEST(TalFraFelt, TomTekstErIkkeEtTal)
     test::OptagneMeddelelser meddelelser;
     EXPECT_EQ(TalFraFelt("", Regionalindstillinger::Dansk(), meddelelser), 0.0);
     ASSERT_EQ(meddelelser.liste.size(), 1U);
-    EXPECT_NE(meddelelser.liste[0].tekst.find("'' is not a valid floating point value"), std::string::npos);
+    EXPECT_NE(meddelelser.liste[0].tekst.find("'' is not a valid floating point value"),
+              std::string::npos);
 }
 
 TEST(TalFraFelt, OverloebErEnKonverteringsfejlUdenUendelig)
@@ -111,15 +116,15 @@ struct OmformatCase
 };
 
 class Omformatering : public ::testing::TestWithParam<OmformatCase>
-{
-};
+{};
 
 TEST_P(Omformatering, FeltetVisesIFormatOgVaerdienErDetViste)
 {
     const auto& c = GetParam();
     test::OptagneMeddelelser meddelelser;
     std::string felt = c.indtastet;
-    const double vaerdi = OmformaterFelt(felt, 10, c.decimaler, Regionalindstillinger::Dansk(), meddelelser);
+    const double vaerdi =
+        OmformaterFelt(felt, 10, c.decimaler, Regionalindstillinger::Dansk(), meddelelser);
     EXPECT_EQ(felt, c.vist);
     EXPECT_DOUBLE_EQ(vaerdi, c.gemt);
     EXPECT_EQ(meddelelser.liste.size(), c.beskeder);
@@ -127,11 +132,12 @@ TEST_P(Omformatering, FeltetVisesIFormatOgVaerdienErDetViste)
 
 INSTANTIATE_TEST_SUITE_P(
     Felter, Omformatering,
-    ::testing::Values(OmformatCase{"HusbreddeRundesTilToDecimaler", "7,255", 2, "      7,26", 7.26, 0},
-                      OmformatCase{"PunktumErIkkeDecimaltegn", "7.25", 2, "      0,00", 0.0, 1},
-                      OmformatCase{"TagvinkelRundesTilHeleGrader", "22,5", 0, "        23", 23.0, 0},
-                      OmformatCase{"TagdaekningIKiloPrKvadratmeter", "250", 0, "       250", 250.0, 0},
-                      OmformatCase{"NegativVaerdiBevares", "-1", 2, "     -1,00", -1.0, 0}),
+    ::testing::Values(
+        OmformatCase{"HusbreddeRundesTilToDecimaler", "7,255", 2, "      7,26", 7.26, 0},
+        OmformatCase{"PunktumErIkkeDecimaltegn", "7.25", 2, "      0,00", 0.0, 1},
+        OmformatCase{"TagvinkelRundesTilHeleGrader", "22,5", 0, "        23", 23.0, 0},
+        OmformatCase{"TagdaekningIKiloPrKvadratmeter", "250", 0, "       250", 250.0, 0},
+        OmformatCase{"NegativVaerdiBevares", "-1", 2, "     -1,00", -1.0, 0}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(StregLinie, AntalTankestreger)

@@ -39,8 +39,10 @@ TEST(Windows1252, AlleDefineredeTegnOverlever)
 TEST(Windows1252, TegnDerIkkeFindesBliverSpoergsmaalstegn)
 {
     EXPECT_EQ(TilWindows1252("→ł"), "??");
-    EXPECT_EQ(TilWindows1252("a\xFF" "b"), "a?b");      // not UTF-8
-    EXPECT_EQ(TilWindows1252("\xE2\x80"), "??");        // cut-off sequence
+    EXPECT_EQ(TilWindows1252("a\xFF"
+                             "b"),
+              "a?b");                            // not UTF-8
+    EXPECT_EQ(TilWindows1252("\xE2\x80"), "??"); // cut-off sequence
     EXPECT_EQ(TilWindows1252("😀"), "?");
 }
 

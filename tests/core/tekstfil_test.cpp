@@ -16,12 +16,13 @@ namespace fs = std::filesystem;
 
 class Tekstfil : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
-        mappe_ = fs::temp_directory_path() /
-                 ("taglo_tekstfil_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        mappe_ =
+            fs::temp_directory_path() /
+            ("taglo_tekstfil_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(mappe_);
         fs::create_directories(mappe_);
     }
@@ -60,7 +61,8 @@ TEST_F(Tekstfil, GemOgLaesGiverSammeLinjer)
 {
     const std::vector<std::string> linjer{"Ærø Tømrer", "     13,43", "——", ""};
     ASSERT_FALSE(GemTekstfil(sti("p.tgl"), linjer).has_value());
-    EXPECT_EQ(test::LaesHeleFilen(sti("p.tgl")), "\xC6r\xF8 T\xF8mrer\r\n     13,43\r\n\x97\x97\r\n\r\n");
+    EXPECT_EQ(test::LaesHeleFilen(sti("p.tgl")),
+              "\xC6r\xF8 T\xF8mrer\r\n     13,43\r\n\x97\x97\r\n\r\n");
     EXPECT_EQ(LaesTekstfil(sti("p.tgl")).value(), linjer);
 }
 

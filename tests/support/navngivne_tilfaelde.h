@@ -7,7 +7,10 @@ namespace taglo::test
 {
 
 template <class Tilfaelde>
-    requires requires(const Tilfaelde& t) { t.navn; }
+requires requires(const Tilfaelde& t)
+{
+    t.navn;
+}
 void PrintTo(const Tilfaelde& tilfaelde, std::ostream* os)
 {
     *os << tilfaelde.navn;

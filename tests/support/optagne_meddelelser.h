@@ -12,18 +12,27 @@ namespace taglo::test
 
 struct OptagetMeddelelse
 {
-    std::string art;  // "fejl", "advarsel", "besked" or "fejldialog"
+    std::string art; // "fejl", "advarsel", "besked" or "fejldialog"
     std::string tekst;
     bool operator==(const OptagetMeddelelse&) const = default;
 };
 
 class OptagneMeddelelser final : public Meddelelser
 {
-public:
+  public:
     void fejl(std::string_view tekst) override { liste.push_back({"fejl", std::string(tekst)}); }
-    void advarsel(std::string_view tekst) override { liste.push_back({"advarsel", std::string(tekst)}); }
-    void besked(std::string_view tekst) override { liste.push_back({"besked", std::string(tekst)}); }
-    void fejldialog(std::string_view tekst) override { liste.push_back({"fejldialog", std::string(tekst)}); }
+    void advarsel(std::string_view tekst) override
+    {
+        liste.push_back({"advarsel", std::string(tekst)});
+    }
+    void besked(std::string_view tekst) override
+    {
+        liste.push_back({"besked", std::string(tekst)});
+    }
+    void fejldialog(std::string_view tekst) override
+    {
+        liste.push_back({"fejldialog", std::string(tekst)});
+    }
 
     std::vector<OptagetMeddelelse> liste;
 };
