@@ -1,0 +1,236 @@
+#include "kilde.h"
+
+#include "core/formater.h"
+#include "core/soemkatalog.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <optional>
+
+namespace taglo::vejledning
+{
+namespace
+{
+
+// The lines of a text, without their line ends ("\n" or "\r\n").
+std::vector<std::string_view> Linjer(std::string_view tekst)
+{
+    std::vector<std::string_view> linjer;
+    while (!tekst.empty())
+    {
+        const std::size_t slut = tekst.find('\n');
+        std::string_view linje = tekst.substr(0, slut);
+        if (!linje.empty() && linje.back() == '\r')
+        {
+            linje.remove_suffix(1);
+        }
+        linjer.push_back(linje);
+        if (slut == std::string_view::npos)
+        {
+            break;
+        }
+        tekst.remove_prefix(slut + 1);
+    }
+    return linjer;
+}
+
+std::string_view UdenBlanke(std::string_view tekst)
+{
+    while (!tekst.empty() && (tekst.front() == ' ' || tekst.front() == '\t'))
+    {
+        tekst.remove_prefix(1);
+    }
+    while (!tekst.empty() && (tekst.back() == ' ' || tekst.back() == '\t'))
+    {
+        tekst.remove_suffix(1);
+    }
+    return tekst;
+}
+
+// The file of an image line "![text](fil)", or nothing for any other line. The line may
+// end in a hard line break ("\\"), which keeps the caption under the figure in one block.
+std::optional<std::string_view> Billedfil(std::string_view linje)
+{
+    linje = UdenBlanke(linje);
+    if (linje.ends_with('\\'))
+    {
+        linje = UdenBlanke(linje.substr(0, linje.size() - 1));
+    }
+    const std::size_t midte = linje.find("](");
+    if (!linje.starts_with("![") || midte == std::string_view::npos || !linje.ends_with(')'))
+    {
+        return std::nullopt;
+    }
+    const std::size_t start = midte + 2;
+    return linje.substr(start, linje.size() - 1 - start);
+}
+
+// A catalogue value in millimetres or N/mm2 with no more decimals than it has (35,35; 6,2; 90).
+std::string Tal(double vaerdi)
+{
+    std::string tekst = FormaterFast(vaerdi, 2, ",");
+    while (tekst.ends_with('0'))
+    {
+        tekst.pop_back();
+    }
+    if (tekst.ends_with(','))
+    {
+        tekst.pop_back();
+    }
+    return tekst;
+}
+
+bool ErCifre(std::string_view tekst)
+{
+    return !tekst.empty() && std::all_of(tekst.begin(), tekst.end(), [](char tegn) {
+        return std::isdigit(static_cast<unsigned char>(tegn));
+    });
+}
+
+} // namespace
+
+DeltKilde DelKilde(std::string_view markdown)
+{
+    std::size_t position = 0;
+    while (position < markdown.size())
+    {
+        if (markdown.substr(position).starts_with("## "))
+        {
+            return {std::string(markdown.substr(0, position)),
+                    std::string(markdown.substr(position))};
+        }
+        const std::size_t slut = markdown.find('\n', position);
+        if (slut == std::string_view::npos)
+        {
+            break;
+        }
+        position = slut + 1;
+    }
+    return {std::string(markdown), {}};
+}
+
+std::vector<std::string> Figurer(std::string_view markdown)
+{
+    std::vector<std::string> filer;
+    for (const std::string_view linje : Linjer(markdown))
+    {
+        if (const auto fil = Billedfil(linje))
+        {
+            filer.emplace_back(*fil);
+        }
+    }
+    return filer;
+}
+
+std::string UdenManglendeFigurer(std::string_view markdown,
+                                 const std::function<bool(std::string_view)>& findes)
+{
+    std::string resultat;
+    bool springBilledtekst = false;
+    for (const std::string_view linje : Linjer(markdown))
+    {
+        const bool billedtekst = UdenBlanke(linje).starts_with('*');
+        if (springBilledtekst && billedtekst)
+        {
+            springBilledtekst = false;
+            continue;
+        }
+        springBilledtekst = false;
+        if (const auto fil = Billedfil(linje); fil && !findes(*fil))
+        {
+            springBilledtekst = true;
+            continue;
+        }
+        resultat.append(linje);
+        resultat.push_back('\n');
+    }
+    return resultat;
+}
+
+std::string SoemkatalogTabel()
+{
+    std::string tabel = "| Nr. | Sømtype, som i listen | d | dh | Ringet del, målt fra hovedets "
+                        "underside | fax,k | fhead,k |\n"
+                        "|---:|---|---:|---:|---|---:|---:|\n";
+    int nummer = 0;
+    for (const TNailData& soem : kSoemKatalog)
+    {
+        const std::string ringet =
+            soem.fax <= 4.5
+                ? "glat skaft; " + Tal(soem.ProfileLength) + " mm regnes"
+                : Tal(soem.ProfileStart) + " – " + Tal(soem.ProfileStart + soem.ProfileLength);
+        tabel += "| " + std::to_string(nummer++) + " | " + std::string(soem.Name) + " | " +
+                 Tal(soem.Diam) + " | " + Tal(soem.HeadDiam) + " | " + ringet + " | " +
+                 Tal(soem.fax) + " | " + Tal(soem.fhead) + " |\n";
+    }
+    return tabel;
+}
+
+std::string IndsaetVed(std::string_view markdown, std::string_view pladsholder,
+                       std::string_view indhold)
+{
+    std::string resultat;
+    for (const std::string_view linje : Linjer(markdown))
+    {
+        if (UdenBlanke(linje) == pladsholder)
+        {
+            resultat.append(indhold);
+            if (!indhold.ends_with('\n'))
+            {
+                resultat.push_back('\n');
+            }
+            continue;
+        }
+        resultat.append(linje);
+        resultat.push_back('\n');
+    }
+    return resultat;
+}
+
+std::string Overskriftstaeller::Naeste(int niveau, std::string_view titel)
+{
+    if (niveau == 2)
+    {
+        bilag_ = titel.starts_with("Bilag");
+        afsnit_ = 0;
+        if (bilag_)
+        {
+            return {};
+        }
+        return std::to_string(++kapitel_);
+    }
+    if (niveau == 3 && !bilag_ && kapitel_ > 0)
+    {
+        return std::to_string(kapitel_) + "." + std::to_string(++afsnit_);
+    }
+    return {};
+}
+
+bool FastsaetOprettelsesdato(std::string& pdf, std::string_view dato)
+{
+    constexpr std::string_view kNoegle = "/CreationDate (D:";
+    constexpr std::size_t kCifre = 14; // yyyyMMddhhmmss
+    if (dato.size() != 10 || dato[4] != '-' || dato[7] != '-' || !ErCifre(dato.substr(0, 4)) ||
+        !ErCifre(dato.substr(5, 2)) || !ErCifre(dato.substr(8, 2)))
+    {
+        return false;
+    }
+    const std::size_t start = pdf.find(kNoegle);
+    if (start == std::string::npos)
+    {
+        return false;
+    }
+    const std::size_t cifre = start + kNoegle.size();
+    if (pdf.size() < cifre + kCifre + 2 || !ErCifre(std::string_view(pdf).substr(cifre, kCifre)) ||
+        pdf.compare(cifre + kCifre, 2, "Z)") != 0)
+    {
+        return false;
+    }
+    const std::string ny = std::string(dato.substr(0, 4)) + std::string(dato.substr(5, 2)) +
+                           std::string(dato.substr(8, 2)) + "120000";
+    pdf.replace(cifre, kCifre, ny);
+    return true;
+}
+
+} // namespace taglo::vejledning

@@ -1,0 +1,148 @@
+#include "kilde.h"
+
+#include "core/soemkatalog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace taglo::vejledning
+{
+namespace
+{
+
+TEST(Kilde, ForsidenErAltFoerFoersteKapitel)
+{
+    const DeltKilde delt = DelKilde("# Taglo 2.1\n\nBrugervejledning\n### ikke et kapitel\n"
+                                    "## Om Taglo\nTekst\n## Inddata\n");
+    EXPECT_EQ(delt.forside, "# Taglo 2.1\n\nBrugervejledning\n### ikke et kapitel\n");
+    EXPECT_EQ(delt.krop, "## Om Taglo\nTekst\n## Inddata\n");
+}
+
+TEST(Kilde, UdenKapitlerErAltForside)
+{
+    const DeltKilde delt = DelKilde("# Taglo\nkun forside");
+    EXPECT_EQ(delt.forside, "# Taglo\nkun forside");
+    EXPECT_TRUE(delt.krop.empty());
+}
+
+TEST(Figurer, KunLinjerDerAleneViserEtBillede)
+{
+    const std::vector<std::string> filer = Figurer("Tekst med ![indlejret](ikke.png) billede\n"
+                                                   "![Tværsnit](figurer/tvaersnit.png)\n"
+                                                   "  ![Længdesnit](figurer/laengdesnit.png)  \r\n"
+                                                   "![Søm](figurer/soem.png)\\\n"
+                                                   "[et link](side.html)\n");
+    EXPECT_EQ(filer, (std::vector<std::string>{"figurer/tvaersnit.png", "figurer/laengdesnit.png",
+                                               "figurer/soem.png"}));
+}
+
+TEST(Figurer, EnManglendeFigurGaarMedSinBilledtekst)
+{
+    const std::string kilde = "Før\n"
+                              "![a](findes.png)\n"
+                              "*Figurtekst a*\n"
+                              "![b](mangler.png)\\\n"
+                              "*Figurtekst b*\n"
+                              "* et punkt i en liste\n"
+                              "Efter\n";
+    const auto findes = [](std::string_view fil) { return fil == "findes.png"; };
+    EXPECT_EQ(UdenManglendeFigurer(kilde, findes), "Før\n"
+                                                   "![a](findes.png)\n"
+                                                   "*Figurtekst a*\n"
+                                                   "* et punkt i en liste\n"
+                                                   "Efter\n");
+}
+
+TEST(Figurer, EnManglendeFigurUdenBilledtekstTagerIntetAndet)
+{
+    const auto ingen = [](std::string_view) { return false; };
+    EXPECT_EQ(UdenManglendeFigurer("![b](mangler.png)\n\n*fremhævet afsnit*\n", ingen),
+              "\n*fremhævet afsnit*\n");
+}
+
+TEST(Soemkatalog, EnRaekkePrSoemIListensOrden)
+{
+    const std::string tabel = SoemkatalogTabel();
+    const auto linjer = std::count(tabel.begin(), tabel.end(), '\n');
+    EXPECT_EQ(linjer, 2 + static_cast<long>(kSoemKatalog.size()));
+    std::size_t forrige = 0;
+    for (const TNailData& soem : kSoemKatalog)
+    {
+        const std::size_t her = tabel.find(std::string(soem.Name));
+        ASSERT_NE(her, std::string::npos) << soem.Name;
+        EXPECT_GT(her, forrige) << soem.Name;
+        forrige = her;
+    }
+}
+
+TEST(Soemkatalog, RingetDelFraStartTilSlutOgGlatteSoemsSkaft)
+{
+    const std::string tabel = SoemkatalogTabel();
+    // 3,1 x 90 mm ringet: the profile runs from 35,35 mm to 35,35 + 50 = 85,35 mm.
+    EXPECT_NE(tabel.find("| 0 | 3,1 x 90 mm ringet søm (som i SKRIFT 12) | 3,1 | 6,2 | "
+                         "35,35 – 85,35 | 7 | 14 |"),
+              std::string::npos);
+    // The 3,8 x 100 mm square nail counts with the 110 mm shank that the catalogue gives.
+    EXPECT_NE(tabel.find("| 8 | 3,8 x 100 mm firkantsøm | 3,8 | 9,5 | glat skaft; 110 mm regnes | "
+                         "2,45 | 8,6 |"),
+              std::string::npos);
+}
+
+TEST(Pladsholder, HeleLinjenErstattes)
+{
+    EXPECT_EQ(IndsaetVed("a\n  {{x}}\nb {{x}}\n", "{{x}}", "| t |\n"), "a\n| t |\nb {{x}}\n");
+    EXPECT_EQ(IndsaetVed("{{x}}", "{{x}}", "ny"), "ny\n");
+}
+
+TEST(Overskrifter, KapitlerOgAfsnitNummereres)
+{
+    Overskriftstaeller taeller;
+    EXPECT_EQ(taeller.Naeste(3, "Før første kapitel"), "");
+    EXPECT_EQ(taeller.Naeste(2, "Om Taglo"), "1");
+    EXPECT_EQ(taeller.Naeste(3, "Normgrundlag"), "1.1");
+    EXPECT_EQ(taeller.Naeste(3, "Arbejdsgang"), "1.2");
+    EXPECT_EQ(taeller.Naeste(4, "Underpunkt"), "");
+    EXPECT_EQ(taeller.Naeste(2, "Inddata"), "2");
+    EXPECT_EQ(taeller.Naeste(3, "Laster"), "2.1");
+}
+
+TEST(Overskrifter, BilagNummereresIkkeOgAfbryderIkkeKapitlerne)
+{
+    Overskriftstaeller taeller;
+    EXPECT_EQ(taeller.Naeste(2, "Om Taglo"), "1");
+    EXPECT_EQ(taeller.Naeste(2, "Bilag A. Ordliste"), "");
+    EXPECT_EQ(taeller.Naeste(3, "Tagdækninger"), "");
+    EXPECT_EQ(taeller.Naeste(2, "Stikord"), "2");
+}
+
+TEST(Oprettelsesdato, ErstattesMedUdgavensDatoUdenAtFilenSkifterLaengde)
+{
+    std::string pdf = "%PDF-1.4\n<<\n/Title (x)\n/CreationDate (D:20261206075321Z)\n>>\n";
+    const std::size_t laengde = pdf.size();
+    ASSERT_TRUE(FastsaetOprettelsesdato(pdf, "2024-03-05"));
+    EXPECT_EQ(pdf, "%PDF-1.4\n<<\n/Title (x)\n/CreationDate (D:20240305120000Z)\n>>\n");
+    EXPECT_EQ(pdf.size(), laengde);
+}
+
+TEST(Oprettelsesdato, AfvisesUdenUtcDatoEllerMedForkertUdgavedato)
+{
+    const std::string lokal = "/CreationDate (D:20261206075321+01'00')";
+    for (const auto& [pdf, dato] : std::vector<std::pair<std::string, std::string>>{
+             {lokal, "2024-03-05"},
+             {"/Title (uden dato)", "2024-03-05"},
+             {"/CreationDate (D:20261206075321Z)", "5-3-2024"},
+             {"/CreationDate (D:20261206075321Z)", "2024-03-0x"},
+             {"/CreationDate (D:2026120607Z)", "2024-03-05"},
+         })
+    {
+        std::string kopi = pdf;
+        EXPECT_FALSE(FastsaetOprettelsesdato(kopi, dato)) << pdf << " " << dato;
+        EXPECT_EQ(kopi, pdf);
+    }
+}
+
+} // namespace
+} // namespace taglo::vejledning
