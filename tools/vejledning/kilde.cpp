@@ -66,6 +66,22 @@ std::optional<std::string_view> Billedfil(std::string_view linje)
     return linje.substr(start, linje.size() - 1 - start);
 }
 
+// The file of a marker line "{{ord fil}}", or nothing for any other line.
+std::optional<std::string_view> Markoerfil(std::string_view linje, std::string_view ord)
+{
+    linje = UdenBlanke(linje);
+    if (!linje.starts_with("{{") || !linje.ends_with("}}"))
+    {
+        return std::nullopt;
+    }
+    linje = UdenBlanke(linje.substr(2, linje.size() - 4));
+    if (!linje.starts_with(ord) || linje.size() <= ord.size() || linje[ord.size()] != ' ')
+    {
+        return std::nullopt;
+    }
+    return UdenBlanke(linje.substr(ord.size()));
+}
+
 // A catalogue value in millimetres or N/mm2 with no more decimals than it has (35,35; 6,2; 90).
 std::string Tal(double vaerdi)
 {
@@ -148,10 +164,80 @@ std::string UdenManglendeFigurer(std::string_view markdown,
     return resultat;
 }
 
+std::vector<std::string> IndsatteFiler(std::string_view markdown)
+{
+    std::vector<std::string> filer;
+    for (const std::string_view linje : Linjer(markdown))
+    {
+        if (const auto fil = Markoerfil(linje, "indsaet"))
+        {
+            filer.emplace_back(*fil);
+        }
+        else if (const auto betingelse = Markoerfil(linje, "hvis"))
+        {
+            filer.emplace_back(*betingelse);
+        }
+    }
+    return filer;
+}
+
+std::string MedBetingelser(std::string_view markdown,
+                           const std::function<bool(std::string_view)>& findes)
+{
+    std::string resultat;
+    bool med = true;
+    for (const std::string_view linje : Linjer(markdown))
+    {
+        if (const auto fil = Markoerfil(linje, "hvis"))
+        {
+            med = findes(*fil);
+            continue;
+        }
+        if (UdenBlanke(linje) == "{{slut}}")
+        {
+            med = true;
+            continue;
+        }
+        if (med)
+        {
+            resultat.append(linje);
+            resultat.push_back('\n');
+        }
+    }
+    return resultat;
+}
+
+std::string
+MedIndsatteFiler(std::string_view markdown,
+                 const std::function<std::optional<std::string>(std::string_view)>& laes)
+{
+    std::string resultat;
+    for (const std::string_view linje : Linjer(markdown))
+    {
+        const auto fil = Markoerfil(linje, "indsaet");
+        if (!fil)
+        {
+            resultat.append(linje);
+            resultat.push_back('\n');
+            continue;
+        }
+        if (const auto indhold = laes(*fil))
+        {
+            resultat += "```\n";
+            for (const std::string_view indsat : Linjer(*indhold))
+            {
+                resultat.append(indsat);
+                resultat.push_back('\n');
+            }
+            resultat += "```\n";
+        }
+    }
+    return resultat;
+}
+
 std::string SoemkatalogTabel()
 {
-    std::string tabel = "| Nr. | Sømtype, som i listen | d | dh | Ringet del, målt fra hovedets "
-                        "underside | fax,k | fhead,k |\n"
+    std::string tabel = "| Nr. | Sømtype, som i listen | d | dh | Ringet del | fax,k | fhead,k |\n"
                         "|---:|---|---:|---:|---|---:|---:|\n";
     int nummer = 0;
     for (const TNailData& soem : kSoemKatalog)

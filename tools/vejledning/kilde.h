@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,23 @@ struct DeltKilde
 // and so does the caption line right after it (a line that starts with "*").
 [[nodiscard]] std::string UdenManglendeFigurer(std::string_view markdown,
                                                const std::function<bool(std::string_view)>& findes);
+
+// The files that `markdown` inserts ("{{indsaet fil}}") or makes a section depend on
+// ("{{hvis fil}}"), in order.
+[[nodiscard]] std::vector<std::string> IndsatteFiler(std::string_view markdown);
+
+// `markdown` with its conditional sections settled: the lines between "{{hvis fil}}" and
+// "{{slut}}" stay when `findes` answers true for the file and go otherwise; the two marker
+// lines always go. Sections do not nest.
+[[nodiscard]] std::string MedBetingelser(std::string_view markdown,
+                                         const std::function<bool(std::string_view)>& findes);
+
+// `markdown` with every line "{{indsaet fil}}" replaced by the text that `laes` gives for the
+// file, as a fenced block in the report's fixed-pitch font; a file that `laes` cannot give
+// leaves nothing.
+[[nodiscard]] std::string
+MedIndsatteFiler(std::string_view markdown,
+                 const std::function<std::optional<std::string>(std::string_view)>& laes);
 
 // The nail catalogue as a Markdown table, one row per nail in list order, with the
 // numbers written with a decimal comma.

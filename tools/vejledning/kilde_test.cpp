@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,37 @@ TEST(Figurer, EnManglendeFigurUdenBilledtekstTagerIntetAndet)
     const auto ingen = [](std::string_view) { return false; };
     EXPECT_EQ(UdenManglendeFigurer("![b](mangler.png)\n\n*fremhævet afsnit*\n", ingen),
               "\n*fremhævet afsnit*\n");
+}
+
+TEST(Betingelser, AfsnitBeholdesKunNaarFilenFindes)
+{
+    const std::string kilde = "før\n"
+                              "{{hvis figurer/rapport.txt}}\n"
+                              "med rapport\n"
+                              "{{slut}}\n"
+                              "{{hvis figurer/mangler.txt}}\n"
+                              "uden\n"
+                              "{{slut}}\n"
+                              "efter\n";
+    const auto findes = [](std::string_view fil) { return fil == "figurer/rapport.txt"; };
+    EXPECT_EQ(MedBetingelser(kilde, findes), "før\nmed rapport\nefter\n");
+    EXPECT_EQ(IndsatteFiler(kilde),
+              (std::vector<std::string>{"figurer/rapport.txt", "figurer/mangler.txt"}));
+}
+
+TEST(IndsatteFiler, IndholdetStaarIEnFastBredBlok)
+{
+    const auto laes = [](std::string_view fil) -> std::optional<std::string> {
+        if (fil == "rapport.txt")
+        {
+            return "RESULTAT\r\n  Lægtetværsnittet kan anvendes.\r\n";
+        }
+        return std::nullopt;
+    };
+    EXPECT_EQ(MedIndsatteFiler("a\n{{indsaet rapport.txt}}\n{{indsaet mangler.txt}}\nb\n", laes),
+              "a\n```\nRESULTAT\n  Lægtetværsnittet kan anvendes.\n```\nb\n");
+    EXPECT_EQ(IndsatteFiler("{{indsaet}}\n{{indsaetx fil}}\ntekst {{indsaet fil}}\n"),
+              std::vector<std::string>{});
 }
 
 TEST(Soemkatalog, EnRaekkePrSoemIListensOrden)

@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,8 +81,11 @@ constexpr double kTeksthoejde = Mm(kSidehoejde - kTop - kBund);
 // A heading of level 2 or 3 closer than this to the foot of its page moves to the next.
 constexpr double kMindsteRestUnderOverskrift = Pt(70);
 
-// Figures have 150 dots per inch unless the text width makes them smaller.
+// Pictures have 150 dots per inch unless the text width makes them smaller; vector
+// drawings are rasterised at three times their own size; no figure is higher than this, mm.
 constexpr double kFigurOploesning = 150.0;
+constexpr int kSvgForstoerrelse = 3;
+constexpr double kHoejesteFigur = 150.0;
 
 const QString kSkrift = QStringLiteral("Liberation Sans");
 const QString kFastSkrift = QStringLiteral("Liberation Mono");
@@ -107,6 +111,8 @@ QFont Skrift(const QString& familie, double punkt, bool fed = false)
     return skrift;
 }
 
+// A document laid out for the PDF, on pages of the text area. The pages are set before
+// any content: setting them on a document with tables lays some blocks out without height.
 std::unique_ptr<QTextDocument> NytDokument(QPdfWriter& pdf)
 {
     auto dokument = std::make_unique<QTextDocument>();
@@ -179,6 +185,22 @@ void FormgivTabeller(QTextDocument& dokument, QTextFrame& ramme)
     }
 }
 
+// A vector drawing as a picture fine enough for print: its own size times kSvgForstoerrelse.
+QImage SomBillede(const QString& svg)
+{
+    QSvgRenderer tegning(svg);
+    if (!tegning.isValid())
+    {
+        return {};
+    }
+    QImage billede(tegning.defaultSize() * kSvgForstoerrelse, QImage::Format_RGB32);
+    billede.fill(Qt::white);
+    QPainter maler(&billede);
+    maler.setRenderHint(QPainter::Antialiasing);
+    tegning.render(&maler);
+    return billede;
+}
+
 // Sizes every figure to its resolution or the text width, whichever is smaller, and puts
 // its picture into the document's resources, so nothing is looked up while painting.
 void FormgivFigurer(QTextDocument& dokument, const QString& figurmappe)
@@ -204,14 +226,21 @@ void FormgivFigurer(QTextDocument& dokument, const QString& figurmappe)
     }
     for (Figur& figur : figurer)
     {
-        const QImage billede(figurmappe + QLatin1Char('/') + figur.format.name());
+        const QString fil = figurmappe + QLatin1Char('/') + figur.format.name();
+        const bool vektor = fil.endsWith(QStringLiteral(".svg"));
+        const QImage billede = vektor ? SomBillede(fil) : QImage(fil);
         if (billede.isNull())
         {
             continue;
         }
         dokument.addResource(QTextDocument::ImageResource, QUrl(figur.format.name()), billede);
-        const double bredde = std::min(FormatMm(kSidebredde - kVenstre - kHoejre),
-                                       billede.width() * kSkaermOploesning / kFigurOploesning);
+        // A drawing fills the text width, but stays clear of the page height; a picture keeps
+        // its resolution when it is narrower than the text.
+        const double tekstbredde = FormatMm(kSidebredde - kVenstre - kHoejre);
+        const double hoejesteBredde = FormatMm(kHoejesteFigur) * billede.width() / billede.height();
+        const double bredde = std::min(
+            {tekstbredde, hoejesteBredde,
+             vektor ? tekstbredde : billede.width() * kSkaermOploesning / kFigurOploesning});
         figur.format.setWidth(bredde);
         figur.format.setHeight(bredde * billede.height() / billede.width());
         QTextCursor markering(&dokument);
@@ -268,6 +297,9 @@ void FormgivOverskrift(QTextCursor& markoer, int niveau, bool foersteKapitel)
 // tables and figures at their size. Returns the headings of level 2 and 3 in order.
 std::vector<Overskrift> FormgivKrop(QTextDocument& dokument, const QString& figurmappe)
 {
+    // One edit block: the layout follows once at the end instead of after every change.
+    QTextCursor redigering(&dokument);
+    redigering.beginEditBlock();
     std::vector<Overskrift> overskrifter;
     Overskriftstaeller taeller;
     bool foersteKapitel = true;
@@ -319,7 +351,9 @@ std::vector<Overskrift> FormgivKrop(QTextDocument& dokument, const QString& figu
         {
             QTextBlockFormat afsnit = format;
             afsnit.setTopMargin(0);
-            afsnit.setBottomMargin(blok.textList() != nullptr ? FormatPt(2.5) : FormatPt(6));
+            const bool listepunkt = blok.textList() != nullptr;
+            const bool sidstePunkt = listepunkt && blok.next().textList() != blok.textList();
+            afsnit.setBottomMargin(listepunkt && !sidstePunkt ? FormatPt(2.5) : FormatPt(6));
             afsnit.setLineHeight(112, QTextBlockFormat::ProportionalHeight);
             if (format.property(QTextFormat::BlockQuoteLevel).toInt() > 0)
             {
@@ -340,6 +374,7 @@ std::vector<Overskrift> FormgivKrop(QTextDocument& dokument, const QString& figu
     }
     FormgivTabeller(dokument, *dokument.rootFrame());
     FormgivFigurer(dokument, figurmappe);
+    redigering.endEditBlock();
     return overskrifter;
 }
 
@@ -406,7 +441,7 @@ ByggIndhold(QPdfWriter& pdf, const std::vector<Overskrift>& overskrifter, int fo
     QTextTableFormat tabelformat;
     tabelformat.setBorder(0);
     tabelformat.setCellSpacing(0);
-    tabelformat.setCellPadding(FormatPt(1.5));
+    tabelformat.setCellPadding(FormatPt(0.8));
     tabelformat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     tabelformat.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, FormatMm(10)),
                                            QTextLength(QTextLength::VariableLength, 0),
@@ -418,9 +453,9 @@ ByggIndhold(QPdfWriter& pdf, const std::vector<Overskrift>& overskrifter, int fo
         const Overskrift& overskrift = overskrifter[static_cast<std::size_t>(raekke)];
         const bool kapitel = overskrift.niveau == 2;
         QTextCharFormat tegn;
-        tegn.setFont(Skrift(kSkrift, kapitel ? 10.5 : 10, kapitel));
+        tegn.setFont(Skrift(kSkrift, kapitel ? 10 : 9.5, kapitel));
         QTextBlockFormat luft;
-        luft.setTopMargin(kapitel ? FormatPt(7) : 0);
+        luft.setTopMargin(kapitel ? FormatPt(4) : 0);
         const auto skriv = [&](int soejle, const QString& tekst, Qt::Alignment justering) {
             QTextCursor celle = tabel->cellAt(raekke, soejle).firstCursorPosition();
             QTextBlockFormat blok = luft;
@@ -573,23 +608,40 @@ QStringList SkrivVejledning(const Opsaetning& opsaetning)
     std::string markdown = kildefil.readAll().toStdString();
     markdown = IndsaetVed(markdown, "{{soemkatalog}}", SoemkatalogTabel());
 
-    const auto findes = [&](std::string_view fil) {
-        return QFileInfo::exists(opsaetning.figurmappe + QLatin1Char('/') +
-                                 QString::fromUtf8(fil.data(), static_cast<qsizetype>(fil.size())));
+    const auto sti = [&](std::string_view fil) {
+        return opsaetning.figurmappe + QLatin1Char('/') +
+               QString::fromUtf8(fil.data(), static_cast<qsizetype>(fil.size()));
     };
-    QStringList fejl;
-    for (const std::string& fil : Figurer(markdown))
-    {
-        if (!findes(fil))
+    const auto findes = [&](std::string_view fil) { return QFileInfo::exists(sti(fil)); };
+    const auto laes = [&](std::string_view fil) -> std::optional<std::string> {
+        QFile indsat(sti(fil));
+        if (!indsat.open(QIODevice::ReadOnly))
         {
-            fejl << QStringLiteral("Figuren %1 findes ikke i %2")
-                        .arg(QString::fromStdString(fil), opsaetning.figurmappe);
+            return std::nullopt;
+        }
+        return indsat.readAll().toStdString();
+    };
+    QStringList manglende;
+    std::vector<std::string> filer = Figurer(markdown);
+    const std::vector<std::string> indsatte = IndsatteFiler(markdown);
+    filer.insert(filer.end(), indsatte.begin(), indsatte.end());
+    for (const std::string& fil : filer)
+    {
+        if (!findes(fil) && !manglende.contains(sti(fil)))
+        {
+            manglende << sti(fil);
         }
     }
-    if (opsaetning.kraevFigurer && !fejl.isEmpty())
+    if (opsaetning.kraevFigurer && !manglende.isEmpty())
     {
+        QStringList fejl;
+        for (const QString& fil : manglende)
+        {
+            fejl << QStringLiteral("%1 findes ikke").arg(fil);
+        }
         return fejl;
     }
+    markdown = MedIndsatteFiler(MedBetingelser(markdown, findes), laes);
     const DeltKilde delt = DelKilde(UdenManglendeFigurer(markdown, findes));
 
     QByteArray pdfdata;
@@ -649,9 +701,9 @@ QStringList SkrivVejledning(const Opsaetning& opsaetning)
     {
         return {QStringLiteral("Kan ikke skrive %1: %2").arg(opsaetning.ud, ud.errorString())};
     }
-    for (const QString& manglende : fejl)
+    for (const QString& fil : manglende)
     {
-        qInfo("Udeladt: %s", qPrintable(manglende));
+        qInfo("Udeladt, da filen mangler: %s", qPrintable(fil));
     }
     return {};
 }
