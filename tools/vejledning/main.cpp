@@ -12,9 +12,9 @@
 #include <QGuiApplication>
 #include <QHashSeed>
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <iostream>
 
 int main(int argc, char* argv[])
 {
@@ -59,16 +59,15 @@ int main(int argc, char* argv[])
     if (opsaetning.kilde.isEmpty() || opsaetning.ud.isEmpty() || opsaetning.version.isEmpty() ||
         !opsaetning.dato.isValid())
     {
-        std::fputs("taglo-vejledning: --kilde, --ud, --version og --dato (åååå-mm-dd) skal "
-                   "angives\n",
-                   stderr);
+        std::cerr << "taglo-vejledning: --kilde, --ud, --version og --dato (åååå-mm-dd) skal "
+                     "angives\n";
         return EXIT_FAILURE;
     }
 
     const QStringList fejl = taglo::vejledning::SkrivVejledning(opsaetning);
     for (const QString& linje : fejl)
     {
-        std::fprintf(stderr, "taglo-vejledning: %s\n", qPrintable(linje));
+        std::cerr << "taglo-vejledning: " << linje.toStdString() << '\n';
     }
     return fejl.isEmpty() ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -292,6 +292,47 @@ void FormgivOverskrift(QTextCursor& markoer, int niveau, bool foersteKapitel)
     markoer.setCharFormat(tegn);
 }
 
+// A line of a report excerpt: the report's fixed-pitch font on grey, with air above the
+// first line of the excerpt.
+void FormgivKodelinje(QTextCursor& markoer, bool foerste)
+{
+    QTextBlockFormat linje = markoer.blockFormat();
+    linje.setBackground(kKodebaggrund);
+    linje.setTopMargin(foerste ? FormatPt(4) : 0);
+    linje.setBottomMargin(0);
+    linje.setLeftMargin(0);
+    linje.setNonBreakableLines(true);
+    markoer.setBlockFormat(linje);
+    markoer.movePosition(QTextCursor::StartOfBlock);
+    markoer.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat fast;
+    fast.setFontFamilies({kFastSkrift});
+    fast.setFontFixedPitch(true);
+    fast.setFontPointSize(8.3);
+    markoer.mergeCharFormat(fast);
+}
+
+// A paragraph or a list item outside tables, with air after it (less between the items of
+// a list); a note on a light background.
+void FormgivAfsnit(QTextCursor& markoer)
+{
+    const QTextBlock blok = markoer.block();
+    QTextBlockFormat afsnit = blok.blockFormat();
+    afsnit.setTopMargin(0);
+    const bool listepunkt = blok.textList() != nullptr;
+    const bool sidstePunkt = listepunkt && blok.next().textList() != blok.textList();
+    afsnit.setBottomMargin(listepunkt && !sidstePunkt ? FormatPt(2.5) : FormatPt(6));
+    afsnit.setLineHeight(112, QTextBlockFormat::ProportionalHeight);
+    if (afsnit.property(QTextFormat::BlockQuoteLevel).toInt() > 0)
+    {
+        afsnit.setBackground(kNotebaggrund);
+        afsnit.setLeftMargin(FormatMm(2));
+        afsnit.setRightMargin(FormatMm(2));
+        afsnit.setTopMargin(FormatPt(2));
+    }
+    markoer.setBlockFormat(afsnit);
+}
+
 // Gives the body its look: numbered headings, paragraphs with air between them, report
 // excerpts in the report's fixed-pitch font on grey, notes on a light background, ruled
 // tables and figures at their size. Returns the headings of level 2 and 3 in order.
@@ -303,13 +344,20 @@ std::vector<Overskrift> FormgivKrop(QTextDocument& dokument, const QString& figu
     std::vector<Overskrift> overskrifter;
     Overskriftstaeller taeller;
     bool foersteKapitel = true;
-    QTextBlock forrigeKode;
+    bool iKode = false;
     for (QTextBlock blok = dokument.begin(); blok.isValid(); blok = blok.next())
     {
         QTextCursor markoer(blok);
-        const QTextBlockFormat format = blok.blockFormat();
-        const int niveau = format.headingLevel();
-        const bool kode = format.hasProperty(QTextFormat::BlockCodeFence);
+        const int niveau = blok.blockFormat().headingLevel();
+        const bool kode = blok.blockFormat().hasProperty(QTextFormat::BlockCodeFence);
+        if (iKode && !kode)
+        {
+            // Air after the last line of a report excerpt.
+            QTextCursor sidste(blok.previous());
+            QTextBlockFormat slut = sidste.blockFormat();
+            slut.setBottomMargin(FormatPt(8));
+            sidste.setBlockFormat(slut);
+        }
         if (niveau > 0)
         {
             const QString titel = blok.text();
@@ -329,48 +377,13 @@ std::vector<Overskrift> FormgivKrop(QTextDocument& dokument, const QString& figu
         }
         else if (kode)
         {
-            QTextBlockFormat linje = format;
-            const bool foerste = !forrigeKode.isValid() || forrigeKode.next() != blok;
-            linje.setBackground(kKodebaggrund);
-            linje.setTopMargin(foerste ? FormatPt(4) : 0);
-            linje.setBottomMargin(0);
-            linje.setLeftMargin(0);
-            linje.setNonBreakableLines(true);
-            markoer.setBlockFormat(linje);
-            markoer.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            markoer.mergeCharFormat([] {
-                QTextCharFormat fast;
-                fast.setFontFamilies({kFastSkrift});
-                fast.setFontFixedPitch(true);
-                fast.setFontPointSize(8.3);
-                return fast;
-            }());
-            forrigeKode = blok;
+            FormgivKodelinje(markoer, !iKode);
         }
         else if (markoer.currentTable() == nullptr)
         {
-            QTextBlockFormat afsnit = format;
-            afsnit.setTopMargin(0);
-            const bool listepunkt = blok.textList() != nullptr;
-            const bool sidstePunkt = listepunkt && blok.next().textList() != blok.textList();
-            afsnit.setBottomMargin(listepunkt && !sidstePunkt ? FormatPt(2.5) : FormatPt(6));
-            afsnit.setLineHeight(112, QTextBlockFormat::ProportionalHeight);
-            if (format.property(QTextFormat::BlockQuoteLevel).toInt() > 0)
-            {
-                afsnit.setBackground(kNotebaggrund);
-                afsnit.setLeftMargin(FormatMm(2));
-                afsnit.setRightMargin(FormatMm(2));
-                afsnit.setTopMargin(FormatPt(2));
-            }
-            markoer.setBlockFormat(afsnit);
+            FormgivAfsnit(markoer);
         }
-        if (!kode && forrigeKode.isValid() && forrigeKode.next() == blok)
-        {
-            QTextCursor sidste(forrigeKode);
-            QTextBlockFormat slut = forrigeKode.blockFormat();
-            slut.setBottomMargin(FormatPt(8));
-            sidste.setBlockFormat(slut);
-        }
+        iKode = kode;
     }
     FormgivTabeller(dokument, *dokument.rootFrame());
     FormgivFigurer(dokument, figurmappe);
