@@ -1,9 +1,14 @@
 #include "kilde.h"
 
 #include "core/formater.h"
+#include "core/meddelelser.h"
 #include "core/soemkatalog.h"
+#include "loads/lastkombination.h"
+#include "loads/trae.h"
+#include "loads/vind.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstddef>
 #include <optional>
@@ -91,6 +96,18 @@ std::string Tal(double vaerdi)
         tekst.pop_back();
     }
     if (tekst.ends_with(','))
+    {
+        tekst.pop_back();
+    }
+    return tekst;
+}
+
+// A partial factor or k_mod with one or two decimals, as the tables of the codes write
+// them (1,0; 1,35; 0,45).
+std::string Faktor(double vaerdi)
+{
+    std::string tekst = FormaterFast(vaerdi, 2, ",");
+    if (tekst.ends_with('0'))
     {
         tekst.pop_back();
     }
@@ -249,6 +266,68 @@ std::string SoemkatalogTabel()
         tabel += "| " + std::to_string(nummer++) + " | " + std::string(soem.Name) + " | " +
                  Tal(soem.Diam) + " | " + Tal(soem.HeadDiam) + " | " + ringet + " | " +
                  Tal(soem.fax) + " | " + Tal(soem.fhead) + " |\n";
+    }
+    return tabel;
+}
+
+std::string VindtilfaeldeTabel()
+{
+    // The direction letters by the direction group of the wind case.
+    constexpr std::array<std::string_view, 4> kRetning{"N", "V", "S", "Ø"};
+    std::string tabel = "| Tilfælde | Retning | Tekst i rapporten |\n|---|---|---|\n";
+    for (char tilfaelde = 'a'; tilfaelde <= 'x'; ++tilfaelde)
+    {
+        tabel += "| " + std::string(1, tilfaelde) + " | " +
+                 std::string(kRetning.at(static_cast<std::size_t>(VindRetning(tilfaelde)))) +
+                 " | " + std::string(VindTilfaeldeTekst(tilfaelde)) + " |\n";
+    }
+    return tabel;
+}
+
+std::string LastkombinationTabel()
+{
+    // CC2 has K_FI = 1.0, so its factors are those of the table before K_FI.
+    constexpr int kCC2 = 1;
+    // Service class 2, as the 0-based index that the timber data takes.
+    constexpr int kAnvendelsesklasse2 = 1;
+    TavseMeddelelser tavs;
+    const auto faktor = [&](char bidrag, int lastkomb) {
+        const double vaerdi = LastFaktor09(bidrag, lastkomb, kCC2, tavs);
+        return vaerdi == 0.0 ? std::string("-") : Faktor(vaerdi);
+    };
+    const auto varighed = [&](int lastkomb) {
+        const std::string_view bogstav = LastGruppeBogstav(lastkomb, tavs);
+        if (bogstav == "P")
+        {
+            return std::string("permanent (P)");
+        }
+        if (bogstav == "L")
+        {
+            return std::string("lang (L)");
+        }
+        if (bogstav == "M")
+        {
+            return std::string("mellemlang (M)");
+        }
+        if (bogstav == "K")
+        {
+            return std::string("korttids (K)");
+        }
+        if (bogstav == "Ø")
+        {
+            return std::string("øjeblikkelig (Ø)");
+        }
+        return std::string("ulykke");
+    };
+    std::string tabel = "| Nr. | Tekst i rapporten | g | s | w | Q | Lastvarighed | k_mod |\n"
+                        "|---|---|---|---|---|---|---|---|\n";
+    for (int lastkomb = 1; lastkomb <= static_cast<int>(LastKombTekst.size()); ++lastkomb)
+    {
+        tabel += "| " + std::to_string(lastkomb) + " | " +
+                 std::string(LastKombinationTekst(lastkomb)) + " | " + faktor('Y', lastkomb) +
+                 " | " + faktor('P', lastkomb) + " | " + faktor('B', lastkomb) + " | " +
+                 faktor('Z', lastkomb) + " | " + varighed(lastkomb) + " | " +
+                 Faktor(Kmod(kAnvendelsesklasse2, lastkomb, tavs)) + " |\n";
     }
     return tabel;
 }

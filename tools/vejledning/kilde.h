@@ -53,6 +53,15 @@ MedIndsatteFiler(std::string_view markdown,
 // numbers written with a decimal comma.
 [[nodiscard]] std::string SoemkatalogTabel();
 
+// The 24 wind cases as a Markdown table: letter, wind direction (V, N, Ø, S) and the
+// case's text in the report, in the order 'a' to 'x'.
+[[nodiscard]] std::string VindtilfaeldeTabel();
+
+// The load combinations 1 to 10 as a Markdown table: the text in the report, the partial
+// factors of g, s, w and Q before K_FI ("-" where the load is absent), the load-duration
+// class and k_mod in service class 2.
+[[nodiscard]] std::string LastkombinationTabel();
+
 // `markdown` with every line that is exactly `pladsholder` replaced by `indhold`.
 [[nodiscard]] std::string IndsaetVed(std::string_view markdown, std::string_view pladsholder,
                                      std::string_view indhold);

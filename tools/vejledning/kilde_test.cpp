@@ -123,6 +123,42 @@ TEST(Soemkatalog, RingetDelFraStartTilSlutOgGlatteSoemsSkaft)
               std::string::npos);
 }
 
+TEST(Vindtilfaelde, FireRetningerOgTeksterneIRaekkefoelge)
+{
+    const std::string tabel = VindtilfaeldeTabel();
+    EXPECT_EQ(std::count(tabel.begin(), tabel.end(), '\n'), 2 + 24);
+    for (
+        const std::string_view raekke : {
+            "| a | V | Vind fra V, tryk begge tagflader, sug indvendigt, sug begge gavludhæng |",
+            "| f | V | Vind fra V, tryk vest-, sug øst-tagflade, sug indv., sug begge gavludhæng |",
+            "| j | N | Vind fra N, tryk begge tagflader, sug indvendigt, sug begge facadeudhæng |",
+            "| r | Ø | Vind fra Ø, tryk øst-, sug vest-tagflade, sug indv., sug begge gavludhæng |",
+            "| x | S | Vind fra S, sug begge tagflader, tryk indvendigt, nul-tryk facadeudhæng L |",
+        })
+    {
+        EXPECT_NE(tabel.find(raekke), std::string::npos) << raekke;
+    }
+    EXPECT_LT(tabel.find("| w | S |"), tabel.find("| x | S |"));
+}
+
+TEST(Lastkombinationer, FaktorerFoerKFiLastvarighedOgKmod)
+{
+    const std::string tabel = LastkombinationTabel();
+    EXPECT_EQ(std::count(tabel.begin(), tabel.end(), '\n'), 2 + 10);
+    // EN 1990 with the Danish annex; k_mod of EN 1995-1-1 in service class 2.
+    for (const std::string_view raekke : {
+             "| 1 | K_FI 1,2 g | 1,2 | - | - | - | permanent (P) | 0,6 |",
+             "| 3 | K_FI(1,0 g + 1,5 s) | 1,0 | 1,5 | - | - | korttids (K) | 0,9 |",
+             "| 5 | K_FI(1,0 g + 1,5 s + 0,45 w) | 1,0 | 1,5 | 0,45 | - | øjeblikkelig (Ø) | 1,1 |",
+             "| 8 | K_FI(1,0 g + 1,5 Q) | 1,0 | - | - | 1,5 | øjeblikkelig (Ø) | 1,1 |",
+             "| 9 | 0,9 g + K_FI 1,5 w | 0,9 | - | 1,5 | - | øjeblikkelig (Ø) | 1,1 |",
+             "| 10 | 1,0 g + 0,2 w (brand) | 1,0 | - | 0,2 | - | ulykke | 1,0 |",
+         })
+    {
+        EXPECT_NE(tabel.find(raekke), std::string::npos) << raekke;
+    }
+}
+
 TEST(Pladsholder, HeleLinjenErstattes)
 {
     EXPECT_EQ(IndsaetVed("a\n  {{x}}\nb {{x}}\n", "{{x}}", "| t |\n"), "a\n| t |\nb {{x}}\n");

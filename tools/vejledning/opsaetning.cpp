@@ -620,6 +620,8 @@ QStringList SkrivVejledning(const Opsaetning& opsaetning)
     }
     std::string markdown = kildefil.readAll().toStdString();
     markdown = IndsaetVed(markdown, "{{soemkatalog}}", SoemkatalogTabel());
+    markdown = IndsaetVed(markdown, "{{vindtilfaelde}}", VindtilfaeldeTabel());
+    markdown = IndsaetVed(markdown, "{{lastkombinationer}}", LastkombinationTabel());
 
     const auto sti = [&](std::string_view fil) {
         return opsaetning.figurmappe + QLatin1Char('/') +
