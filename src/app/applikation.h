@@ -1,0 +1,212 @@
+// The application without a toolkit: the inputs, the kept result and the state of the
+// window's controls, with the handlers the window forwards its events to.
+#pragma once
+
+#include "app/udskrift.h"
+#include "app/vindue.h"
+#include "core/dialoger.h"
+#include "core/inddata.h"
+#include "core/meddelelser.h"
+#include "core/regional.h"
+#include "core/soemkatalog.h"
+#include "drawing/tegning.h"
+#include "engine/log.h"
+#include "engine/resultater.h"
+#include "engine/tilfaelde.h"
+#include "loads/afledte.h"
+#include "report/rapport.h"
+#include "report/tidspunkt.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace taglo
+{
+
+// The file dialogs of the program.
+inline const FilDialog kHentProjektdataDialog{"Hent projektdata", "Lægtedata (*.tgl)|*.tgl", "tgl"};
+inline const FilDialog kGemProjektdataDialog{"Gem projektdata", "Lægtedata (*.tgl)|*.tgl", "tgl"};
+
+// The default project file beside the program.
+inline constexpr std::string_view kStandardfil = "Standard.tgl";
+
+// The key values of one analysed case of the last run, one per result category.
+struct TTilfaeldeNoegle
+{
+    std::int32_t Lastkomb = 0;
+    char Vindtilf = 0;
+    double kmod = 0.0;
+    std::array<double, kAntalKategorier> Noegle{};
+};
+
+// What the last run left besides the result record: its cases' key values in the order
+// analysed, and per category the governing case (an index into the cases).
+struct TTilfaeldeoversigt
+{
+    std::vector<TTilfaeldeNoegle> Tilfaelde;
+    std::array<std::optional<std::size_t>, kAntalKategorier> Hoveder{};
+};
+
+class TApplikation
+{
+  public:
+    // The window as designed, the nail table and the nail list filled, no result. The
+    // company name is shown in EditFirmanavn and printed in the report header. Messages
+    // and dialogs go through `meddelelser` and `dialoger`, which must outlive the
+    // application; numbers are shown and read with `regional`.
+    // The report is stamped with the moment `ur` gives.
+    TApplikation(Meddelelser& meddelelser, Dialoger& dialoger, Regionalindstillinger regional,
+                 std::string_view firmanavn, Ur ur = LokalTidNu);
+
+    // Start-up: reads the default project file Standard.tgl from `programmappe` (the
+    // program's folder) into the window and the inputs. Returns false, after the error
+    // message, when the file is missing or cannot be read: the program must then end.
+    [[nodiscard]] bool Init(const std::string& programmappe);
+
+    // ---- Input editing: the window calls these when the focus leaves a control or a
+    // radio item is clicked.
+
+    // The exit of an edit field whose text is now `tekst`. A number field is re-formatted
+    // (a text that is not a number shows the conversion message and becomes 0), stored,
+    // the result invalidated, and then checked: each failing check shows its message,
+    // an error also shows the tab "Inddata" and puts the focus back into the field; the
+    // value stays stored. An accepted roof pitch recomputes the normal snow form factor
+    // and, with "Normal" chosen, shows it rounded to two decimals and uses that. A text
+    // field stores its first 70 (30 for the engineer) characters and invalidates the
+    // result. The company name cannot be edited; a disabled field has no exit.
+    void FeltForladt(Felt felt, std::string_view tekst);
+
+    // A click on item `indeks` of a radio group: stores the choice and invalidates the
+    // result. The snow choice also switches the factor in use and the field that shows
+    // it. An index that is not an item of the group is ignored.
+    void RadioGroupClick(Valg valg, int indeks);
+
+    // The exit of the nail list with item `indeks` chosen: stores the nail and invalidates
+    // the result. With no item chosen (an index outside the list), the previous nail stays
+    // chosen and is shown again.
+    void ComboBoxNailExit(int indeks);
+
+    // ---- Project files.
+
+    // "&Hent ...": asks for a project file and loads it (HentProjektdata).
+    void ButtonHentProjektdataClick();
+    // "Gem &som ...": asks for a file name and saves what the input tabs show there,
+    // replacing an existing file. A file that cannot be written shows the error dialog
+    // "Inddata-sættet kunne ikke gemmes som <name>." with its reason; nothing else changes.
+    void ButtonGemProjektdataClick();
+    // Loads the project file at `sti` into the window and the inputs, invalidates the
+    // result and shows the tab "Inddata". A file that cannot be read, has fewer than 31
+    // lines, or whose line 25 or 26 is not a number, shows the error dialog with the load
+    // message and changes nothing. Returns whether the file was loaded.
+    bool HentProjektdata(const std::string& sti);
+
+    // ---- Calculation run.
+
+    // NulstilBeregning: the kept result no longer belongs to the inputs: hides the two
+    // warning panels, empties the result memo and frees the nail figure. The report lines
+    // of the last run stay for print and save.
+    void NulstilBeregning();
+
+    // UdfoerBeregning: makes the kept result belong to the inputs. Does nothing while it
+    // does. When a stored input fails a check of its field (errors only, the fields in tab
+    // order), shows the first such message, shows the tab "Inddata", puts the focus on the
+    // field and calculates nothing. Otherwise: resets the result record, computes the
+    // derived values, starts the log at the chosen level, analyses the 22 cases, shows
+    // the warning panel of the batten when the batten fails anywhere and that of the nail
+    // when the nail type cannot be used, builds the nail figure, writes the report (with
+    // the log file's save dialog when a log is chosen), puts the report into the result
+    // memo and marks the result as belonging to the inputs. A call made while a run waits
+    // in its dialog returns at once. Returns whether the result belongs to the inputs.
+    bool UdfoerBeregning();
+
+    // The tab "Beregningsresultat" has become visible: runs the calculation; the focus
+    // goes to the result memo.
+    void ButtonBeregnClick();
+    // Menu "Beregningsresultat": runs the calculation, shows the tab "Beregningsresultat"
+    // and puts the focus on the result memo.
+    void MenuBeregnClick();
+
+    // OptegnNail: the nail connection figure must be painted (or its menu item was
+    // chosen): runs the calculation when the result does not belong to the inputs, shows
+    // the tab "Sømforbindelse" and returns the kept figure to paint, with the same scale on
+    // both axes. Nothing when the calculation was refused; the figure stays kept until
+    // the next invalidation.
+    [[nodiscard]] const TTegning* OptegnNail();
+
+    // The check figures, built on every paint from the current inputs, calculated or not:
+    // each computes the derived values, shows its tab and returns its own drawing. Neither
+    // reads nor changes the kept result.
+    [[nodiscard]] TTegning ButtonTegnTversnitClick();
+    [[nodiscard]] TTegning ButtonTegnLengdesnitClick();
+
+    // ---- Print and save of the result: both use the report of the last run, also when
+    // the inputs have changed since, and change nothing.
+
+    // "Udskriv (&Print)": without a report the error dialog "Resultatet er endnu ikke
+    // beregnet"; otherwise the print dialog and, unless cancelled, the report's pages as
+    // one print job. A failure the printer reports is shown in the error dialog.
+    void ButtonPrintResultClick(Udskrivning& printer);
+    // "Gem &Resultat": without a report the message box "Resultatet er endnu ikke
+    // beregnet"; otherwise the save dialog and, unless cancelled, the report lines as a
+    // text file (Windows-1252, CR LF), replacing an existing file. A failed save shows its
+    // three-line message and leaves an existing file as it was.
+    void ButtonGemResultClick();
+
+    // ---- Tabs.
+
+    // A tab switch by a menu item or a button: makes the tab the active one.
+    void VisFane(Fane fane);
+
+    // The state the window mirrors into its widgets.
+    [[nodiscard]] const TVindue& Vindue() const { return vindue_; }
+    // The control the program has asked to put the focus on since the last call.
+    [[nodiscard]] std::optional<std::string> TagFokus() { return vindue_.TagFokus(); }
+    // The names of the nail list, in catalogue order.
+    [[nodiscard]] const std::vector<std::string>& Soemnavne() const { return soemnavne_; }
+    [[nodiscard]] const std::string& Programmappe() const { return programmappe_; }
+
+    [[nodiscard]] const TInddata& Inddata() const { return Inddata_; }
+    [[nodiscard]] bool Beregnet() const { return Beregnet_; }
+    [[nodiscard]] const TAfledte& Afledte() const { return Afledte_; }
+    [[nodiscard]] const TResultater& Resultatdata() const { return Resultatdata_; }
+    // The report lines of the last run; empty before the first.
+    [[nodiscard]] const std::vector<std::string>& Resultatliste() const { return Resultatliste_; }
+    [[nodiscard]] const TLogliste& Logliste() const { return Logliste_; }
+    // The nail connection figure of the last run; empty while the result does not belong
+    // to the inputs.
+    [[nodiscard]] const TTegning& NailTegning() const { return NailTegning_; }
+    [[nodiscard]] const TTilfaeldeoversigt& Tilfaelde() const { return tilfaelde_; }
+    [[nodiscard]] const Regionalindstillinger& Regional() const { return regional_; }
+
+  private:
+    void VisAfvisning(Felt felt, std::string_view besked);
+    void GemTilfaelde(const TBeregning& beregning);
+
+    Meddelelser& meddelelser_;
+    Dialoger& dialoger_;
+    Regionalindstillinger regional_;
+    std::string programmappe_;
+    TNails Nails_{};
+    std::vector<std::string> soemnavne_;
+    TVindue vindue_;
+
+    Ur ur_;
+
+    TInddata Inddata_;
+    TAfledte Afledte_;
+    TResultater Resultatdata_;
+    std::vector<std::string> Resultatliste_;
+    TLogliste Logliste_;
+    TTegning NailTegning_;
+    TTilfaeldeoversigt tilfaelde_;
+    bool Beregnet_ = false;
+    bool iGang_ = false; // a run is waiting in its dialog
+};
+
+} // namespace taglo
