@@ -37,6 +37,53 @@ void SkrivHoved(const TKoersel& koersel)
     log.LogLinie("Før justering af RB2/RB1: RB2 iflg. model 2, øvrige reaktioner og momenter iflg. model 1:");
 }
 
+// The wind: on the gable part zone by zone, on the normal section from above and below.
+void LaegVindTil(TLasttilfaelde& t, double w, const TGavlGeometri& gavl, TKoersel& koersel)
+{
+    const bool gavlmodeller = koersel.gyldighed.Gavlfag;
+    const bool detaljer = koersel.Detaljeret();
+    const double D = gavl.D();
+    const double L = koersel.inddata.NormalSpaerAfst;
+    const TEnheder e{t.kmod};
+
+    // Wind on the gable part, zone by zone.
+    for (char omraade = 'B'; omraade <= 'N'; ++omraade)
+    {
+        const TVindLinielast vind = VindLinielast(t, omraade, w, koersel);
+        if (!gavlmodeller || vind.Fzz == 0.0)
+        {
+            continue; // a zone that does not load the batten adds nothing
+        }
+        const TGavlBidrag bidrag = GavlBidrag(vind.yslut, vind.ystart, vind.Fzz, gavl);
+        LaegGavlBidragTil(t, bidrag, Retning::zz);
+        if (detaljer && bidrag.RB1 != 0.0)
+        {
+            koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", omraade, vind.cv,
+                        e.Linielast(vind.Fzz), vind.ystart, vind.yslut, e.N(bidrag.RB2), e.N(bidrag.RB1),
+                        e.N(bidrag.RD), e.N(bidrag.MB2), e.N(bidrag.MB1), e.N(bidrag.MC));
+            koersel.Log("  (Område %1s: qd = %5.3f kPa; cv = %5.3f; lastbredde = %5.3f m; Fzz = produktet heraf = "
+                        "%4.2f kN/m)",
+                        omraade, vind.q * t.kmod, vind.cv, vind.bredde, vind.q * t.kmod * vind.cv * vind.bredde);
+        }
+    }
+
+    // Wind on the normal section, upper side and underside.
+    const TVindNormalfag vind = VindNormalfag(t, w, koersel);
+    const TNormalBidrag vindNormal = NormalBidrag(vind.FO + vind.FU, L);
+    LaegNormalBidragTil(t, vindNormal, Retning::zz);
+    if (detaljer && vind.FO != 0.0)
+    {
+        koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f (oversidelast)", vind.Omraade, vind.cvO, e.Linielast(vind.FO), D,
+                    D + 3.0 * L);
+    }
+    if (detaljer && vind.FU != 0.0)
+    {
+        koersel.Log(" N %6.2f%6.2f%6.2f%6.2f (underside)         over- og underside:%6.0f%6.0f%6.0f%6.0f%6.0f",
+                    vind.cvU, e.Linielast(vind.FU), D, D + 3.0 * L, e.N(vindNormal.RE), e.N(vindNormal.RG),
+                    e.N(vindNormal.MF), e.N(vindNormal.MG), e.N(vindNormal.MH));
+    }
+}
+
 } // namespace
 
 TGavlGeometri GavlGeometri(const TKoersel& koersel)
@@ -89,41 +136,11 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
                     e.N(egenNormal.MH));
     }
 
-    // Wind on the gable part, zone by zone.
-    for (char omraade = 'B'; omraade <= 'N'; ++omraade)
+    // Wind, unless the combination has none.
+    const double w = VindFaktor(t, koersel);
+    if (w != 0.0)
     {
-        const TVindLinielast vind = VindLinielast(t, omraade, koersel);
-        if (!gavlmodeller)
-        {
-            continue;
-        }
-        const TGavlBidrag bidrag = GavlBidrag(vind.yslut, vind.ystart, vind.Fzz, gavl);
-        LaegGavlBidragTil(t, bidrag, Retning::zz);
-        if (detaljer && vind.Fzz != 0.0 && bidrag.RB1 != 0.0)
-        {
-            koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", omraade, vind.cv,
-                        e.Linielast(vind.Fzz), vind.ystart, vind.yslut, e.N(bidrag.RB2), e.N(bidrag.RB1),
-                        e.N(bidrag.RD), e.N(bidrag.MB2), e.N(bidrag.MB1), e.N(bidrag.MC));
-            koersel.Log("  (Område %1s: qd = %5.3f kPa; cv = %5.3f; lastbredde = %5.3f m; Fzz = produktet heraf = "
-                        "%4.2f kN/m)",
-                        omraade, vind.q * t.kmod, vind.cv, vind.bredde, vind.q * t.kmod * vind.cv * vind.bredde);
-        }
-    }
-
-    // Wind on the normal section, upper side and underside.
-    const TVindNormalfag vind = VindNormalfag(t, koersel);
-    const TNormalBidrag vindNormal = NormalBidrag(vind.FO + vind.FU, L);
-    LaegNormalBidragTil(t, vindNormal, Retning::zz);
-    if (detaljer && vind.FO != 0.0)
-    {
-        koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f (oversidelast)", vind.Omraade, vind.cvO, e.Linielast(vind.FO), D,
-                    D + 3.0 * L);
-    }
-    if (detaljer && vind.FU != 0.0)
-    {
-        koersel.Log(" N %6.2f%6.2f%6.2f%6.2f (underside)         over- og underside:%6.0f%6.0f%6.0f%6.0f%6.0f",
-                    vind.cvU, e.Linielast(vind.FU), D, D + 3.0 * L, e.N(vindNormal.RE), e.N(vindNormal.RG),
-                    e.N(vindNormal.MF), e.N(vindNormal.MG), e.N(vindNormal.MH));
+        LaegVindTil(t, w, gavl, koersel);
     }
 
     // The point load stands in the end span of the normal section; the gable part gets

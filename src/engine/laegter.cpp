@@ -13,7 +13,8 @@ namespace taglo
 namespace
 {
 
-// The wind cases (or point-load positions) analysed per load combination 1..9.
+// The wind cases (or point-load positions) analysed per load combination 1..9, each in
+// alphabetical order.
 constexpr std::array<std::string_view, 10> kAnalyseredeTilfaelde{
     "",         // no combination 0
     "",         // 1: K_FI 1,2 g
@@ -62,14 +63,13 @@ TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater
 
     TBeregning beregning;
     beregning.Tilfaeldeliste.reserve(kAntalTilfaelde);
+    // Combination by combination, each in alphabetical order of its letters: the pairs
+    // for which TilfaeldeGaelder holds.
     for (int lastkomb = 1; lastkomb <= 9; ++lastkomb)
     {
-        for (char vindtilf = 'a'; vindtilf <= 'x'; ++vindtilf)
+        for (const char vindtilf : kAnalyseredeTilfaelde[static_cast<std::size_t>(lastkomb)])
         {
-            if (TilfaeldeGaelder(lastkomb, vindtilf))
-            {
-                BeregnTilfaelde(beregning, lastkomb, vindtilf, koersel);
-            }
+            BeregnTilfaelde(beregning, lastkomb, vindtilf, koersel);
         }
     }
     for (std::size_t k = 0; k < kAntalKategorier; ++k)
