@@ -30,7 +30,7 @@ void BM_BeregnAfledte(benchmark::State& state)
 {
     taglo::TInddata ind = Typisk();
     taglo::TavseMeddelelser meddelelser;
-    for (auto _ : state)
+    for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
         benchmark::DoNotOptimize(ind);
         const taglo::TAfledte afledte = taglo::BeregnAfledte(ind, meddelelser);
