@@ -41,7 +41,7 @@ std::size_t StoersteAllokering()
 
 } // namespace taglo::test
 
-// NOLINTBEGIN(cppcoreguidelines-no-malloc)
+// NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* operator new(std::size_t bytes)
 {
     Noter(bytes);
@@ -76,4 +76,4 @@ void operator delete[](void* p, std::size_t /*bytes*/) noexcept
 {
     std::free(p);
 }
-// NOLINTEND(cppcoreguidelines-no-malloc)
+// NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +28,7 @@ class CliRapport : public ::testing::Test
     // Writes the bytes as a project file in the temporary folder; returns its path.
     std::string Skriv(std::string_view navn, std::string_view bytes)
     {
-        const std::string sti = mappe.Sti(navn);
+        std::string sti = mappe.Sti(navn);
         std::ofstream fil(sti, std::ios::binary | std::ios::trunc);
         fil.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         EXPECT_TRUE(fil.good());
@@ -44,6 +43,8 @@ class CliRapport : public ::testing::Test
         argumenter.insert(argumenter.end(), projekter.begin(), projekter.end());
         return KoerProgram(TAGLO_CLI, argumenter, {"QT_QPA_PLATFORM=offscreen"}, mappe.Sti(""));
     }
+
+    [[nodiscard]] std::string Sti(std::string_view navn) const { return mappe.Sti(navn); }
 
     // The run ended by itself with exit status 2 and the load message for `sti`, and
     // wrote no report.
@@ -66,6 +67,7 @@ class CliRapport : public ::testing::Test
         EXPECT_FALSE(ViserIkkeEndeligtTal(udfald.ud)) << udfald.ud;
     }
 
+  private:
     MidlertidigMappe mappe;
 };
 
@@ -77,7 +79,7 @@ TEST_F(CliRapport, TomFilGiverStatus2OgHentebeskeden)
 
 TEST_F(CliRapport, FilDerIkkeFindesGiverStatus2OgHentebeskeden)
 {
-    const std::string sti = mappe.Sti("findes-ikke.tgl");
+    const std::string sti = Sti("findes-ikke.tgl");
     ForventHentefejl(Rapport({sti}), sti);
 }
 
@@ -91,29 +93,14 @@ TEST_F(CliRapport, TrediveLinjerGiverStatus2OgHentebeskeden)
 
 TEST_F(CliRapport, BinaertStoejGiverStatus2OgHentebeskeden)
 {
-    std::mt19937 generator(7);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::string stoej(64 * 1024, '\0');
-    for (char& c : stoej)
-    {
-        c = static_cast<char>(byte(generator));
-    }
-    const std::string sti = Skriv("stoej.tgl", stoej);
+    const std::string sti = Skriv("stoej.tgl", BinaertStoej(7, 64 * std::size_t{1024}));
     ForventHentefejl(Rapport({sti}), sti);
 }
 
 TEST_F(CliRapport, FemtiMegabyteUdenLinjeskiftGiverStatus2OgHentebeskeden)
 {
-    const std::string sti = mappe.Sti("stor.tgl");
-    {
-        std::ofstream fil(sti, std::ios::binary);
-        const std::string megabyte(1024 * 1024, '7');
-        for (int i = 0; i < 50; ++i)
-        {
-            fil << megabyte;
-        }
-        ASSERT_TRUE(fil.good());
-    }
+    const std::string sti = Sti("stor.tgl");
+    SkrivStorFil(sti, "", '7', 50);
     ForventHentefejl(Rapport({sti}), sti);
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 namespace taglo::test
@@ -51,6 +52,31 @@ std::string SomFil(const std::vector<std::string>& linjer, std::string_view slut
         fil += slut;
     }
     return fil;
+}
+
+std::string BinaertStoej(unsigned froe, std::size_t antal)
+{
+    std::mt19937 generator(froe);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string stoej(antal, '\0');
+    for (char& c : stoej)
+    {
+        c = static_cast<char>(byte(generator));
+    }
+    return stoej;
+}
+
+void SkrivStorFil(const std::string& sti, std::string_view begyndelse, char blok,
+                  std::size_t antalMegabyte)
+{
+    std::ofstream fil(sti, std::ios::binary | std::ios::trunc);
+    fil << begyndelse;
+    const std::string megabyte(kMegabyte, blok);
+    for (std::size_t i = 0; i < antalMegabyte; ++i)
+    {
+        fil << megabyte;
+    }
+    EXPECT_TRUE(fil.good()) << "cannot write " << sti;
 }
 
 bool ViserIkkeEndeligtTal(std::string_view tekst)
@@ -110,14 +136,22 @@ bool FjendtligFil::BeregnOgKontroller()
     const std::size_t foer = meddelelser.liste.size();
     if (!app.UdfoerBeregning())
     {
-        EXPECT_EQ(meddelelser.liste.size(), foer + 1) << "a refused run shows one message";
-        if (meddelelser.liste.size() > foer)
-        {
-            EXPECT_EQ(meddelelser.liste.back().art, "fejl");
-        }
-        EXPECT_TRUE(app.Resultatliste().empty()) << "a refused run shows no report";
+        KontrollerAfvisning(foer);
         return false;
     }
+    KontrollerRapport();
+    return true;
+}
+
+void FjendtligFil::KontrollerAfvisning(std::size_t meddelelserFoer)
+{
+    ASSERT_EQ(meddelelser.liste.size(), meddelelserFoer + 1) << "a refused run shows one message";
+    EXPECT_EQ(meddelelser.liste.back().art, "fejl");
+    EXPECT_TRUE(app.Resultatliste().empty()) << "a refused run shows no report";
+}
+
+void FjendtligFil::KontrollerRapport()
+{
     EXPECT_FALSE(app.Resultatliste().empty());
     for (const auto& linje : app.Resultatliste())
     {
@@ -134,7 +168,6 @@ bool FjendtligFil::BeregnOgKontroller()
     {
         EXPECT_TRUE(std::isfinite(vaerdi)) << "a result value is " << vaerdi;
     }
-    return true;
 }
 
 void FjendtligFil::ForventHentebeskedOgUaendret(const std::string& sti)
@@ -144,9 +177,21 @@ void FjendtligFil::ForventHentebeskedOgUaendret(const std::string& sti)
     EXPECT_TRUE(meddelelser.liste[0].tekst.starts_with(Hentebesked(sti)))
         << meddelelser.liste[0].tekst;
     EXPECT_TRUE(app.Vindue() == standardvindue) << "a failed load changed the window";
+    ForventStandardinddata();
+}
+
+void FjendtligFil::ForventStandardinddata()
+{
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 8.0) << "a failed load changed the inputs";
     EXPECT_DOUBLE_EQ(app.Inddata().TagVink, 45.0);
     EXPECT_EQ(app.Inddata().Nail, 5);
+}
+
+void FjendtligFil::ForventKonverteringsbesked(bool vist, std::string_view tekst) const
+{
+    const std::vector<std::string> forventet =
+        vist ? std::vector<std::string>{Konverteringsbesked(tekst)} : std::vector<std::string>{};
+    EXPECT_EQ(Beskeder("besked"), forventet);
 }
 
 std::vector<std::string> FjendtligFil::Beskeder(std::string_view art) const

@@ -45,6 +45,16 @@ class AnnullerendeDialoger final : public Dialoger
 [[nodiscard]] std::string SomFil(const std::vector<std::string>& linjer,
                                  std::string_view slut = "\r\n");
 
+inline constexpr std::size_t kMegabyte = std::size_t{1024} * 1024;
+
+// `antal` bytes of noise, every value from 0 to 255 alike, the same for the same seed.
+[[nodiscard]] std::string BinaertStoej(unsigned froe, std::size_t antal);
+
+// Writes `begyndelse` and then `antalMegabyte` megabytes of the byte `blok` to the file at
+// `sti`, one megabyte at a time.
+void SkrivStorFil(const std::string& sti, std::string_view begyndelse, char blok,
+                  std::size_t antalMegabyte);
+
 // Whether a text shows a number the formatter writes only for a value that is not finite.
 [[nodiscard]] bool ViserIkkeEndeligtTal(std::string_view tekst);
 
@@ -87,8 +97,18 @@ class FjendtligFil : public ::testing::Test
     // default project file.
     void ForventHentebeskedOgUaendret(const std::string& sti);
 
+    // The conversion message of `tekst` was shown, once, and no other plain message; or,
+    // when `vist` is false, no plain message at all.
+    void ForventKonverteringsbesked(bool vist, std::string_view tekst) const;
+
     [[nodiscard]] std::vector<std::string> Beskeder(std::string_view art) const;
 
+  private:
+    void KontrollerAfvisning(std::size_t meddelelserFoer);
+    void KontrollerRapport();
+    void ForventStandardinddata();
+
+  protected:
     MidlertidigMappe mappe;
     std::string projektfil; // the path Hent writes to
     OptagneMeddelelser meddelelser;

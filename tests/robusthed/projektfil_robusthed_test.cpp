@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -20,9 +19,7 @@ namespace
 
 // No single request for memory while reading a file may come near the size of a large
 // file: reading is bounded by the 31 lines of 4096 bytes it looks at.
-constexpr std::size_t kStoersteAllokeringVedLaesning = 1024 * 1024;
-
-constexpr std::size_t kMegabyte = 1024 * 1024;
+constexpr std::size_t kStoersteAllokeringVedLaesning = kMegabyte;
 
 TEST_F(FjendtligFil, TomFilGiverHentebeskedenOgAendrerIntet)
 {
@@ -75,31 +72,10 @@ TEST_F(FjendtligFil, BinaertStoejGiverHentebeskeden)
     for (unsigned froe = 1; froe <= 20; ++froe)
     {
         SCOPED_TRACE("noise seed " + std::to_string(froe));
-        std::mt19937 generator(froe);
-        std::uniform_int_distribution<int> byte(0, 255);
-        std::string stoej(64 * 1024, '\0');
-        for (char& c : stoej)
-        {
-            c = static_cast<char>(byte(generator));
-        }
         meddelelser.liste.clear();
-        EXPECT_FALSE(Hent(stoej));
+        EXPECT_FALSE(Hent(BinaertStoej(froe, 64 * std::size_t{1024})));
         ForventHentebeskedOgUaendret(projektfil);
     }
-}
-
-// Writes `antal` megabytes of `blok` repeated after `begyndelse`, one megabyte at a time.
-void SkrivStorFil(const std::string& sti, const std::string& begyndelse, char blok,
-                  std::size_t antal)
-{
-    std::ofstream fil(sti, std::ios::binary | std::ios::trunc);
-    fil << begyndelse;
-    const std::string megabyte(kMegabyte, blok);
-    for (std::size_t i = 0; i < antal; ++i)
-    {
-        fil << megabyte;
-    }
-    ASSERT_TRUE(fil.good());
 }
 
 TEST_F(FjendtligFil, FemtiMegabyteUdenLinjeskiftGiverHentebeskedenMedBegraensetHukommelse)

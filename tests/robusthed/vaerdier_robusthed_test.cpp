@@ -38,22 +38,13 @@ TEST_P(TalMedEksponent, LaesesTilTalletEllerGiverKonverteringsbeskeden)
     ASSERT_TRUE(HentMedLinje(4, t.tekst));
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, t.vaerdi);
     EXPECT_EQ(app.Vindue().Tekst(Felt::EditHusBr), t.tekst) << "the field keeps the line's text";
-    if (t.konvertering)
-    {
-        EXPECT_EQ(Beskeder("besked"), std::vector<std::string>{Konverteringsbesked(t.tekst)});
-    }
-    else
-    {
-        EXPECT_TRUE(meddelelser.liste.empty());
-    }
+    ForventKonverteringsbesked(t.konvertering, t.tekst);
+    EXPECT_EQ(meddelelser.liste.size(), t.konvertering ? 1U : 0U);
 
     meddelelser.liste.clear();
-    const bool beregnet = BeregnOgKontroller();
-    EXPECT_EQ(beregnet, t.vaerdi > 0.0);
-    if (!beregnet)
-    {
-        EXPECT_EQ(Beskeder("fejl"), std::vector<std::string>{"Huskropbredden skal være positiv"});
-    }
+    EXPECT_EQ(BeregnOgKontroller(), t.vaerdi > 0.0);
+    const std::vector<std::string> afvisning{"Huskropbredden skal være positiv"};
+    EXPECT_EQ(Beskeder("fejl"), t.vaerdi > 0.0 ? std::vector<std::string>{} : afvisning);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -167,16 +158,10 @@ TEST_P(Indeks, VaelgerEtPunktDerFindesOgRapportenErEndelig)
     const auto& t = GetParam();
     ASSERT_TRUE(HentMedLinje(t.linje, t.tekst));
     EXPECT_EQ(t.valgt(app), t.forventet);
-    if (t.advarsel)
-    {
-        EXPECT_EQ(
-            Beskeder("advarsel"),
-            std::vector<std::string>{"Sømtype er ikke valgt. Første søm på listen forudsættes"});
-    }
-    else
-    {
-        EXPECT_TRUE(meddelelser.liste.empty());
-    }
+    const std::vector<std::string> advarsel{
+        "Sømtype er ikke valgt. Første søm på listen forudsættes"};
+    EXPECT_EQ(Beskeder("advarsel"), t.advarsel ? advarsel : std::vector<std::string>{});
+    EXPECT_EQ(meddelelser.liste.size(), t.advarsel ? 1U : 0U);
     EXPECT_TRUE(BeregnOgKontroller());
 }
 
