@@ -4,6 +4,7 @@
 #include "core/inddata.h"
 #include "core/meddelelser.h"
 #include "core/regional.h"
+#include "engine/koersel.h"
 #include "engine/log.h"
 #include "engine/resultater.h"
 #include "engine/tilfaelde.h"
@@ -18,8 +19,27 @@ namespace taglo
 // afledte.LegteEgenlast to 0. Writes log lines at the log's level with the regional
 // settings' separators. Returns the case list and rankings, which live until the report
 // is written.
+//
+// Messages of the load functions go to `meddelelser`, each distinct text once per run.
+// Inputs that give a part of the roof no meaning (see TGyldighed: a batten, span or
+// spacing of 0 or less, a house without width, length or height, numbers that are not
+// finite) never crash the run: that part's verdicts are "not OK", and every number of
+// `resultater` stays finite (0 where there is nothing to state).
 [[nodiscard]] TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater,
                                        TLogliste& log, const Regionalindstillinger& regional,
                                        Meddelelser& meddelelser);
+
+// TilfaeldeGaelder: whether the pair of load combination and wind case (or point-load
+// position) is analysed: 3a; 5 and 6 with a, d, e, m, r, v (pressure on a roof slope);
+// 8f (the point load); 9 with b, c, i, n, o, s, t, w (suction on a roof slope).
+[[nodiscard]] bool TilfaeldeGaelder(int lastkomb, char vindtilf);
+
+// BeregnTilfaelde: appends a new case for the pair to the case list, sets up its loads
+// and analyses it.
+void BeregnTilfaelde(TBeregning& beregning, int lastkomb, char vindtilf, TKoersel& koersel);
+
+// EvaluerResultater: the final evaluation of a run whose rankings are built: first the
+// bending verdicts, then the nails.
+void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel, TResultater& resultater);
 
 } // namespace taglo

@@ -1,9 +1,13 @@
 // One analysed pair of load combination and wind case, and the rankings of the cases.
 #pragma once
 
+#include "core/regional.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace taglo
@@ -101,5 +105,27 @@ struct TBeregning
         return Rangliste[k].empty() ? nullptr : &Tilfaeldeliste[Rangliste[k].front().Tilfaelde];
     }
 };
+
+// BeregnNoegler: the case's eleven key values from its utilisations and reactions (the
+// table of categories above). A maximum that meets a value that is not a finite number
+// is that value, so it reaches the ranking.
+void BeregnNoegler(TLasttilfaelde& tilfaelde);
+
+// IndsaetSorteret: inserts `element` into `rangliste`, which stays in descending key
+// order: the element goes after the last element whose key is greater than or equal to
+// its own, so among equal keys the case analysed first stays first. A key that is not a
+// finite number counts as larger than every number, so the verdict that reads the head
+// sees it; among such keys too the earlier case stays first.
+void IndsaetSorteret(std::vector<TRangElement>& rangliste, TRangElement element);
+
+// SorterKategori: builds ranking k from the whole case list, walking it from the first
+// case analysed.
+void SorterKategori(TBeregning& beregning, std::size_t k);
+
+// TilfaeldeTekst: the case text of a record: `format` ("for lastkomb. %d: %s" or
+// "for lastkombination %d: %s") with the combination number and its text, followed for
+// combinations 5, 6 and 9 by ", vindtilfælde " and the wind case letter.
+[[nodiscard]] std::string TilfaeldeTekst(std::string_view format, const TLasttilfaelde& tilfaelde,
+                                         const Regionalindstillinger& regional);
 
 } // namespace taglo

@@ -36,7 +36,8 @@ struct TAfledte
     double KmodSoem = 0.0;      // kmod of the nail connection (= Kmod9)
     double Kmod9 = 0.0;         // kmod of load combination 9 (instantaneous), service class 2
     double GammaM = 0.0;        // gamma_M of the strength class
-    std::int32_t StyrkeKode = 0; // code in the timber tables: StyrkeKlasse 0 -> 1, 1 -> 4, 2 -> 5, other -> 100
+    // Code in the timber tables: StyrkeKlasse 0 -> 1, 1 -> 4, 2 -> 5, any other -> 100.
+    std::int32_t StyrkeKode = 0;
 };
 
 // BeregnAfledte: every field of Afledte from the inputs. Reports nothing itself.

@@ -18,10 +18,15 @@ struct TTraeVaerdier
 };
 
 // TraeVaerdier: class code 0..6 (C14, C18, C24, C30, GL24c, GL28c, GL32c) and consequence
-// class index 0..2.
-[[nodiscard]] TTraeVaerdier TraeVaerdier(int klassekode, int konsekvensklasse, Meddelelser& meddelelser);
+// class index 0..2. Reports nothing. An unknown class code gives the weakest values of the
+// table (smallest f_m,k, f_v,k and E_0,mean, largest gamma_M), an unknown consequence
+// class the largest gamma_M of the class code.
+[[nodiscard]] TTraeVaerdier TraeVaerdier(int klassekode, int konsekvensklasse,
+                                         Meddelelser& meddelelser);
 
-// Kmod: k_mod for service-class index 0..2 (0-based) and load combination 1..12.
+// Kmod: k_mod for service-class index 0..2 (0-based) and load combination 1..12. Reports
+// nothing. An unknown service class counts as service class 3, an unknown combination as
+// permanent load, so the result is never larger than a valid one.
 [[nodiscard]] double Kmod(int anvendelsesklasse, int lastkomb, Meddelelser& meddelelser);
 
 } // namespace taglo

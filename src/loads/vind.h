@@ -10,8 +10,33 @@
 namespace taglo
 {
 
-// The texts of the wind cases 'a'..'x', indexed by case - 'a'.
-extern const std::array<std::string_view, 24> VindTilfTekst;
+// The texts of the wind cases 'a'..'x', indexed by case - 'a' (UTF-8).
+inline constexpr std::array<std::string_view, 24> VindTilfTekst{{
+    "Vind fra V, tryk begge tagflader, sug indvendigt, sug begge gavludh\u00e6ng",
+    "Vind fra V, sug begge tagflader, tryk indvendigt, nul-tryk gavludh\u00e6ng B",
+    "Vind fra V, sug begge tagflader, tryk indvendigt, nul-tryk gavludh\u00e6ng L",
+    "Vind fra V, tryk vest-, sug \u00f8st-tagflade, tryk indv., nul-tryk gavludh. B",
+    "Vind fra V, tryk vest-, sug \u00f8st-tagflade, tryk indv., nul-tryk gavludh. L",
+    "Vind fra V, tryk vest-, sug \u00f8st-tagflade, sug indv., sug begge gavludh\u00e6ng",
+    "Vind fra V, sug vest-, tryk \u00f8st-tagflade, tryk indv., nul-tryk gavludh. B",
+    "Vind fra V, sug vest-, tryk \u00f8st-tagflade, tryk indv., nul-tryk gavludh. L",
+    "Vind fra V, sug vest-, tryk \u00f8st-tagflade, sug indv., sug begge gavludh\u00e6ng",
+    "Vind fra N, tryk begge tagflader, sug indvendigt, sug begge facadeudh\u00e6ng",
+    "Vind fra N, sug begge tagflader, tryk indvendigt, nul-tryk facadeudh\u00e6ng B",
+    "Vind fra N, sug begge tagflader, tryk indvendigt, nul-tryk facadeudh\u00e6ng L",
+    "Vind fra \u00d8, tryk begge tagflader, sug indvendigt, sug begge gavludh\u00e6ng",
+    "Vind fra \u00d8, sug begge tagflader, tryk indvendigt, nul-tryk gavludh\u00e6ng B",
+    "Vind fra \u00d8, sug begge tagflader, tryk indvendigt, nul-tryk gavludh\u00e6ng L",
+    "Vind fra \u00d8, tryk \u00f8st-, sug vest-tagflade, tryk indv., nul-tryk gavludh. B",
+    "Vind fra \u00d8, tryk \u00f8st-, sug vest-tagflade, tryk indv., nul-tryk gavludh. L",
+    "Vind fra \u00d8, tryk \u00f8st-, sug vest-tagflade, sug indv., sug begge gavludh\u00e6ng",
+    "Vind fra \u00d8, sug \u00f8st-, tryk vest-tagflade, tryk indv., nul-tryk gavludh. B",
+    "Vind fra \u00d8, sug \u00f8st-, tryk vest-tagflade, tryk indv., nul-tryk gavludh. L",
+    "Vind fra \u00d8, sug \u00f8st-, tryk vest-tagflade, sug indv., sug begge gavludh\u00e6ng",
+    "Vind fra S, tryk begge tagflader, sug indvendigt, sug begge facadeudh\u00e6ng",
+    "Vind fra S, sug begge tagflader, tryk indvendigt, nul-tryk facadeudh\u00e6ng B",
+    "Vind fra S, sug begge tagflader, tryk indvendigt, nul-tryk facadeudh\u00e6ng L",
+}};
 
 // The text of a wind case, or an empty text for a letter outside 'a'..'x'.
 [[nodiscard]] std::string_view VindTilfaeldeTekst(char vindtilf);
@@ -38,14 +63,15 @@ struct TOmraade
 // invalid arguments in the order KipHjd, HusBr, HusLn, FacUdh, GavlUdh, VaegTykkelse,
 // zone, case, and goes on.
 [[nodiscard]] TOmraade VindlastOmraade09(char omraade, char vindtilf, double KipHjd, double HusBr,
-                                         double HusLn, double FacUdh, double GavlUdh, double VaegTykkelse,
-                                         Meddelelser& meddelelser);
+                                         double HusLn, double FacUdh, double GavlUdh,
+                                         double VaegTykkelse, Meddelelser& meddelelser);
 
 // VindFormfaktor: the external pressure coefficient of a zone in a wind case; positive for
 // pressure, negative for suction, 0 when the table's value has the wrong sign for the case.
 // `cvAreal` true: coefficients for 10 m2, false: for 1 m2.
-[[nodiscard]] double VindFormfaktor(char omraade, char vindtilf, double TagVink, bool cvAreal, double KipHjd,
-                                    double HusBr, double HusLn, Meddelelser& meddelelser);
+[[nodiscard]] double VindFormfaktor(char omraade, char vindtilf, double TagVink, bool cvAreal,
+                                    double KipHjd, double HusBr, double HusLn,
+                                    Meddelelser& meddelelser);
 
 // Overlapning: the length common to [a1, a2] and [b1, b2] (each pair ordered first);
 // 0 when they are disjoint or only touch.

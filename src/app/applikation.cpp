@@ -1,0 +1,240 @@
+#include "app/applikation.h"
+
+#include "app/inddatakontrol.h"
+#include "app/projektfil.h"
+#include "core/support.h"
+#include "core/taltekst.h"
+#include "core/tekstfil.h"
+
+#include <filesystem>
+
+namespace taglo
+{
+namespace
+{
+
+std::string Telefon()
+{
+    return std::string(support::kTelefon);
+}
+
+std::string HentefejlBesked(const std::string& sti)
+{
+    return "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + "." + "\r\n" +
+           "Det kan måske skyldes at denne fil " + "er dannet af en tidligere version af Taglo." +
+           "\r\n" + "Ellers send filen til " + std::string(support::kEmail) + "\r\n" +
+           "med en kort beskrivelse af problemets art, eller ring " + Telefon() + ".";
+}
+
+} // namespace
+
+TApplikation::TApplikation(Meddelelser& meddelelser, Dialoger& dialoger,
+                           Regionalindstillinger regional, std::string_view firmanavn)
+    : meddelelser_(meddelelser), dialoger_(dialoger), regional_(std::move(regional)),
+      soemnavne_(FyldSoemliste(Nails_))
+{
+    vindue_.Tekst(Felt::EditFirmanavn) = std::string(firmanavn);
+    NulstilBeregning();
+}
+
+bool TApplikation::Init(const std::string& programmappe)
+{
+    programmappe_ = programmappe;
+    const auto sti = (std::filesystem::path(programmappe) / kStandardfil).string();
+    const auto linjer = LaesTekstfil(sti);
+    if (!linjer)
+    {
+        meddelelser_.fejl(
+            "Programmet kunne ikke finde inddatafilen Standard.tgl.\r\nRing evt. til support, " +
+            Telefon() + ".");
+        return false;
+    }
+    switch (LaesProjektdata(*linjer, Nails_, vindue_, Inddata_, regional_, meddelelser_))
+    {
+    case TLaesning::Laest:
+        return true;
+    case TLaesning::Ulaeselig:
+        meddelelser_.fejldialog(
+            "Uventet fejl i inddatafilen Standard.tgl.\r\n"
+            "Der er måske for få linier i den, eller den er helt tom.\r\nRing evt. " +
+            Telefon() + ".");
+        return false;
+    case TLaesning::SoemtabelMangler:
+        return false;
+    }
+    return false;
+}
+
+void TApplikation::VisAfvisning(Felt felt, std::string_view besked)
+{
+    meddelelser_.fejl(besked);
+    vindue_.AktivFane = Fane::Inddataark;
+    vindue_.Fokus = std::string(Beskrivelse(felt).navn);
+}
+
+void TApplikation::FeltForladt(Felt felt, std::string_view tekst)
+{
+    const auto& beskrivelse = Beskrivelse(felt);
+    if (!beskrivelse.decimaler)
+    {
+        switch (felt)
+        {
+        case Felt::EditProjektnavn:
+            Inddata_.Projektnavn = tekst;
+            break;
+        case Felt::EditBygningsdel:
+            Inddata_.Bygningsdel = tekst;
+            break;
+        case Felt::EditMedarb:
+            Inddata_.Medarb = tekst;
+            break;
+        default:
+            return; // the company name is not edited
+        }
+        vindue_.Tekst(felt) = std::string(tekst);
+        NulstilBeregning();
+        return;
+    }
+    if (felt == Felt::EditSneFormFak && !vindue_.EditSneFormFakAktiv)
+    {
+        return;
+    }
+
+    std::string formateret(tekst);
+    const double vaerdi =
+        OmformaterFelt(formateret, kFeltbredde, *beskrivelse.decimaler, regional_, meddelelser_);
+    vindue_.Tekst(felt) = formateret;
+    GemFeltvaerdi(felt, vaerdi, Inddata_);
+    NulstilBeregning();
+
+    const auto afviste = AfvisteKontroller(felt, Inddata_);
+    for (const auto& kontrol : afviste)
+    {
+        if (kontrol.advarsel)
+        {
+            meddelelser_.advarsel(kontrol.besked);
+        }
+        else
+        {
+            VisAfvisning(felt, kontrol.besked);
+        }
+    }
+
+    if (felt == Felt::EditTagVink && afviste.empty())
+    {
+        Inddata_.SneFormFakNormal = NormalSneFormFaktor(Inddata_.TagVink);
+        if (vindue_.Indeks(Valg::RadioGroupNormSneFormFak) == 0)
+        {
+            auto& sneFelt = vindue_.Tekst(Felt::EditSneFormFak);
+            sneFelt = TalTilFelt(kFeltbredde, 2, Inddata_.SneFormFakNormal, regional_);
+            Inddata_.SneFormFak = TalFraFelt(sneFelt, regional_, meddelelser_);
+            vindue_.EditSneFormFakAktiv = false;
+        }
+    }
+}
+
+void TApplikation::RadioGroupClick(Valg valg, int indeks)
+{
+    if (indeks < 0 || indeks >= Beskrivelse(valg).antalPunkter)
+    {
+        return;
+    }
+    vindue_.Indeks(valg) = indeks;
+    switch (valg)
+    {
+    case Valg::RadioGroupDublLegter:
+        Inddata_.DublLegter = indeks == 0;
+        break;
+    case Valg::RadioGroupTerrKat:
+        Inddata_.TerrKat = indeks;
+        break;
+    case Valg::RadioGroupNormSneFormFak:
+        Inddata_.NormSneFormFak = indeks == 0;
+        Inddata_.SneFormFak =
+            Inddata_.NormSneFormFak ? Inddata_.SneFormFakNormal : Inddata_.SneFormFakForhojet;
+        vindue_.EditSneFormFakAktiv = !Inddata_.NormSneFormFak;
+        vindue_.Tekst(Felt::EditSneFormFak) =
+            TalTilFelt(kFeltbredde, 2, Inddata_.SneFormFak, regional_);
+        break;
+    case Valg::RadioGroupCvAreal:
+        Inddata_.CvAreal = indeks == 0;
+        break;
+    case Valg::RadioGroupStyrkeKlasse:
+        Inddata_.StyrkeKlasse = indeks;
+        break;
+    case Valg::RadioGroupSikkl:
+        Inddata_.Sikkl = indeks;
+        break;
+    case Valg::RadioGroupForklaringMed:
+        Inddata_.ForklaringMed = indeks == 0;
+        break;
+    case Valg::RadioGroupLogfil:
+        Inddata_.Logfil = indeks;
+        break;
+    }
+    NulstilBeregning();
+}
+
+void TApplikation::ComboBoxNailExit(int indeks)
+{
+    const bool iListen = indeks >= 0 && indeks < static_cast<int>(Nails_.size()) &&
+                         Nails_[static_cast<std::size_t>(indeks)] != nullptr;
+    if (iListen)
+    {
+        Inddata_.Nail = indeks;
+        Inddata_.NailData = Nails_[static_cast<std::size_t>(indeks)];
+    }
+    vindue_.ComboBoxNail = Inddata_.Nail;
+    NulstilBeregning();
+}
+
+void TApplikation::ButtonHentProjektdataClick()
+{
+    if (const auto sti = dialoger_.aabnFil(kHentProjektdataDialog))
+    {
+        HentProjektdata(*sti);
+    }
+}
+
+bool TApplikation::HentProjektdata(const std::string& sti)
+{
+    const auto linjer = LaesTekstfil(sti);
+    if (!linjer || LaesProjektdata(*linjer, Nails_, vindue_, Inddata_, regional_, meddelelser_) !=
+                       TLaesning::Laest)
+    {
+        meddelelser_.fejldialog(HentefejlBesked(sti));
+        return false;
+    }
+    NulstilBeregning();
+    vindue_.AktivFane = Fane::Inddataark;
+    return true;
+}
+
+void TApplikation::ButtonGemProjektdataClick()
+{
+    const auto sti = dialoger_.gemFil(kGemProjektdataDialog);
+    if (!sti)
+    {
+        return;
+    }
+    if (GemTekstfil(*sti, SkrivProjektdata(vindue_, Inddata_, regional_)))
+    {
+        meddelelser_.fejldialog("Inddata-sættet kunne ikke gemmes som " + *sti + ".\n\r" +
+                                "Måske findes denne fil allerede og er skrivebeskyttet.");
+    }
+}
+
+void TApplikation::NulstilBeregning()
+{
+    Beregnet_ = false;
+    vindue_.MemoAdvarLgtSynlig = false;
+    vindue_.MemoAdvarForbSynlig = false;
+    vindue_.Resultat.clear();
+}
+
+void TApplikation::VisFane(Fane fane)
+{
+    vindue_.AktivFane = fane;
+}
+
+} // namespace taglo

@@ -1,0 +1,52 @@
+// The design loads on one batten for one pair of load combination and wind case:
+// permanent load, snow and point load per case, and the wind line loads per roof zone.
+// Every load is the design value divided by the case's kmod.
+#pragma once
+
+#include "engine/koersel.h"
+#include "engine/tilfaelde.h"
+
+namespace taglo
+{
+
+// OpstilLaster: fills Lastkomb, Vindtilf, kmod and the loads of a fresh case record for
+// combination `lastkomb` and wind case `vindtilf`, zeroes its results, and writes the
+// case's first log block (level 1 and up). Sets afledte.LegteEgenlast to 0 first, so
+// the battens' own weight is part of no load.
+//   FzzEgen, FyyEgen, FzzSne, FyySne: kN/m; FzzPkt, FyyPkt: kN; Pd: kN, times kmod.
+void OpstilLaster(TLasttilfaelde& tilfaelde, int lastkomb, char vindtilf, TKoersel& koersel);
+
+// The wind of one zone on the gable part of the batten.
+struct TVindLinielast
+{
+    double Fzz = 0.0;    // kN/m / kmod, + outward
+    double ystart = 0.0; // m, start of the loaded interval along the batten
+    double yslut = 0.0;  // m, its end, cut at the first normal rafter D
+    double cv = 0.0;     // pressure coefficient; for roof zones F..K + means downward
+    double q = 0.0;      // kN/m2 / kmod, design velocity pressure
+    double bredde = 0.0; // m, the part of the batten's strip that the zone covers
+};
+
+// VindLinielast: the zone's design line load on the batten (zone 'B'..'N') in the case's
+// wind case: factor LastFaktor09('B') / kmod times the peak velocity pressure (QpKipN for
+// the inside N, QpKip otherwise) times the coefficient (reversed for the roof zones F..K,
+// so pressure on the roof acts downward) times the strip width inside the zone.
+[[nodiscard]] TVindLinielast VindLinielast(const TLasttilfaelde& tilfaelde, char omraade,
+                                           const TKoersel& koersel);
+
+// The wind on the normal section of the batten.
+struct TVindNormalfag
+{
+    char Omraade = 'H'; // roof zone at the second normal rafter
+    double cvO = 0.0;   // upper-side coefficient, + downward
+    double FO = 0.0;    // kN/m / kmod, upper-side line load, + outward
+    double cvU = 0.0;   // underside coefficient of the inside N
+    double FU = 0.0;    // kN/m / kmod, underside line load, + outward
+};
+
+// VindNormalfag: the roof zone F..K that holds the point at the second normal rafter G
+// and the batten's centre line (the last match in the order F..K; 'H' when none), and
+// the upper-side and underside line loads of the normal section.
+[[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, const TKoersel& koersel);
+
+} // namespace taglo

@@ -1,0 +1,48 @@
+// A file dialog stand-in for tests: answers with the names it was given, in order, and
+// keeps every dialog it was asked to show.
+#pragma once
+
+#include "core/dialoger.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace taglo::test
+{
+
+class OptagneDialoger final : public Dialoger
+{
+public:
+    // The answers to give, first one first; nothing means the user cancels. When the
+    // answers run out, every further dialog is cancelled.
+    explicit OptagneDialoger(std::deque<std::optional<std::string>> svar = {}) : svar_(std::move(svar)) {}
+
+    std::optional<std::string> aabnFil(const FilDialog& dialog) override { return svar("aabn", dialog); }
+    std::optional<std::string> gemFil(const FilDialog& dialog) override { return svar("gem", dialog); }
+
+    struct Vist
+    {
+        std::string art; // "aabn" or "gem"
+        FilDialog dialog;
+    };
+    std::vector<Vist> viste;
+
+private:
+    std::optional<std::string> svar(const char* art, const FilDialog& dialog)
+    {
+        viste.push_back({art, dialog});
+        if (svar_.empty())
+        {
+            return std::nullopt;
+        }
+        auto naeste = svar_.front();
+        svar_.pop_front();
+        return naeste;
+    }
+
+    std::deque<std::optional<std::string>> svar_;
+};
+
+} // namespace taglo::test
