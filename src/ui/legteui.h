@@ -1,11 +1,21 @@
 // The main window TForm1: eight tabs of inputs, help pictures, check drawings, the
-// result and the nail connection, a column of commands and two warning panels.
+// result and the nail connection, a column of commands and two warning panels. The
+// window mirrors the application's state into its widgets and forwards their events.
 #pragma once
+
+#include "app/applikation.h"
+#include "app/udskrift.h"
+#include "core/dialoger.h"
+#include "core/meddelelser.h"
+#include "core/regional.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
+#include <set>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -22,17 +32,13 @@ namespace taglo
 class RadioGruppe;
 class Tegneflade;
 
-// The tabs in their order; the value is the tab's index.
-enum class Fane
+// What the window talks to the user and the printer through. The program passes the Qt
+// message boxes and dialogs; tests pass recorders. All must outlive the window.
+struct Vinduestjenester
 {
-    Inddata = 0,
-    SpecielleValg = 1,
-    HjelpTvaersnit = 2,
-    HjelpLaengdesnit = 3,
-    KontrolTvaersnit = 4,
-    KontrolLaengdesnit = 5,
-    Resultat = 6,
-    Soemforbindelse = 7,
+    Meddelelser& meddelelser;
+    Dialoger& dialoger;
+    Udskrivning& udskrivning;
 };
 
 class TForm1 : public QMainWindow
@@ -40,11 +46,26 @@ class TForm1 : public QMainWindow
     Q_OBJECT
 
   public:
-    // Builds the window with every control in its design state: the design texts, item 0
-    // in the radio groups except "II  Land" in the terrain category, the warning panels
-    // and the log-file group hidden. `programmappe` is the folder the help pictures are
-    // read from (with a trailing separator).
-    TForm1(const QString& programmappe, QWidget* forfaelder = nullptr);
+    // Opens a document with the desktop's viewer; whether it could.
+    using Dokumentaabner = std::function<bool(const QString& sti)>;
+
+    // Builds the window with every control in its design state. `programmappe` is the
+    // folder of the data files (Standard.tgl, the pictures, the user guide), with a
+    // trailing separator; numbers are shown and read with `regional`.
+    TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QString programmappe,
+           QWidget* forfaelder = nullptr);
+
+    // Start-up: reads Standard.tgl from the program folder into the controls and the
+    // inputs. Returns false, after the message, when the program must end.
+    [[nodiscard]] bool Init();
+
+    // The About box that "&Om Taglo" shows; created at start-up, kept by the caller.
+    void saetInfoForm(QWidget* infoForm) { infoForm_ = infoForm; }
+    // Replaces the desktop's document viewer (tests).
+    void saetDokumentaabner(Dokumentaabner aabner) { dokumentaabner_ = std::move(aabner); }
+
+    [[nodiscard]] TApplikation& applikation() { return app_; }
+    [[nodiscard]] const QString& Programmappe() const { return programmappe_; }
 
     [[nodiscard]] QTabWidget* faner() const { return PageControl1_; }
     [[nodiscard]] QLineEdit* edit(const QString& navn) const;
@@ -52,8 +73,12 @@ class TForm1 : public QMainWindow
     [[nodiscard]] QComboBox* ComboBoxNail() const { return ComboBoxNail_; }
     [[nodiscard]] QPlainTextEdit* Resultat() const { return Resultat_; }
     [[nodiscard]] QAction* menupunkt(const QString& navn) const;
+    [[nodiscard]] QPushButton* knap(const QString& navn) const;
 
   protected:
+    bool eventFilter(QObject* objekt, QEvent* haendelse) override;
+
+  private:
     // Widget building, one function per part of the window.
     void bygMenu();
     QWidget* bygInddataark();
@@ -65,8 +90,56 @@ class TForm1 : public QMainWindow
     QWidget* bygResultatark();
     QWidget* bygSoemark();
     QWidget* bygKommandosoejle();
+    void forbindHaendelser();
 
+    // Commands of the buttons and the menu.
+    void ButtonHentProjektdataClick();
+    void ButtonGemProjektdataClick();
+    void ButtonPrintResultClick();
+    void ButtonGemResultClick();
+    void ButtonVisBrugervejlednClick();
+    void LukkeknapClick();
+    void VisFane(Fane fane);
+    void MenuBeregnClick();
+    void OptegnNail();
+    void VisInfoFormular();
+    void PageControl1Change(int indeks);
+    void RadioGroupClick(Valg valg, int indeks);
+
+    // Leaving the control being edited. Runs the exit handler of every control whose
+    // focus has left and of the control that has the focus now, in that order, unless
+    // it has been run since the control was entered or changed. False when a value was
+    // rejected: the message has been shown, the tab "Inddata" is active and the focus
+    // is back in the field, and the command that asked must not go on.
+    bool ForladFelt();
+    // Runs the exit handler of one control; false when its value was rejected.
+    bool Forlad(QWidget* kontrol);
+    // The exits waiting since their controls lost the focus.
+    void BehandlVentende();
+    // Runs `kommando` on the application after leaving the field being edited, then
+    // mirrors the application's state into the widgets.
+    void Kommando(const std::function<void()>& kommando);
+    // Puts the application's state into the widgets and moves the focus where asked.
+    void Spejl();
+    [[nodiscard]] bool erInputkontrol(const QWidget* kontrol) const;
+
+    Vinduestjenester tjenester_;
+    TApplikation app_;
     QString programmappe_;
+    QPointer<QWidget> infoForm_;
+    Dokumentaabner dokumentaabner_;
+
+    // True while a handler runs: focus changes then come from message boxes and from
+    // the program itself, and leave no exit behind.
+    bool iHaandtering_ = false;
+    // True while the window sets its widgets from the application's state.
+    bool spejler_ = false;
+    // Input controls entered or changed since their exit handler last ran.
+    std::set<const QWidget*> skalForlades_;
+    // Input controls whose focus has left and whose exit handler has not run yet.
+    std::vector<QPointer<QWidget>> ventende_;
+    std::vector<std::string> vistResultat_;
+
     QTabWidget* PageControl1_ = nullptr;
     QComboBox* ComboBoxNail_ = nullptr;
     QPlainTextEdit* Resultat_ = nullptr;

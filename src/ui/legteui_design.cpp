@@ -5,6 +5,8 @@
 #include "ui/skrift.h"
 #include "ui/vinduestekster.h"
 
+#include "core/support.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
@@ -107,8 +109,17 @@ QAction* TForm1::menupunkt(const QString& navn) const
     return fundet != menupunkter_.end() ? fundet->second : nullptr;
 }
 
-TForm1::TForm1(const QString& programmappe, QWidget* forfaelder)
-    : QMainWindow(forfaelder), programmappe_(programmappe)
+QPushButton* TForm1::knap(const QString& navn) const
+{
+    const auto fundet = knapper_.find(navn);
+    return fundet != knapper_.end() ? fundet->second : nullptr;
+}
+
+TForm1::TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QString programmappe,
+               QWidget* forfaelder)
+    : QMainWindow(forfaelder), tjenester_(tjenester),
+      app_(tjenester.meddelelser, tjenester.dialoger, std::move(regional), support::kFirmanavn),
+      programmappe_(std::move(programmappe))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Taglo"));
@@ -146,7 +157,7 @@ TForm1::TForm1(const QString& programmappe, QWidget* forfaelder)
                           QStringLiteral("Kontrol, Længde"));
     PageControl1_->addTab(bygResultatark(), QStringLiteral("Beregningsresultat"));
     PageControl1_->addTab(bygSoemark(), QStringLiteral("Sømforbindelse"));
-    PageControl1_->setCurrentIndex(static_cast<int>(Fane::Inddata));
+    PageControl1_->setCurrentIndex(0);
     KontrolTversnitPaintBox_ = findChild<Tegneflade*>(QStringLiteral("KontrolTversnitPaintBox"));
     KontrolLengdesnitPaintBox_ =
         findChild<Tegneflade*>(QStringLiteral("KontrolLengdesnitPaintBox"));
@@ -154,6 +165,8 @@ TForm1::TForm1(const QString& programmappe, QWidget* forfaelder)
     raekke->addWidget(PageControl1_, 1);
     raekke->addWidget(bygKommandosoejle(), 0);
     setCentralWidget(midte);
+    forbindHaendelser();
+    Spejl();
 }
 
 void TForm1::bygMenu()
