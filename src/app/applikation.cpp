@@ -5,8 +5,11 @@
 #include "core/support.h"
 #include "core/taltekst.h"
 #include "core/tekstfil.h"
+#include "engine/laegter.h"
+#include "report/resultatfil.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace taglo
 {
@@ -29,9 +32,9 @@ std::string HentefejlBesked(const std::string& sti)
 } // namespace
 
 TApplikation::TApplikation(Meddelelser& meddelelser, Dialoger& dialoger,
-                           Regionalindstillinger regional, std::string_view firmanavn)
+                           Regionalindstillinger regional, std::string_view firmanavn, Ur ur)
     : meddelelser_(meddelelser), dialoger_(dialoger), regional_(std::move(regional)),
-      soemnavne_(FyldSoemliste(Nails_))
+      soemnavne_(FyldSoemliste(Nails_)), ur_(std::move(ur))
 {
     vindue_.Tekst(Felt::EditFirmanavn) = std::string(firmanavn);
     NulstilBeregning();
@@ -232,9 +235,103 @@ void TApplikation::NulstilBeregning()
     vindue_.Resultat.clear();
 }
 
-void TApplikation::VisFane(Fane fane)
+bool TApplikation::UdfoerBeregning()
 {
-    vindue_.AktivFane = fane;
+    if (Beregnet_)
+    {
+        return true;
+    }
+    if (iGang_)
+    {
+        return false;
+    }
+    if (const auto afvisning = FoersteAfvisning(Inddata_))
+    {
+        VisAfvisning(afvisning->felt, afvisning->besked);
+        return false;
+    }
+    iGang_ = true;
+    // The flag falls again however the run ends.
+    const std::unique_ptr<bool, void (*)(bool*)> afslutning(&iGang_, [](bool* iGang) { *iGang = false; });
+    NulstilResultater(Resultatdata_);
+    Afledte_ = BeregnAfledte(Inddata_, meddelelser_);
+    Logliste_ = TLogliste(Inddata_.Logfil);
+    auto beregning = BeregnLaegter(Inddata_, Afledte_, Resultatdata_, Logliste_, regional_, meddelelser_);
+    GemTilfaelde(beregning);
+    const auto& r = Resultatdata_;
+    vindue_.MemoAdvarLgtSynlig = !(r.NormalfagOK && r.GavlfagOK && r.GavludkragningOK);
+    vindue_.MemoAdvarForbSynlig = !r.SoemtypeOK;
+    const Rapportomgivelser omgivelser{vindue_.Tekst(Felt::EditFirmanavn), regional_, ur_};
+    Resultatliste_ = SkrivRapport(Inddata_, Afledte_, Resultatdata_, std::move(beregning), Logliste_, omgivelser,
+                                  dialoger_, meddelelser_);
+    vindue_.Resultat = Resultatliste_;
+    Beregnet_ = true;
+    return true;
 }
+
+void TApplikation::GemTilfaelde(const TBeregning& beregning)
+{
+    tilfaelde_.Tilfaelde.clear();
+    for (const auto& t : beregning.Tilfaeldeliste)
+    {
+        tilfaelde_.Tilfaelde.push_back({t.Lastkomb, t.Vindtilf, t.kmod, t.Noegle});
+    }
+    for (std::size_t k = 0; k < kAntalKategorier; ++k)
+    {
+        const auto& rangliste = beregning.Rangliste[k];
+        tilfaelde_.Hoveder[k] =
+            rangliste.empty() ? std::nullopt : std::optional<std::size_t>(rangliste.front().Tilfaelde);
+    }
+}
+
+void TApplikation::ButtonBeregnClick()
+{
+    if (UdfoerBeregning())
+    {
+        vindue_.Fokus = std::string(kMemoResultat);
+    }
+}
+
+void TApplikation::MenuBeregnClick()
+{
+    if (UdfoerBeregning())
+    {
+        vindue_.AktivFane = Fane::Resultatark;
+        vindue_.Fokus = std::string(kMemoResultat);
+    }
+}
+
+void TApplikation::ButtonPrintResultClick(Udskrivning& printer)
+{
+    if (Resultatliste_.empty())
+    {
+        meddelelser_.fejldialog("Resultatet er endnu ikke beregnet");
+        return;
+    }
+    const auto maal = printer.VisPrintdialog();
+    if (!maal)
+    {
+        return;
+    }
+    if (const auto fejl = printer.Udskriv(OpdelISider(Resultatliste_, *maal)))
+    {
+        meddelelser_.fejldialog(*fejl);
+    }
+}
+
+void TApplikation::ButtonGemResultClick()
+{
+    if (Resultatliste_.empty())
+    {
+        meddelelser_.besked("Resultatet er endnu ikke beregnet");
+        return;
+    }
+    if (const auto sti = dialoger_.gemFil(ResultatDialog()))
+    {
+        GemResultat(*sti, Resultatliste_, meddelelser_);
+    }
+}
+
+void TApplikation::VisFane(Fane fane) { vindue_.AktivFane = fane; }
 
 } // namespace taglo

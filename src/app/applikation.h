@@ -9,6 +9,16 @@
 #include "core/meddelelser.h"
 #include "core/regional.h"
 #include "core/soemkatalog.h"
+#include "engine/log.h"
+#include "engine/resultater.h"
+#include "engine/tilfaelde.h"
+#include "loads/afledte.h"
+#include "report/rapport.h"
+#include "report/tidspunkt.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
 
 #include <optional>
 #include <string>
@@ -21,10 +31,26 @@ namespace taglo
 // The file dialogs of the program.
 inline const FilDialog kHentProjektdataDialog{"Hent projektdata", "Lægtedata (*.tgl)|*.tgl", "tgl"};
 inline const FilDialog kGemProjektdataDialog{"Gem projektdata", "Lægtedata (*.tgl)|*.tgl", "tgl"};
-inline const FilDialog kGemResultatDialog{"Gem resultat", "Tekstfil (*.txt)|*.txt", "txt"};
 
 // The default project file beside the program.
 inline constexpr std::string_view kStandardfil = "Standard.tgl";
+
+// The key values of one analysed case of the last run, one per result category.
+struct TTilfaeldeNoegle
+{
+    std::int32_t Lastkomb = 0;
+    char Vindtilf = 0;
+    double kmod = 0.0;
+    std::array<double, kAntalKategorier> Noegle{};
+};
+
+// What the last run left besides the result record: its cases' key values in the order
+// analysed, and per category the governing case (an index into the cases).
+struct TTilfaeldeoversigt
+{
+    std::vector<TTilfaeldeNoegle> Tilfaelde;
+    std::array<std::optional<std::size_t>, kAntalKategorier> Hoveder{};
+};
 
 class TApplikation
 {
@@ -33,8 +59,9 @@ class TApplikation
     // company name is shown in EditFirmanavn and printed in the report header. Messages
     // and dialogs go through `meddelelser` and `dialoger`, which must outlive the
     // application; numbers are shown and read with `regional`.
+    // The report is stamped with the moment `ur` gives.
     TApplikation(Meddelelser& meddelelser, Dialoger& dialoger, Regionalindstillinger regional,
-                 std::string_view firmanavn);
+                 std::string_view firmanavn, Ur ur = LokalTidNu);
 
     // Start-up: reads the default project file Standard.tgl from `programmappe` (the
     // program's folder) into the window and the inputs. Returns false, after the error
@@ -85,6 +112,38 @@ class TApplikation
     // of the last run stay for print and save.
     void NulstilBeregning();
 
+    // UdfoerBeregning: makes the kept result belong to the inputs. Does nothing while it
+    // does. When a stored input fails a check of its field (errors only, the fields in tab
+    // order), shows the first such message, shows the tab "Inddata", puts the focus on the
+    // field and calculates nothing. Otherwise: resets the result record, computes the
+    // derived values, starts the log at the chosen level, analyses the 22 cases, shows
+    // the warning panel of the batten when the batten fails anywhere and that of the nail
+    // when the nail type cannot be used, builds the nail figure, writes the report (with
+    // the log file's save dialog when a log is chosen), puts the report into the result
+    // memo and marks the result as belonging to the inputs. A call made while a run waits
+    // in its dialog returns at once. Returns whether the result belongs to the inputs.
+    bool UdfoerBeregning();
+
+    // The tab "Beregningsresultat" has become visible: runs the calculation; the focus
+    // goes to the result memo.
+    void ButtonBeregnClick();
+    // Menu "Beregningsresultat": runs the calculation, shows the tab "Beregningsresultat"
+    // and puts the focus on the result memo.
+    void MenuBeregnClick();
+
+    // ---- Print and save of the result: both use the report of the last run, also when
+    // the inputs have changed since, and change nothing.
+
+    // "Udskriv (&Print)": without a report the error dialog "Resultatet er endnu ikke
+    // beregnet"; otherwise the print dialog and, unless cancelled, the report's pages as
+    // one print job. A failure the printer reports is shown in the error dialog.
+    void ButtonPrintResultClick(Udskrivning& printer);
+    // "Gem &Resultat": without a report the message box "Resultatet er endnu ikke
+    // beregnet"; otherwise the save dialog and, unless cancelled, the report lines as a
+    // text file (Windows-1252, CR LF), replacing an existing file. A failed save shows its
+    // three-line message and leaves an existing file as it was.
+    void ButtonGemResultClick();
+
     // ---- Tabs.
 
     // A tab switch by a menu item or a button: makes the tab the active one.
@@ -100,10 +159,17 @@ class TApplikation
 
     [[nodiscard]] const TInddata& Inddata() const { return Inddata_; }
     [[nodiscard]] bool Beregnet() const { return Beregnet_; }
+    [[nodiscard]] const TAfledte& Afledte() const { return Afledte_; }
+    [[nodiscard]] const TResultater& Resultatdata() const { return Resultatdata_; }
+    // The report lines of the last run; empty before the first.
+    [[nodiscard]] const std::vector<std::string>& Resultatliste() const { return Resultatliste_; }
+    [[nodiscard]] const TLogliste& Logliste() const { return Logliste_; }
+    [[nodiscard]] const TTilfaeldeoversigt& Tilfaelde() const { return tilfaelde_; }
     [[nodiscard]] const Regionalindstillinger& Regional() const { return regional_; }
 
   private:
     void VisAfvisning(Felt felt, std::string_view besked);
+    void GemTilfaelde(const TBeregning& beregning);
 
     Meddelelser& meddelelser_;
     Dialoger& dialoger_;
@@ -113,8 +179,16 @@ class TApplikation
     std::vector<std::string> soemnavne_;
     TVindue vindue_;
 
+    Ur ur_;
+
     TInddata Inddata_;
+    TAfledte Afledte_;
+    TResultater Resultatdata_;
+    std::vector<std::string> Resultatliste_;
+    TLogliste Logliste_;
+    TTilfaeldeoversigt tilfaelde_;
     bool Beregnet_ = false;
+    bool iGang_ = false; // a run is waiting in its dialog
 };
 
 } // namespace taglo

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -72,7 +74,45 @@ class Applikation : public ::testing::Test
     fs::path mappe_;
     test::OptagneMeddelelser meddelelser;
     test::SvarendeDialoger dialoger;
-    TApplikation app{meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS"};
+    int aflaesninger = 0; // how often a report has been stamped with the time
+    TApplikation app{meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS", [this] {
+                         ++aflaesninger;
+                         return Tidspunkt{2014, 5, 1, 13, 5, 9};
+                     }};
+};
+
+// A printer that remembers the pages of its one print job.
+class OptagendePrinter final : public Udskrivning
+{
+public:
+    std::optional<TSidemaal> VisPrintdialog() override
+    {
+        ++dialoger;
+        return annuller ? std::nullopt : std::optional(TSidemaal{6000, 4500, 50, 80});
+    }
+    std::optional<std::string> Udskriv(const std::vector<TUdskriftside>& s) override
+    {
+        sider = s;
+        return fejl;
+    }
+    // Every line printed, in order, without the page layout.
+    [[nodiscard]] std::vector<std::string> Linjer() const
+    {
+        std::vector<std::string> linjer;
+        for (const auto& side : sider)
+        {
+            for (const auto& linje : side.linjer)
+            {
+                linjer.push_back(linje.tekst);
+            }
+        }
+        return linjer;
+    }
+
+    int dialoger = 0;
+    bool annuller = false;
+    std::optional<std::string> fejl;
+    std::vector<TUdskriftside> sider;
 };
 
 // ---- Start-up
@@ -522,6 +562,304 @@ TEST_F(Applikation, AnnulleretGemSkriverIntet)
     app.ButtonGemProjektdataClick();
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_FALSE(fs::exists(Sti("projekt.tgl")));
+}
+
+// ---- The calculation run
+
+TEST_F(Applikation, IntetBeregnesFoerResultatetVises)
+{
+    Start();
+    EXPECT_FALSE(app.Beregnet());
+    EXPECT_TRUE(app.Resultatliste().empty());
+    EXPECT_EQ(aflaesninger, 0);
+}
+
+TEST_F(Applikation, ResultatfanenViserRapportenOgFokusGaarTilNotatet)
+{
+    Start();
+    app.VisFane(Fane::Resultatark);
+    app.ButtonBeregnClick();
+    ASSERT_TRUE(app.Beregnet());
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_EQ(app.Vindue().Resultat, app.Resultatliste());
+    ASSERT_GT(app.Resultatliste().size(), 9U);
+    EXPECT_EQ(app.Resultatliste()[4], "Firma:             Eksempel ApS");
+    EXPECT_EQ(app.Resultatliste()[7], "Beregnet:          2014-05-01,13:05:09 af Skriv dit eget navn her");
+    EXPECT_EQ(app.TagFokus(), "Resultat");
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::Resultatark);
+    EXPECT_EQ(app.Tilfaelde().Tilfaelde.size(), 22U);
+}
+
+TEST_F(Applikation, StandardhusetKanBygges)
+{
+    Start();
+    app.ButtonBeregnClick();
+    const auto& rapport = app.Resultatliste();
+    ASSERT_GT(rapport.size(), 12U);
+    EXPECT_EQ(rapport[10], "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.");
+    EXPECT_EQ(rapport[12], "  Sømtypen \"4,5 x 110 mm lægtesøm\" kan anvendes.");
+    EXPECT_FALSE(app.Vindue().MemoAdvarLgtSynlig);
+    EXPECT_FALSE(app.Vindue().MemoAdvarForbSynlig);
+}
+
+TEST_F(Applikation, ResultatetVistToGangeBeregnesEnGang)
+{
+    Start();
+    app.ButtonBeregnClick();
+    app.ButtonBeregnClick();
+    app.MenuBeregnClick();
+    EXPECT_EQ(aflaesninger, 1);
+}
+
+TEST_F(Applikation, EtFeltForladtUaendretKraeverNyBeregning)
+{
+    Start();
+    app.ButtonBeregnClick();
+    ASSERT_FALSE(app.Vindue().Resultat.empty());
+    app.FeltForladt(Felt::EditHusBr, app.Vindue().Tekst(Felt::EditHusBr));
+    EXPECT_FALSE(app.Beregnet());
+    EXPECT_TRUE(app.Vindue().Resultat.empty());
+    EXPECT_FALSE(app.Resultatliste().empty()) << "print and save still find the last report";
+    app.ButtonBeregnClick();
+    EXPECT_EQ(aflaesninger, 2);
+}
+
+TEST_F(Applikation, HvertValgKraeverNyBeregning)
+{
+    Start();
+    const auto beregnOgAendr = [&](const std::function<void()>& aendring) {
+        app.ButtonBeregnClick();
+        EXPECT_TRUE(app.Beregnet());
+        aendring();
+        EXPECT_FALSE(app.Beregnet());
+    };
+    beregnOgAendr([&] { app.RadioGroupClick(Valg::RadioGroupSikkl, 1); });
+    beregnOgAendr([&] { app.ComboBoxNailExit(4); });
+    beregnOgAendr([&] { app.FeltForladt(Felt::EditMedarb, "Mette"); });
+    beregnOgAendr([&] { app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 1); });
+    beregnOgAendr([&] { ASSERT_TRUE(app.HentProjektdata(TAGLO_STANDARDFIL)); });
+    EXPECT_EQ(aflaesninger, 5);
+}
+
+TEST_F(Applikation, MenuenViserResultatfanen)
+{
+    Start();
+    app.MenuBeregnClick();
+    EXPECT_TRUE(app.Beregnet());
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::Resultatark);
+    EXPECT_EQ(app.TagFokus(), "Resultat");
+}
+
+TEST_F(Applikation, ForSvagLaegteViserAdvarslenIndtilInddataAendres)
+{
+    Start();
+    app.FeltForladt(Felt::EditLegteHojde, "10");
+    app.FeltForladt(Felt::EditLegteBredde, "10");
+    app.ButtonBeregnClick();
+    EXPECT_TRUE(app.Vindue().MemoAdvarLgtSynlig);
+    EXPECT_FALSE(app.Resultatdata().NormalfagOK);
+    app.FeltForladt(Felt::EditLegteBredde, "10");
+    EXPECT_FALSE(app.Vindue().MemoAdvarLgtSynlig);
+    EXPECT_FALSE(app.Vindue().MemoAdvarForbSynlig);
+}
+
+TEST_F(Applikation, AfvistInddataGiverIngenDom)
+{
+    Start();
+    app.ButtonBeregnClick();
+    const auto tidligereRapport = app.Resultatliste();
+    app.FeltForladt(Felt::EditLegteAfst, "0");
+    meddelelser.liste.clear();
+    static_cast<void>(app.TagFokus());
+    app.VisFane(Fane::Resultatark);
+
+    app.ButtonBeregnClick();
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejl", "Lægteafstanden skal være positiv"}}))
+        << "the first failing check, and no warning";
+    EXPECT_FALSE(app.Beregnet());
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
+    EXPECT_EQ(app.TagFokus(), "EditLegteAfst");
+    EXPECT_TRUE(app.Vindue().Resultat.empty()) << "no verdict is shown";
+    EXPECT_EQ(app.Resultatliste(), tidligereRapport);
+    EXPECT_EQ(aflaesninger, 1);
+
+    meddelelser.liste.clear();
+    app.MenuBeregnClick();
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
+    EXPECT_EQ(meddelelser.liste.size(), 1U);
+}
+
+TEST_F(Applikation, FoersteAfvisteFeltITabulatorraekkefoelgeVises)
+{
+    Start();
+    app.FeltForladt(Felt::EditGavlUdh, "-1");
+    app.FeltForladt(Felt::EditFacHjd, "0");
+    meddelelser.liste.clear();
+    app.ButtonBeregnClick();
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejl", "Facadehøjden skal være positiv"}}));
+    app.FeltForladt(Felt::EditFacHjd, "3");
+    meddelelser.liste.clear();
+    app.ButtonBeregnClick();
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejl", "Gavludhænget må ikke være negativt"}}));
+    app.FeltForladt(Felt::EditGavlUdh, "0,3");
+    meddelelser.liste.clear();
+    app.ButtonBeregnClick();
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_TRUE(app.Beregnet());
+}
+
+TEST_F(Applikation, FilMedAfvisteVaerdierGiverIngenDom)
+{
+    Start();
+    auto linjer = *LaesTekstfil(TAGLO_STANDARDFIL);
+    linjer[14] = "abc";
+    SkrivLinjer(Sti("uden_laegte.tgl"), linjer);
+    ASSERT_TRUE(app.HentProjektdata(Sti("uden_laegte.tgl")));
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"besked", KonverteringsBesked("abc")}}));
+    meddelelser.liste.clear();
+    app.ButtonBeregnClick();
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejl", "Lægtehøjden skal være positiv"}}));
+    EXPECT_FALSE(app.Beregnet());
+    EXPECT_EQ(app.TagFokus(), "EditLegteHojde");
+}
+
+TEST_F(Applikation, LogfilenGemmesVedHverBeregning)
+{
+    Start();
+    app.RadioGroupClick(Valg::RadioGroupLogfil, 1);
+    dialoger.Svar(Sti("mellemresultater.log"));
+    app.ButtonBeregnClick();
+    ASSERT_EQ(dialoger.viste.size(), 1U);
+    EXPECT_EQ(dialoger.viste[0].dialog.titel, "Gem logfil");
+    const auto log = LaesTekstfil(Sti("mellemresultater.log"), {.linjer = 100000});
+    ASSERT_TRUE(log.has_value());
+    const auto n = app.Resultatliste().size();
+    ASSERT_GT(log->size(), n + 2);
+    EXPECT_EQ(std::vector<std::string>(log->begin(), log->begin() + static_cast<long>(n)), app.Resultatliste());
+    EXPECT_EQ((*log)[n], "");
+    EXPECT_EQ((*log)[n + 1], "DETALJER");
+
+    app.ButtonBeregnClick();
+    EXPECT_EQ(dialoger.viste.size(), 1U) << "the valid result asks no more";
+}
+
+// Answers the log file's dialog by trying to run the calculation again, as a repaint of
+// the nail figure would while the dialog is open.
+class GenindtraedendeDialoger final : public Dialoger
+{
+public:
+    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override { return std::nullopt; }
+    std::optional<std::string> gemFil(const FilDialog& /*dialog*/) override
+    {
+        ++viste;
+        indreKoersel = app->UdfoerBeregning();
+        return std::nullopt;
+    }
+    TApplikation* app = nullptr;
+    int viste = 0;
+    std::optional<bool> indreKoersel;
+};
+
+TEST_F(Applikation, BeregningDerVenterIDialogenStartesIkkeIgen)
+{
+    GenindtraedendeDialoger genindtraedende;
+    TApplikation app2(meddelelser, genindtraedende, Regionalindstillinger::Dansk(), "Eksempel ApS");
+    genindtraedende.app = &app2;
+    ASSERT_TRUE(app2.Init(Mappe()));
+    app2.RadioGroupClick(Valg::RadioGroupLogfil, 2);
+    EXPECT_TRUE(app2.UdfoerBeregning());
+    EXPECT_EQ(genindtraedende.viste, 1);
+    EXPECT_EQ(genindtraedende.indreKoersel, false);
+    EXPECT_TRUE(app2.Beregnet());
+}
+
+// ---- Print and save of the result
+
+TEST_F(Applikation, UdskriftFoerFoersteBeregningSigerAtIntetErBeregnet)
+{
+    Start();
+    OptagendePrinter printer;
+    app.ButtonPrintResultClick(printer);
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejldialog", "Resultatet er endnu ikke beregnet"}}));
+    EXPECT_EQ(printer.dialoger, 0);
+}
+
+TEST_F(Applikation, GemFoerFoersteBeregningSigerAtIntetErBeregnet)
+{
+    Start();
+    app.ButtonGemResultClick();
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"besked", "Resultatet er endnu ikke beregnet"}}));
+    EXPECT_TRUE(dialoger.viste.empty());
+}
+
+TEST_F(Applikation, UdskriftEfterAendringUdskriverDenForrigeRapport)
+{
+    Start();
+    app.ButtonBeregnClick();
+    const auto rapport = app.Resultatliste();
+    app.FeltForladt(Felt::EditHusBr, "9");
+    ASSERT_TRUE(app.Vindue().Resultat.empty());
+
+    OptagendePrinter printer;
+    app.ButtonPrintResultClick(printer);
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_FALSE(app.Beregnet()) << "printing does not calculate";
+    const auto linjer = printer.Linjer();
+    ASSERT_EQ(linjer.size(), rapport.size() + 2) << "two empty lines, then each report line";
+    EXPECT_EQ(linjer[0], "");
+    EXPECT_EQ(linjer[1], "");
+    for (std::size_t i = 0; i < rapport.size(); ++i)
+    {
+        EXPECT_EQ(linjer[i + 2], "          " + rapport[i]);
+    }
+}
+
+TEST_F(Applikation, AnnulleretUdskriftUdskriverIntet)
+{
+    Start();
+    app.ButtonBeregnClick();
+    OptagendePrinter printer;
+    printer.annuller = true;
+    app.ButtonPrintResultClick(printer);
+    EXPECT_TRUE(printer.sider.empty());
+    EXPECT_TRUE(meddelelser.liste.empty());
+}
+
+TEST_F(Applikation, PrinterfejlVisesIFejldialogen)
+{
+    Start();
+    app.ButtonBeregnClick();
+    OptagendePrinter printer;
+    printer.fejl = "Printeren svarer ikke";
+    app.ButtonPrintResultClick(printer);
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejldialog", "Printeren svarer ikke"}}));
+}
+
+TEST_F(Applikation, GemtResultatErRapportensLinjer)
+{
+    Start();
+    app.ButtonBeregnClick();
+    dialoger.Svar(Sti("resultat.txt"));
+    app.ButtonGemResultClick();
+    ASSERT_EQ(dialoger.viste.size(), 1U);
+    EXPECT_EQ(dialoger.viste[0].dialog.titel, "Gem resultat");
+    EXPECT_EQ(dialoger.viste[0].dialog.filter, "Tekstfil (*.txt)|*.txt");
+    EXPECT_EQ(dialoger.viste[0].dialog.standardEndelse, "txt");
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), SammenfoejLinjer(app.Resultatliste()));
+}
+
+TEST_F(Applikation, ResultatDerIkkeKanGemmesGiverTreLinjer)
+{
+    Start();
+    app.ButtonBeregnClick();
+    dialoger.Svar(Sti("findes/ikke/resultat.txt"));
+    app.ButtonGemResultClick();
+    ASSERT_EQ(meddelelser.liste.size(), 1U);
+    EXPECT_EQ(meddelelser.liste[0].art, "besked");
+    EXPECT_TRUE(meddelelser.liste[0].tekst.starts_with("Kan ikke gemme resultatet under det anførte navn\r\n"));
 }
 
 } // namespace
