@@ -157,7 +157,16 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* haendelse)
     }
     if (haendelse->type() == QEvent::FocusIn)
     {
-        skalForlades_.insert(kontrol);
+        // The user enters a control with the mouse or the keyboard. A focus that the
+        // program or a tab change moves there is no entry: leaving it again changes
+        // nothing, unless the user types (textEdited) or chooses (activated) meanwhile.
+        const auto aarsag = static_cast<QFocusEvent*>(haendelse)->reason();
+        if (!iHaandtering_ && (aarsag == Qt::MouseFocusReason || aarsag == Qt::TabFocusReason ||
+                               aarsag == Qt::BacktabFocusReason ||
+                               aarsag == Qt::ShortcutFocusReason))
+        {
+            skalForlades_.insert(kontrol);
+        }
         std::erase(ventende_, QPointer<QWidget>(kontrol));
     }
     else if (haendelse->type() == QEvent::FocusOut)
@@ -272,6 +281,15 @@ void TForm1::PageControl1Change(int indeks)
     const auto fane = static_cast<Fane>(indeks);
     const Markering haandtering(iHaandtering_);
     app_.VisFane(fane);
+    if (fane == Fane::Resultatark)
+    {
+        app_.ButtonBeregnClick();
+    }
+    else if (fane == Fane::NailTegningsArk)
+    {
+        // The figure is built before the tab paints; a paint only draws what is kept.
+        app_.UdfoerBeregning();
+    }
     Spejl();
 }
 
@@ -292,22 +310,27 @@ void TForm1::ButtonGemProjektdataClick()
 
 void TForm1::ButtonPrintResultClick()
 {
-    Kommando([] {});
+    Kommando([this] { app_.ButtonPrintResultClick(tjenester_.udskrivning); });
 }
 
 void TForm1::ButtonGemResultClick()
 {
-    Kommando([] {});
+    Kommando([this] { app_.ButtonGemResultClick(); });
 }
 
 void TForm1::MenuBeregnClick()
 {
-    Kommando([this] { app_.VisFane(Fane::Resultatark); });
+    Kommando([this] { app_.MenuBeregnClick(); });
 }
 
 void TForm1::OptegnNail()
 {
-    Kommando([this] { app_.VisFane(Fane::NailTegningsArk); });
+    Kommando([this] {
+        if (app_.UdfoerBeregning())
+        {
+            app_.VisFane(Fane::NailTegningsArk);
+        }
+    });
 }
 
 void TForm1::ButtonVisBrugervejlednClick()
@@ -418,6 +441,13 @@ void TForm1::Spejl()
         }
         if (maal != nullptr)
         {
+            // A field the focus is put back into is being edited again; a control that
+            // had the focus for a moment meanwhile was never entered.
+            if (erInputkontrol(maal))
+            {
+                skalForlades_.clear();
+                skalForlades_.insert(maal);
+            }
             maal->setFocus(Qt::OtherFocusReason);
         }
     }
