@@ -5,6 +5,9 @@
 #include "core/support.h"
 #include "core/taltekst.h"
 #include "core/tekstfil.h"
+#include "drawing/lengdesnit.h"
+#include "drawing/soemforbindelse.h"
+#include "drawing/tversnit.h"
 #include "engine/laegter.h"
 #include "report/resultatfil.h"
 
@@ -233,6 +236,8 @@ void TApplikation::NulstilBeregning()
     vindue_.MemoAdvarLgtSynlig = false;
     vindue_.MemoAdvarForbSynlig = false;
     vindue_.Resultat.clear();
+    FrigivFigurer(NailTegning_.Figurer);
+    FrigivTekster(NailTegning_.Tekster);
 }
 
 bool TApplikation::UdfoerBeregning()
@@ -252,18 +257,21 @@ bool TApplikation::UdfoerBeregning()
     }
     iGang_ = true;
     // The flag falls again however the run ends.
-    const std::unique_ptr<bool, void (*)(bool*)> afslutning(&iGang_, [](bool* iGang) { *iGang = false; });
+    const std::unique_ptr<bool, void (*)(bool*)> afslutning(&iGang_,
+                                                            [](bool* iGang) { *iGang = false; });
     NulstilResultater(Resultatdata_);
     Afledte_ = BeregnAfledte(Inddata_, meddelelser_);
     Logliste_ = TLogliste(Inddata_.Logfil);
-    auto beregning = BeregnLaegter(Inddata_, Afledte_, Resultatdata_, Logliste_, regional_, meddelelser_);
+    auto beregning =
+        BeregnLaegter(Inddata_, Afledte_, Resultatdata_, Logliste_, regional_, meddelelser_);
     GemTilfaelde(beregning);
     const auto& r = Resultatdata_;
     vindue_.MemoAdvarLgtSynlig = !(r.NormalfagOK && r.GavlfagOK && r.GavludkragningOK);
     vindue_.MemoAdvarForbSynlig = !r.SoemtypeOK;
+    NailTegning_ = TegnSoemforbindelse(Inddata_, Resultatdata_, regional_);
     const Rapportomgivelser omgivelser{vindue_.Tekst(Felt::EditFirmanavn), regional_, ur_};
-    Resultatliste_ = SkrivRapport(Inddata_, Afledte_, Resultatdata_, std::move(beregning), Logliste_, omgivelser,
-                                  dialoger_, meddelelser_);
+    Resultatliste_ = SkrivRapport(Inddata_, Afledte_, Resultatdata_, std::move(beregning),
+                                  Logliste_, omgivelser, dialoger_, meddelelser_);
     vindue_.Resultat = Resultatliste_;
     Beregnet_ = true;
     return true;
@@ -279,8 +287,9 @@ void TApplikation::GemTilfaelde(const TBeregning& beregning)
     for (std::size_t k = 0; k < kAntalKategorier; ++k)
     {
         const auto& rangliste = beregning.Rangliste[k];
-        tilfaelde_.Hoveder[k] =
-            rangliste.empty() ? std::nullopt : std::optional<std::size_t>(rangliste.front().Tilfaelde);
+        tilfaelde_.Hoveder[k] = rangliste.empty()
+                                    ? std::nullopt
+                                    : std::optional<std::size_t>(rangliste.front().Tilfaelde);
     }
 }
 
@@ -299,6 +308,30 @@ void TApplikation::MenuBeregnClick()
         vindue_.AktivFane = Fane::Resultatark;
         vindue_.Fokus = std::string(kMemoResultat);
     }
+}
+
+const TTegning* TApplikation::OptegnNail()
+{
+    if (!UdfoerBeregning())
+    {
+        return nullptr;
+    }
+    vindue_.AktivFane = Fane::NailTegningsArk;
+    return &NailTegning_;
+}
+
+TTegning TApplikation::ButtonTegnTversnitClick()
+{
+    const TAfledte afledte = BeregnAfledte(Inddata_, meddelelser_);
+    vindue_.AktivFane = Fane::KontrolTversnitArk;
+    return TegnTversnit(Inddata_, afledte, regional_);
+}
+
+TTegning TApplikation::ButtonTegnLengdesnitClick()
+{
+    const TAfledte afledte = BeregnAfledte(Inddata_, meddelelser_);
+    vindue_.AktivFane = Fane::KontrolLengdesnitArk;
+    return TegnLengdesnit(Inddata_, afledte, regional_);
 }
 
 void TApplikation::ButtonPrintResultClick(Udskrivning& printer)
@@ -332,6 +365,9 @@ void TApplikation::ButtonGemResultClick()
     }
 }
 
-void TApplikation::VisFane(Fane fane) { vindue_.AktivFane = fane; }
+void TApplikation::VisFane(Fane fane)
+{
+    vindue_.AktivFane = fane;
+}
 
 } // namespace taglo

@@ -9,6 +9,7 @@
 #include "core/meddelelser.h"
 #include "core/regional.h"
 #include "core/soemkatalog.h"
+#include "drawing/tegning.h"
 #include "engine/log.h"
 #include "engine/resultater.h"
 #include "engine/tilfaelde.h"
@@ -131,6 +132,19 @@ class TApplikation
     // and puts the focus on the result memo.
     void MenuBeregnClick();
 
+    // OptegnNail: the nail connection figure must be painted (or its menu item was
+    // chosen): runs the calculation when the result does not belong to the inputs, shows
+    // the tab "Sømforbindelse" and returns the kept figure to paint, with the same scale on
+    // both axes. Nothing when the calculation was refused; the figure stays kept until
+    // the next invalidation.
+    [[nodiscard]] const TTegning* OptegnNail();
+
+    // The check figures, built on every paint from the current inputs, calculated or not:
+    // each computes the derived values, shows its tab and returns its own drawing. Neither
+    // reads nor changes the kept result.
+    [[nodiscard]] TTegning ButtonTegnTversnitClick();
+    [[nodiscard]] TTegning ButtonTegnLengdesnitClick();
+
     // ---- Print and save of the result: both use the report of the last run, also when
     // the inputs have changed since, and change nothing.
 
@@ -164,6 +178,9 @@ class TApplikation
     // The report lines of the last run; empty before the first.
     [[nodiscard]] const std::vector<std::string>& Resultatliste() const { return Resultatliste_; }
     [[nodiscard]] const TLogliste& Logliste() const { return Logliste_; }
+    // The nail connection figure of the last run; empty while the result does not belong
+    // to the inputs.
+    [[nodiscard]] const TTegning& NailTegning() const { return NailTegning_; }
     [[nodiscard]] const TTilfaeldeoversigt& Tilfaelde() const { return tilfaelde_; }
     [[nodiscard]] const Regionalindstillinger& Regional() const { return regional_; }
 
@@ -186,6 +203,7 @@ class TApplikation
     TResultater Resultatdata_;
     std::vector<std::string> Resultatliste_;
     TLogliste Logliste_;
+    TTegning NailTegning_;
     TTilfaeldeoversigt tilfaelde_;
     bool Beregnet_ = false;
     bool iGang_ = false; // a run is waiting in its dialog

@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -84,7 +84,7 @@ class Applikation : public ::testing::Test
 // A printer that remembers the pages of its one print job.
 class OptagendePrinter final : public Udskrivning
 {
-public:
+  public:
     std::optional<TSidemaal> VisPrintdialog() override
     {
         ++dialoger;
@@ -584,7 +584,8 @@ TEST_F(Applikation, ResultatfanenViserRapportenOgFokusGaarTilNotatet)
     EXPECT_EQ(app.Vindue().Resultat, app.Resultatliste());
     ASSERT_GT(app.Resultatliste().size(), 9U);
     EXPECT_EQ(app.Resultatliste()[4], "Firma:             Eksempel ApS");
-    EXPECT_EQ(app.Resultatliste()[7], "Beregnet:          2014-05-01,13:05:09 af Skriv dit eget navn her");
+    EXPECT_EQ(app.Resultatliste()[7],
+              "Beregnet:          2014-05-01,13:05:09 af Skriv dit eget navn her");
     EXPECT_EQ(app.TagFokus(), "Resultat");
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Resultatark);
     EXPECT_EQ(app.Tilfaelde().Tilfaelde.size(), 22U);
@@ -697,11 +698,13 @@ TEST_F(Applikation, FoersteAfvisteFeltITabulatorraekkefoelgeVises)
     app.FeltForladt(Felt::EditFacHjd, "0");
     meddelelser.liste.clear();
     app.ButtonBeregnClick();
-    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejl", "Facadehøjden skal være positiv"}}));
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejl", "Facadehøjden skal være positiv"}}));
     app.FeltForladt(Felt::EditFacHjd, "3");
     meddelelser.liste.clear();
     app.ButtonBeregnClick();
-    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejl", "Gavludhænget må ikke være negativt"}}));
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejl", "Gavludhænget må ikke være negativt"}}));
     app.FeltForladt(Felt::EditGavlUdh, "0,3");
     meddelelser.liste.clear();
     app.ButtonBeregnClick();
@@ -716,10 +719,12 @@ TEST_F(Applikation, FilMedAfvisteVaerdierGiverIngenDom)
     linjer[14] = "abc";
     SkrivLinjer(Sti("uden_laegte.tgl"), linjer);
     ASSERT_TRUE(app.HentProjektdata(Sti("uden_laegte.tgl")));
-    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"besked", KonverteringsBesked("abc")}}));
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"besked", KonverteringsBesked("abc")}}));
     meddelelser.liste.clear();
     app.ButtonBeregnClick();
-    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejl", "Lægtehøjden skal være positiv"}}));
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejl", "Lægtehøjden skal være positiv"}}));
     EXPECT_FALSE(app.Beregnet());
     EXPECT_EQ(app.TagFokus(), "EditLegteHojde");
 }
@@ -736,7 +741,8 @@ TEST_F(Applikation, LogfilenGemmesVedHverBeregning)
     ASSERT_TRUE(log.has_value());
     const auto n = app.Resultatliste().size();
     ASSERT_GT(log->size(), n + 2);
-    EXPECT_EQ(std::vector<std::string>(log->begin(), log->begin() + static_cast<long>(n)), app.Resultatliste());
+    EXPECT_EQ(std::vector<std::string>(log->begin(), log->begin() + static_cast<long>(n)),
+              app.Resultatliste());
     EXPECT_EQ((*log)[n], "");
     EXPECT_EQ((*log)[n + 1], "DETALJER");
 
@@ -748,8 +754,11 @@ TEST_F(Applikation, LogfilenGemmesVedHverBeregning)
 // the nail figure would while the dialog is open.
 class GenindtraedendeDialoger final : public Dialoger
 {
-public:
-    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override { return std::nullopt; }
+  public:
+    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override
+    {
+        return std::nullopt;
+    }
     std::optional<std::string> gemFil(const FilDialog& /*dialog*/) override
     {
         ++viste;
@@ -774,6 +783,73 @@ TEST_F(Applikation, BeregningDerVenterIDialogenStartesIkkeIgen)
     EXPECT_TRUE(app2.Beregnet());
 }
 
+// ---- Figures
+
+TEST_F(Applikation, SoemfigurenBeregnesEnGangOgHoldesTilInddataAendres)
+{
+    Start();
+    const TTegning* figur = app.OptegnNail();
+    ASSERT_NE(figur, nullptr);
+    EXPECT_TRUE(app.Beregnet());
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::NailTegningsArk);
+    EXPECT_FALSE(figur->Figurer.empty());
+    EXPECT_FALSE(figur->Tekster.empty());
+    const auto antalFigurer = figur->Figurer.size();
+
+    EXPECT_EQ(app.OptegnNail(), figur) << "a repaint draws the kept figure";
+    EXPECT_EQ(figur->Figurer.size(), antalFigurer);
+    EXPECT_EQ(aflaesninger, 1);
+
+    app.RadioGroupClick(Valg::RadioGroupTerrKat, 2);
+    EXPECT_TRUE(app.NailTegning().Figurer.empty());
+    EXPECT_TRUE(app.NailTegning().Tekster.empty());
+}
+
+TEST_F(Applikation, SoemfigurAfAfvisteInddataTegnesIkke)
+{
+    Start();
+    app.FeltForladt(Felt::EditHusLn, "0");
+    meddelelser.liste.clear();
+    EXPECT_EQ(app.OptegnNail(), nullptr);
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejl", "Huskroplængden skal være positiv"}}));
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
+}
+
+TEST_F(Applikation, KontroltegningerneRoererIkkeResultatet)
+{
+    Start();
+    app.FeltForladt(Felt::EditLegteHojde, "10");
+    app.FeltForladt(Felt::EditLegteBredde, "10");
+    app.ButtonBeregnClick();
+    ASSERT_TRUE(app.Vindue().MemoAdvarLgtSynlig);
+    const double egenlast = app.Afledte().LegteEgenlast;
+    const auto figurer = app.NailTegning().Figurer.size();
+
+    const TTegning tvaer = app.ButtonTegnTversnitClick();
+    EXPECT_FALSE(tvaer.Figurer.empty());
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::KontrolTversnitArk);
+    const TTegning laengde = app.ButtonTegnLengdesnitClick();
+    EXPECT_FALSE(laengde.Figurer.empty());
+    EXPECT_EQ(app.Vindue().AktivFane, Fane::KontrolLengdesnitArk);
+
+    EXPECT_TRUE(app.Beregnet());
+    EXPECT_TRUE(app.Vindue().MemoAdvarLgtSynlig);
+    EXPECT_DOUBLE_EQ(app.Afledte().LegteEgenlast, egenlast);
+    EXPECT_EQ(app.NailTegning().Figurer.size(), figurer);
+    EXPECT_EQ(aflaesninger, 1);
+}
+
+TEST_F(Applikation, KontroltegningVisesOgsaaFoerEnBeregning)
+{
+    Start();
+    const TTegning tvaer = app.ButtonTegnTversnitClick();
+    EXPECT_FALSE(tvaer.Figurer.empty());
+    EXPECT_FALSE(app.Beregnet());
+    EXPECT_FALSE(app.Vindue().MemoAdvarLgtSynlig);
+    EXPECT_FALSE(app.Vindue().MemoAdvarForbSynlig);
+}
+
 // ---- Print and save of the result
 
 TEST_F(Applikation, UdskriftFoerFoersteBeregningSigerAtIntetErBeregnet)
@@ -781,8 +857,8 @@ TEST_F(Applikation, UdskriftFoerFoersteBeregningSigerAtIntetErBeregnet)
     Start();
     OptagendePrinter printer;
     app.ButtonPrintResultClick(printer);
-    EXPECT_EQ(meddelelser.liste,
-              (std::vector<OptagetMeddelelse>{{"fejldialog", "Resultatet er endnu ikke beregnet"}}));
+    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{
+                                     {"fejldialog", "Resultatet er endnu ikke beregnet"}}));
     EXPECT_EQ(printer.dialoger, 0);
 }
 
@@ -790,7 +866,8 @@ TEST_F(Applikation, GemFoerFoersteBeregningSigerAtIntetErBeregnet)
 {
     Start();
     app.ButtonGemResultClick();
-    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"besked", "Resultatet er endnu ikke beregnet"}}));
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"besked", "Resultatet er endnu ikke beregnet"}}));
     EXPECT_TRUE(dialoger.viste.empty());
 }
 
@@ -834,7 +911,8 @@ TEST_F(Applikation, PrinterfejlVisesIFejldialogen)
     OptagendePrinter printer;
     printer.fejl = "Printeren svarer ikke";
     app.ButtonPrintResultClick(printer);
-    EXPECT_EQ(meddelelser.liste, (std::vector<OptagetMeddelelse>{{"fejldialog", "Printeren svarer ikke"}}));
+    EXPECT_EQ(meddelelser.liste,
+              (std::vector<OptagetMeddelelse>{{"fejldialog", "Printeren svarer ikke"}}));
 }
 
 TEST_F(Applikation, GemtResultatErRapportensLinjer)
@@ -859,7 +937,8 @@ TEST_F(Applikation, ResultatDerIkkeKanGemmesGiverTreLinjer)
     app.ButtonGemResultClick();
     ASSERT_EQ(meddelelser.liste.size(), 1U);
     EXPECT_EQ(meddelelser.liste[0].art, "besked");
-    EXPECT_TRUE(meddelelser.liste[0].tekst.starts_with("Kan ikke gemme resultatet under det anførte navn\r\n"));
+    EXPECT_TRUE(meddelelser.liste[0].tekst.starts_with(
+        "Kan ikke gemme resultatet under det anførte navn\r\n"));
 }
 
 } // namespace
