@@ -4,6 +4,9 @@
 
 #include "ui/kontroller.h"
 
+#include "drawing/optegning.h"
+#include "qtcanvas/qtlaerred.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +63,54 @@ class Markering
 
 } // namespace
 
+void MaleMeddelelser::send(Art art, std::string_view tekst)
+{
+    if (maler_)
+    {
+        venter_.emplace_back(art, std::string(tekst));
+        return;
+    }
+    vis(art, tekst);
+}
+
+void MaleMeddelelser::vis(Art art, std::string_view tekst)
+{
+    switch (art)
+    {
+    case Art::Fejl:
+        ud_.fejl(tekst);
+        break;
+    case Art::Advarsel:
+        ud_.advarsel(tekst);
+        break;
+    case Art::Besked:
+        ud_.besked(tekst);
+        break;
+    case Art::Fejldialog:
+        ud_.fejldialog(tekst);
+        break;
+    }
+}
+
+void MaleMeddelelser::slutMaling()
+{
+    maler_ = false;
+}
+
+void MaleMeddelelser::visVentende()
+{
+    auto ventende = std::exchange(venter_, {});
+    if (ventende.empty() || ventende == vist_)
+    {
+        return;
+    }
+    vist_ = ventende;
+    for (const auto& [art, tekst] : ventende)
+    {
+        vis(art, tekst);
+    }
+}
+
 void TForm1::forbindHaendelser()
 {
     for (const auto& [navn, e] : edits_)
@@ -79,6 +131,12 @@ void TForm1::forbindHaendelser()
         }
     }
     PageControl1_->tabBar()->installEventFilter(this);
+    KontrolTversnitPaintBox_->saetTegnefunktion(
+        [this](QPainter& maler, int b, int h) { TegnKontrol(maler, b, h, true); });
+    KontrolLengdesnitPaintBox_->saetTegnefunktion(
+        [this](QPainter& maler, int b, int h) { TegnKontrol(maler, b, h, false); });
+    NailTegningsPaintBox_->saetTegnefunktion(
+        [this](QPainter& maler, int b, int h) { TegnSoemforbindelse(maler, b, h); });
     connect(PageControl1_, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
 
     const auto knap = [this](const char* navn, void (TForm1::*handler)()) {
@@ -194,6 +252,7 @@ void TForm1::BehandlVentende()
 
 bool TForm1::Forlad(QWidget* kontrol)
 {
+    meddelelser_.glemVist();
     skalForlades_.erase(kontrol);
     std::erase(ventende_, QPointer<QWidget>(kontrol));
     {
@@ -251,6 +310,7 @@ void TForm1::Kommando(const std::function<void()>& kommando)
         return;
     }
     const Markering haandtering(iHaandtering_);
+    meddelelser_.glemVist();
     kommando();
     Spejl();
 }
@@ -264,6 +324,7 @@ void TForm1::RadioGroupClick(Valg valg, int indeks)
         return;
     }
     const Markering haandtering(iHaandtering_);
+    meddelelser_.glemVist();
     app_.RadioGroupClick(valg, indeks);
     Spejl();
 }
@@ -325,12 +386,8 @@ void TForm1::MenuBeregnClick()
 
 void TForm1::OptegnNail()
 {
-    Kommando([this] {
-        if (app_.UdfoerBeregning())
-        {
-            app_.VisFane(Fane::NailTegningsArk);
-        }
-    });
+    // Runs the calculation when needed and shows the tab, whose paint draws the figure.
+    Kommando([this] { static_cast<void>(app_.OptegnNail()); });
 }
 
 void TForm1::ButtonVisBrugervejlednClick()
@@ -358,6 +415,30 @@ void TForm1::VisInfoFormular()
     infoForm_->show();
     infoForm_->raise();
     infoForm_->activateWindow();
+}
+
+void TForm1::TegnKontrol(QPainter& maler, int bredde, int hoejde, bool tvaersnit)
+{
+    // Built from the current inputs on every paint, calculated or not.
+    meddelelser_.begyndMaling();
+    const TTegning tegning =
+        tvaersnit ? app_.ButtonTegnTversnitClick() : app_.ButtonTegnLengdesnitClick();
+    meddelelser_.slutMaling();
+    QtLaerred laerred(maler);
+    TegnTegning(laerred, bredde, hoejde, tegning, true);
+    QTimer::singleShot(0, this, [this] { meddelelser_.visVentende(); });
+}
+
+void TForm1::TegnSoemforbindelse(QPainter& maler, int bredde, int hoejde)
+{
+    // A paint only draws the figure the calculation keeps; the calculation itself runs
+    // when the tab is shown or its menu item chosen.
+    if (!app_.Beregnet())
+    {
+        return;
+    }
+    QtLaerred laerred(maler);
+    TegnTegning(laerred, bredde, hoejde, app_.NailTegning(), true);
 }
 
 void TForm1::Spejl()

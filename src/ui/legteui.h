@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <map>
+#include <string>
+#include <utility>
 #include <set>
 #include <vector>
 
@@ -22,6 +24,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -39,6 +42,44 @@ struct Vinduestjenester
     Meddelelser& meddelelser;
     Dialoger& dialoger;
     Udskrivning& udskrivning;
+};
+
+// Forwards the application's messages to the window's message boxes. While a paint
+// event runs no box may open, so messages raised then wait until the paint is over, and
+// the same messages from the next paints of the same inputs are not shown again.
+class MaleMeddelelser final : public Meddelelser
+{
+  public:
+    explicit MaleMeddelelser(Meddelelser& ud) : ud_(ud) {}
+
+    void fejl(std::string_view tekst) override { send(Art::Fejl, tekst); }
+    void advarsel(std::string_view tekst) override { send(Art::Advarsel, tekst); }
+    void besked(std::string_view tekst) override { send(Art::Besked, tekst); }
+    void fejldialog(std::string_view tekst) override { send(Art::Fejldialog, tekst); }
+
+    // Between these two calls messages wait.
+    void begyndMaling() { maler_ = true; }
+    void slutMaling();
+    // Shows the messages that waited, unless they are those shown after the last paint.
+    void visVentende();
+    // The inputs have changed: messages of the next paint are new.
+    void glemVist() { vist_.clear(); }
+
+  private:
+    enum class Art
+    {
+        Fejl,
+        Advarsel,
+        Besked,
+        Fejldialog
+    };
+    void send(Art art, std::string_view tekst);
+    void vis(Art art, std::string_view tekst);
+
+    Meddelelser& ud_;
+    bool maler_ = false;
+    std::vector<std::pair<Art, std::string>> venter_;
+    std::vector<std::pair<Art, std::string>> vist_;
 };
 
 class TForm1 : public QMainWindow
@@ -123,7 +164,11 @@ class TForm1 : public QMainWindow
     void Spejl();
     [[nodiscard]] bool erInputkontrol(const QWidget* kontrol) const;
 
+    void TegnKontrol(QPainter& maler, int bredde, int hoejde, bool tvaersnit);
+    void TegnSoemforbindelse(QPainter& maler, int bredde, int hoejde);
+
     Vinduestjenester tjenester_;
+    MaleMeddelelser meddelelser_;
     TApplikation app_;
     QString programmappe_;
     QPointer<QWidget> infoForm_;

@@ -117,8 +117,8 @@ QPushButton* TForm1::knap(const QString& navn) const
 
 TForm1::TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QString programmappe,
                QWidget* forfaelder)
-    : QMainWindow(forfaelder), tjenester_(tjenester),
-      app_(tjenester.meddelelser, tjenester.dialoger, std::move(regional), support::kFirmanavn),
+    : QMainWindow(forfaelder), tjenester_(tjenester), meddelelser_(tjenester.meddelelser),
+      app_(meddelelser_, tjenester.dialoger, std::move(regional), support::kFirmanavn),
       programmappe_(std::move(programmappe))
 {
     setObjectName(QStringLiteral("Form1"));

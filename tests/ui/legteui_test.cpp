@@ -9,6 +9,7 @@
 #include "core/soemkatalog.h"
 #include "core/taltekst.h"
 #include "core/tekstfil.h"
+#include "qtcanvas/qtlaerred.h"
 #include "ui/infoformular.h"
 #include "ui/kontroller.h"
 #include "ui/legteui.h"
@@ -43,6 +44,23 @@ const QString kDatamappe = QStringLiteral(TAGLO_DATAMAPPE "/");
 QString ReferenceFil(const QString& navn)
 {
     return QString::fromStdString(test::ReferenceMappe()) + QLatin1Char('/') + navn;
+}
+
+// Whether any pixel of the picture has exactly this colour.
+bool HarFarve(const QImage& billede, const QColor& farve)
+{
+    const QImage rgb = billede.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+    {
+        for (int x = 0; x < rgb.width(); ++x)
+        {
+            if (rgb.pixelColor(x, y).rgb() == farve.rgb())
+            {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 int FaneIndeks(Fane fane)
@@ -484,6 +502,38 @@ class LegteUITest : public QObject
         SkrivOgForlad(v.edit(QStringLiteral("EditHusBr")), QStringLiteral("9"));
         KlikFane(Fane::NailTegningsArk);
         QVERIFY(v.applikation().Beregnet());
+    }
+
+    void KontrolTvaerTegnerDeAktuelleInddata()
+    {
+        TForm1& v = StartetVindue();
+        KlikFane(Fane::KontrolTversnitArk);
+        auto* flade = v.findChild<Tegneflade*>(QStringLiteral("KontrolTversnitPaintBox"));
+        const QImage foer = flade->grab().toImage();
+        // The battens and the rafters are timber-coloured, the ground green.
+        QVERIFY(HarFarve(foer, TilQColor(Farve(kTraefarve))));
+        QVERIFY(HarFarve(foer, TilQColor(Farve(kGroen))));
+
+        KlikFane(Fane::Inddataark);
+        SkrivOgForlad(v.edit(QStringLiteral("EditTagVink")), QStringLiteral("15"));
+        KlikFane(Fane::KontrolTversnitArk);
+        QVERIFY(flade->grab().toImage() != foer);
+        QVERIFY(!v.applikation().Beregnet());
+        QVERIFY(meddelelser_.liste.empty());
+    }
+
+    void SoemfanenTegnerKunDenBeregnedeFigur()
+    {
+        TForm1& v = StartetVindue();
+        auto* flade = v.findChild<Tegneflade*>(QStringLiteral("NailTegningsPaintBox"));
+        flade->resize(600, 400);
+        // Painting without a valid result runs no calculation and draws nothing.
+        QVERIFY(!HarFarve(flade->grab().toImage(), TilQColor(Farve(kTraefarve))));
+        QVERIFY(!v.applikation().Beregnet());
+
+        KlikFane(Fane::NailTegningsArk);
+        QVERIFY(v.applikation().Beregnet());
+        QVERIFY(HarFarve(flade->grab().toImage(), TilQColor(Farve(kTraefarve))));
     }
 
     void HjaelpebillederneHarDeresStoerrelse()
