@@ -1,5 +1,7 @@
 #include "ui/infoformular.h"
 
+#include "ui/kontroller.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -12,9 +14,9 @@ TInfoForm::TInfoForm(const QString& programmappe, QWidget* forfaelder)
 {
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(QStringLiteral("Om Taglo"));
-    auto* lodret = new QVBoxLayout(this);
+    auto* lodret = Ny<QVBoxLayout>(this);
     lodret->setContentsMargins(0, 0, 0, 0);
-    auto* billede = new QLabel(this);
+    auto* billede = Ny<QLabel>(this);
     billede->setObjectName(QStringLiteral("ImageOmTaglo"));
     const QPixmap om(programmappe + QStringLiteral("OmTaglo.jpg"));
     billede->setPixmap(om);

@@ -8,19 +8,19 @@
 namespace taglo
 {
 
-RadioGruppe::RadioGruppe(const QString& navn, const QString& overskrift,
-                         const QStringList& punkter, int kolonner, QWidget* forfaelder)
-    : QGroupBox(overskrift, forfaelder), gruppe_(new QButtonGroup(this))
+RadioGruppe::RadioGruppe(const QString& navn, const QString& overskrift, const QStringList& punkter,
+                         int kolonner, QWidget* forfaelder)
+    : QGroupBox(overskrift, forfaelder), gruppe_(Ny<QButtonGroup>(this))
 {
     setObjectName(navn);
     gruppe_->setExclusive(true);
-    auto* gitter = new QGridLayout(this);
+    auto* gitter = Ny<QGridLayout>(this);
     gitter->setContentsMargins(8, 4, 8, 4);
     gitter->setVerticalSpacing(2);
     const int raekker = (static_cast<int>(punkter.size()) + kolonner - 1) / kolonner;
     for (int i = 0; i < punkter.size(); ++i)
     {
-        auto* knap = new QRadioButton(punkter[i], this);
+        auto* knap = Ny<QRadioButton>(punkter[i], this);
         knap->setObjectName(navn + QStringLiteral("_%1").arg(i));
         gruppe_->addButton(knap, i);
         gitter->addWidget(knap, i % raekker, i / raekker);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QButtonGroup;
@@ -14,6 +15,14 @@ class QRadioButton;
 
 namespace taglo
 {
+
+// Creates a widget, layout or helper object that belongs to its Qt parent (given among
+// the arguments, or set when it is added to a layout or a tab), which deletes it.
+template <class T, class... Argumenter> T* Ny(Argumenter&&... argumenter)
+{
+    return new T(
+        std::forward<Argumenter>(argumenter)...); // NOLINT(cppcoreguidelines-owning-memory)
+}
 
 // A framed group of radio items laid out in columns, filled column by column. The item
 // index is -1 while no item is selected. `klikket` is emitted only when the user selects

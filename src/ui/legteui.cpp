@@ -113,17 +113,19 @@ void MaleMeddelelser::visVentende()
 
 void TForm1::forbindHaendelser()
 {
-    for (const auto& [navn, e] : edits_)
+    for (const auto& navnOgFelt : edits_)
     {
+        QLineEdit* e = navnOgFelt.second;
         e->installEventFilter(this);
         connect(e, &QLineEdit::textEdited, this, [this, e] { skalForlades_.insert(e); });
     }
     ComboBoxNail_->installEventFilter(this);
     connect(ComboBoxNail_, &QComboBox::activated, this,
             [this] { skalForlades_.insert(ComboBoxNail_); });
-    for (const auto& [navn, gruppe] : radiogrupper_)
+    for (const auto& navnOgGruppe : radiogrupper_)
     {
-        const auto valg = ValgMedNavn(navn.toStdString());
+        RadioGruppe* gruppe = navnOgGruppe.second;
+        const auto valg = ValgMedNavn(navnOgGruppe.first.toStdString());
         if (valg)
         {
             connect(gruppe, &RadioGruppe::klikket, this,
@@ -191,7 +193,7 @@ bool TForm1::erInputkontrol(const QWidget* kontrol) const
         return true;
     }
     const auto* e = qobject_cast<const QLineEdit*>(kontrol);
-    return e != nullptr && edits_.count(e->objectName()) > 0;
+    return e != nullptr && edits_.contains(e->objectName());
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* haendelse)
@@ -200,7 +202,7 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* haendelse)
     {
         // A click on another tab leaves the field being edited first; a rejected value
         // keeps the tab "Inddata".
-        const auto* mus = static_cast<QMouseEvent*>(haendelse);
+        const auto* mus = dynamic_cast<QMouseEvent*>(haendelse);
         const int fane = PageControl1_->tabBar()->tabAt(mus->position().toPoint());
         if (mus->button() == Qt::LeftButton && fane >= 0 && fane != PageControl1_->currentIndex())
         {
@@ -218,10 +220,10 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* haendelse)
         // The user enters a control with the mouse or the keyboard. A focus that the
         // program or a tab change moves there is no entry: leaving it again changes
         // nothing, unless the user types (textEdited) or chooses (activated) meanwhile.
-        const auto aarsag = static_cast<QFocusEvent*>(haendelse)->reason();
-        if (!iHaandtering_ && (aarsag == Qt::MouseFocusReason || aarsag == Qt::TabFocusReason ||
-                               aarsag == Qt::BacktabFocusReason ||
-                               aarsag == Qt::ShortcutFocusReason))
+        const auto aarsag = dynamic_cast<QFocusEvent*>(haendelse)->reason();
+        if (!iHaandtering_ &&
+            (aarsag == Qt::MouseFocusReason || aarsag == Qt::TabFocusReason ||
+             aarsag == Qt::BacktabFocusReason || aarsag == Qt::ShortcutFocusReason))
         {
             skalForlades_.insert(kontrol);
         }
@@ -229,8 +231,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* haendelse)
     }
     else if (haendelse->type() == QEvent::FocusOut)
     {
-        const auto* fokus = static_cast<QFocusEvent*>(haendelse);
-        if (!iHaandtering_ && !ForladerIkke(fokus->reason()) && skalForlades_.count(kontrol) > 0)
+        const auto* fokus = dynamic_cast<QFocusEvent*>(haendelse);
+        if (!iHaandtering_ && !ForladerIkke(fokus->reason()) && skalForlades_.contains(kontrol))
         {
             // The exit runs once the focus change is complete, so that its message box
             // and its return of the focus are not undone by the change still under way.
@@ -263,7 +265,7 @@ bool TForm1::Forlad(QWidget* kontrol)
         }
         else if (const auto felt = FeltMedNavn(kontrol->objectName().toStdString()))
         {
-            const auto* e = static_cast<QLineEdit*>(kontrol);
+            const auto* e = qobject_cast<QLineEdit*>(kontrol);
             app_.FeltForladt(*felt, e->text().toStdString());
         }
     }
@@ -285,7 +287,7 @@ bool TForm1::ForladFelt()
     {
         QPointer<QWidget> kontrol = ventende_.front();
         ventende_.erase(ventende_.begin());
-        if (kontrol.isNull() || skalForlades_.count(kontrol) == 0 || kontrol == focusWidget())
+        if (kontrol.isNull() || !skalForlades_.contains(kontrol) || kontrol == focusWidget())
         {
             continue;
         }
@@ -296,7 +298,7 @@ bool TForm1::ForladFelt()
         }
     }
     QWidget* fokus = focusWidget();
-    if (erInputkontrol(fokus) && skalForlades_.count(fokus) > 0)
+    if (erInputkontrol(fokus) && skalForlades_.contains(fokus))
     {
         return Forlad(fokus);
     }

@@ -14,9 +14,9 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
-#include <set>
 #include <vector>
 
 class QAction;
@@ -124,8 +124,7 @@ class TForm1 : public QMainWindow
     void bygMenu();
     QWidget* bygInddataark();
     QWidget* bygOpsetningsark();
-    QWidget* bygHjelpeark(const QString& navn, const QString& billednavn,
-                          const QString& billedfil);
+    QWidget* bygHjelpeark(const QString& navn, const QString& billednavn, const QString& billedfil);
     QWidget* bygKontrolark(const QString& navn, const QString& overskrift,
                            const QString& tegnefladenavn);
     QWidget* bygResultatark();

@@ -53,7 +53,7 @@ constexpr QColor kGraaTekst{96, 96, 96};
 
 QLabel* Etiket(const QString& tekst, QWidget* forfaelder)
 {
-    auto* etiket = new QLabel(tekst, forfaelder);
+    auto* etiket = Ny<QLabel>(tekst, forfaelder);
     etiket->setTextFormat(Qt::PlainText);
     return etiket;
 }
@@ -79,7 +79,7 @@ QLabel* FedLinje(std::string_view tekst, QWidget* forfaelder)
 
 QGridLayout* Gitter(QGroupBox* gruppe)
 {
-    auto* gitter = new QGridLayout(gruppe);
+    auto* gitter = Ny<QGridLayout>(gruppe);
     gitter->setContentsMargins(8, 6, 8, 6);
     gitter->setHorizontalSpacing(6);
     gitter->setVerticalSpacing(4);
@@ -127,12 +127,12 @@ TForm1::TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QStri
 
     bygMenu();
 
-    auto* midte = new QWidget(this);
-    auto* raekke = new QHBoxLayout(midte);
+    auto* midte = Ny<QWidget>(this);
+    auto* raekke = Ny<QHBoxLayout>(midte);
     raekke->setContentsMargins(6, 6, 6, 6);
     raekke->setSpacing(8);
 
-    PageControl1_ = new QTabWidget(midte);
+    PageControl1_ = Ny<QTabWidget>(midte);
     PageControl1_->setObjectName(QStringLiteral("PageControl1"));
     PageControl1_->setFont(SansSkrift(12));
     PageControl1_->setUsesScrollButtons(false);
@@ -215,7 +215,7 @@ QLineEdit* TilfoejTalfelt(const vindue::Talfelt& felt, QGroupBox* gruppe, QGridL
                           int raekke)
 {
     QLabel* etiket = Etiket(Tekst(felt.ledetekst), gruppe);
-    auto* edit = new QLineEdit(Tekst(felt.designtekst), gruppe);
+    auto* edit = Ny<QLineEdit>(Tekst(felt.designtekst), gruppe);
     edit->setObjectName(Tekst(felt.navn));
     edit->setFixedWidth(kFeltbredde);
     edit->setAlignment(Qt::AlignRight);
@@ -237,9 +237,9 @@ QLineEdit* TilfoejTalfelt(const vindue::Talfelt& felt, QGroupBox* gruppe, QGridL
 
 QWidget* TForm1::bygInddataark()
 {
-    auto* ark = new QWidget;
+    auto* ark = Ny<QWidget>();
     ark->setObjectName(QStringLiteral("Inddataark"));
-    auto* lodret = new QVBoxLayout(ark);
+    auto* lodret = Ny<QVBoxLayout>(ark);
     lodret->setContentsMargins(8, 8, 8, 8);
     lodret->setSpacing(6);
     lodret->addWidget(FedLinje(vindue::kVejledningInddata1, ark));
@@ -257,7 +257,7 @@ QWidget* TForm1::bygInddataark()
     };
 
     // Project identification over the full width.
-    auto* projekt = new QGroupBox(QStringLiteral("Projekt-identifikation"), ark);
+    auto* projekt = Ny<QGroupBox>(QStringLiteral("Projekt-identifikation"), ark);
     projekt->setObjectName(QStringLiteral("GroupBoxProjekt"));
     {
         QGridLayout* gitter = Gitter(projekt);
@@ -267,7 +267,7 @@ QWidget* TForm1::bygInddataark()
         for (const vindue::Tekstfelt& felt : vindue::kProjektIdentifikation)
         {
             QLabel* etiket = Etiket(Tekst(felt.ledetekst), projekt);
-            auto* e = new QLineEdit(Tekst(felt.designtekst), projekt);
+            auto* e = Ny<QLineEdit>(Tekst(felt.designtekst), projekt);
             e->setObjectName(Tekst(felt.navn));
             e->setMaxLength(felt.kapacitet);
             etiket->setBuddy(e);
@@ -281,10 +281,10 @@ QWidget* TForm1::bygInddataark()
     }
     lodret->addWidget(projekt);
 
-    auto* kolonner = new QHBoxLayout;
+    auto* kolonner = Ny<QHBoxLayout>();
     kolonner->setSpacing(8);
-    auto* venstre = new QVBoxLayout;
-    auto* hoejre = new QVBoxLayout;
+    auto* venstre = Ny<QVBoxLayout>();
+    auto* hoejre = Ny<QVBoxLayout>();
     venstre->setSpacing(6);
     hoejre->setSpacing(6);
     kolonner->addLayout(venstre, 0);
@@ -294,7 +294,7 @@ QWidget* TForm1::bygInddataark()
 
     const auto hjaelpeknap = [&](const char* navn, QGroupBox* gruppe, QGridLayout* gitter,
                                  int raekke) {
-        auto* knap = new QPushButton(QStringLiteral("Hjælp"), gruppe);
+        auto* knap = Ny<QPushButton>(QStringLiteral("Hjælp"), gruppe);
         knap->setObjectName(QString::fromLatin1(navn));
         gitter->addWidget(knap, raekke, 1, 1, 2, Qt::AlignLeft);
         knapper_[knap->objectName()] = knap;
@@ -302,16 +302,17 @@ QWidget* TForm1::bygInddataark()
     };
 
     // Cross-section measures, with the doubling choice after the batten spacing.
-    auto* tvaersnit = new QGroupBox(QStringLiteral("Bygningens tværsnitsmål"), ark);
+    auto* tvaersnit = Ny<QGroupBox>(QStringLiteral("Bygningens tværsnitsmål"), ark);
     tvaersnit->setObjectName(QStringLiteral("GroupBoxTvaersnit"));
     {
         QGridLayout* gitter = Gitter(tvaersnit);
         int raekke = 0;
         const std::span<const vindue::Talfelt> felter(vindue::kTvaersnitsmaal);
         talfelter(felter.first(vindue::kDublLegterEfter), tvaersnit, gitter, raekke);
-        auto* dubl = new RadioGruppe(QStringLiteral("RadioGroupDublLegter"),
-                                     QStringLiteral("Dublering af lægter i gavlsektion"),
-                                     {QStringLiteral("Ja"), QStringLiteral("Nej")}, 2, tvaersnit);
+        auto* dubl =
+            Ny<RadioGruppe>(QStringLiteral("RadioGroupDublLegter"),
+                            QStringLiteral("Dublering af lægter i gavlsektion"),
+                            QStringList{QStringLiteral("Ja"), QStringLiteral("Nej")}, 2, tvaersnit);
         dubl->saetItemIndex(0);
         radiogrupper_[dubl->objectName()] = dubl;
         gitter->addWidget(dubl, raekke++, 0, 1, 3);
@@ -321,7 +322,7 @@ QWidget* TForm1::bygInddataark()
     }
     venstre->addWidget(tvaersnit);
 
-    auto* laengde = new QGroupBox(QStringLiteral("Bygningens længdemål"), ark);
+    auto* laengde = Ny<QGroupBox>(QStringLiteral("Bygningens længdemål"), ark);
     laengde->setObjectName(QStringLiteral("GroupBoxLaengde"));
     {
         QGridLayout* gitter = Gitter(laengde);
@@ -331,7 +332,7 @@ QWidget* TForm1::bygInddataark()
     }
     venstre->addWidget(laengde);
 
-    auto* laegte = new QGroupBox(QStringLiteral("Lægtens tværsnitsmål"), ark);
+    auto* laegte = Ny<QGroupBox>(QStringLiteral("Lægtens tværsnitsmål"), ark);
     laegte->setObjectName(QStringLiteral("GroupBoxLaegte"));
     {
         QGridLayout* gitter = Gitter(laegte);
@@ -341,11 +342,11 @@ QWidget* TForm1::bygInddataark()
     venstre->addWidget(laegte);
     venstre->addStretch(1);
 
-    auto* forbindelse = new QGroupBox(QStringLiteral("Forbindelse lægte/spær"), ark);
+    auto* forbindelse = Ny<QGroupBox>(QStringLiteral("Forbindelse lægte/spær"), ark);
     forbindelse->setObjectName(QStringLiteral("GroupBoxForbindelse"));
     {
         QGridLayout* gitter = Gitter(forbindelse);
-        ComboBoxNail_ = new QComboBox(forbindelse);
+        ComboBoxNail_ = Ny<QComboBox>(forbindelse);
         ComboBoxNail_->setObjectName(QStringLiteral("ComboBoxNail"));
         ComboBoxNail_->setEditable(false);
         ComboBoxNail_->setToolTip(
@@ -357,18 +358,18 @@ QWidget* TForm1::bygInddataark()
     }
     hoejre->addWidget(forbindelse);
 
-    auto* laster = new QGroupBox(QStringLiteral("Laster"), ark);
+    auto* laster = Ny<QGroupBox>(QStringLiteral("Laster"), ark);
     laster->setObjectName(QStringLiteral("GroupBoxLaster"));
     {
         QGridLayout* gitter = Gitter(laster);
         int raekke = 0;
         talfelter(std::span(&vindue::kTagTyng, 1), laster, gitter, raekke);
 
-        auto* terraen = new RadioGruppe(
-            QStringLiteral("RadioGroupTerrKat"), QStringLiteral("Terrænkategori"),
-            {QStringLiteral("I   Hede"), QStringLiteral("II  Land"), QStringLiteral("III Forstad"),
-             QStringLiteral("IV City")},
-            1, laster);
+        auto* terraen =
+            Ny<RadioGruppe>(QStringLiteral("RadioGroupTerrKat"), QStringLiteral("Terrænkategori"),
+                            QStringList{QStringLiteral("I   Hede"), QStringLiteral("II  Land"),
+                                        QStringLiteral("III Forstad"), QStringLiteral("IV City")},
+                            1, laster);
         terraen->saetItemIndex(1);
         terraen->setToolTip(QStringLiteral("Se brugervejledningen for detaljerede beskrivelser"));
         radiogrupper_[terraen->objectName()] = terraen;
@@ -380,10 +381,9 @@ QWidget* TForm1::bygInddataark()
         gitter->addWidget(GraaTekst(vindue::kAfstandInfo, laster), afstandRaekke, 3);
 
         const QFont lille = SansSkrift(11);
-        auto* sne = new RadioGruppe(QStringLiteral("RadioGroupNormSneFormFak"),
-                                    QStringLiteral("Snelast"),
-                                    {QStringLiteral("Normal"), QStringLiteral("Forhøjet")}, 2,
-                                    laster);
+        auto* sne = Ny<RadioGruppe>(
+            QStringLiteral("RadioGroupNormSneFormFak"), QStringLiteral("Snelast"),
+            QStringList{QStringLiteral("Normal"), QStringLiteral("Forhøjet")}, 2, laster);
         sne->setFont(lille);
         sne->saetItemIndex(0);
         radiogrupper_[sne->objectName()] = sne;
@@ -413,9 +413,9 @@ QWidget* TForm1::bygInddataark()
 
 QWidget* TForm1::bygOpsetningsark()
 {
-    auto* ark = new QWidget;
+    auto* ark = Ny<QWidget>();
     ark->setObjectName(QStringLiteral("Opsetningsark"));
-    auto* lodret = new QVBoxLayout(ark);
+    auto* lodret = Ny<QVBoxLayout>(ark);
     lodret->setContentsMargins(8, 8, 8, 8);
     lodret->setSpacing(6);
     lodret->addWidget(FedLinje(vindue::kVejledningSpecielle1, ark));
@@ -423,7 +423,7 @@ QWidget* TForm1::bygOpsetningsark()
     lodret->addSpacing(6);
 
     const QFont lille = SansSkrift(11);
-    auto* gitter = new QGridLayout;
+    auto* gitter = Ny<QGridLayout>();
     gitter->setHorizontalSpacing(12);
     gitter->setVerticalSpacing(8);
     gitter->setColumnMinimumWidth(0, 260);
@@ -432,8 +432,8 @@ QWidget* TForm1::bygOpsetningsark()
 
     const auto gruppe = [&](const char* navn, const char* overskrift, const QStringList& punkter,
                             int kolonner, bool lilleSkrift) {
-        auto* g = new RadioGruppe(QString::fromLatin1(navn), QString::fromUtf8(overskrift),
-                                  punkter, kolonner, ark);
+        auto* g = Ny<RadioGruppe>(QString::fromLatin1(navn), QString::fromUtf8(overskrift), punkter,
+                                  kolonner, ark);
         if (lilleSkrift)
         {
             g->setFont(lille);
@@ -470,15 +470,15 @@ QWidget* TForm1::bygOpsetningsark()
         {QStringLiteral("medtages i udskrift  #"), QStringLiteral("overspringes")}, 1, false);
     gitter->addWidget(forklaring, 4, 0);
 
-    GroupBoxResultatomfang_ = new QGroupBox(QStringLiteral("Resultatomfang"), ark);
+    GroupBoxResultatomfang_ = Ny<QGroupBox>(QStringLiteral("Resultatomfang"), ark);
     GroupBoxResultatomfang_->setObjectName(QStringLiteral("GroupBoxResultatomfang"));
     {
-        auto* indre = new QGridLayout(GroupBoxResultatomfang_);
+        auto* indre = Ny<QGridLayout>(GroupBoxResultatomfang_);
         indre->setHorizontalSpacing(12);
         RadioGruppe* logfil = gruppe(
             "RadioGroupLogfil", "Mellemresultater (logfil) dannes",
-            {QStringLiteral("Nej  #"), QStringLiteral("Begrænset"), QStringLiteral("Detaljeret")}, 3,
-            true);
+            {QStringLiteral("Nej  #"), QStringLiteral("Begrænset"), QStringLiteral("Detaljeret")},
+            3, true);
         logfil->setParent(GroupBoxResultatomfang_);
         logfil->setEnabled(false);
         indre->addWidget(logfil, 0, 0, Qt::AlignTop);
@@ -502,11 +502,11 @@ QWidget* TForm1::bygOpsetningsark()
 QWidget* TForm1::bygHjelpeark(const QString& navn, const QString& billednavn,
                               const QString& billedfil)
 {
-    auto* ark = new QWidget;
+    auto* ark = Ny<QWidget>();
     ark->setObjectName(navn);
-    auto* lodret = new QVBoxLayout(ark);
+    auto* lodret = Ny<QVBoxLayout>(ark);
     lodret->setContentsMargins(8, 8, 8, 8);
-    auto* billede = new QLabel(ark);
+    auto* billede = Ny<QLabel>(ark);
     billede->setObjectName(billednavn);
     billede->setFixedSize(648, 464);
     billede->setPixmap(QPixmap(programmappe_ + billedfil));
@@ -521,26 +521,26 @@ QWidget* TForm1::bygHjelpeark(const QString& navn, const QString& billednavn,
 QWidget* TForm1::bygKontrolark(const QString& navn, const QString& overskrift,
                                const QString& tegnefladenavn)
 {
-    auto* ark = new QWidget;
+    auto* ark = Ny<QWidget>();
     ark->setObjectName(navn);
-    auto* lodret = new QVBoxLayout(ark);
+    auto* lodret = Ny<QVBoxLayout>(ark);
     lodret->setContentsMargins(8, 8, 8, 8);
     QLabel* linje = Etiket(overskrift, ark);
     QFont skrift = linje->font();
     skrift.setBold(true);
     linje->setFont(skrift);
     lodret->addWidget(linje);
-    lodret->addWidget(new Tegneflade(tegnefladenavn, ark), 1);
+    lodret->addWidget(Ny<Tegneflade>(tegnefladenavn, ark), 1);
     return ark;
 }
 
 QWidget* TForm1::bygResultatark()
 {
-    auto* ark = new QWidget;
+    auto* ark = Ny<QWidget>();
     ark->setObjectName(QStringLiteral("Resultatark"));
-    auto* lodret = new QVBoxLayout(ark);
+    auto* lodret = Ny<QVBoxLayout>(ark);
     lodret->setContentsMargins(4, 4, 4, 4);
-    Resultat_ = new QPlainTextEdit(ark);
+    Resultat_ = Ny<QPlainTextEdit>(ark);
     Resultat_->setObjectName(QStringLiteral("Resultat"));
     Resultat_->setFont(FastBreddeSkrift(13));
     Resultat_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -551,26 +551,26 @@ QWidget* TForm1::bygResultatark()
 
 QWidget* TForm1::bygSoemark()
 {
-    auto* ark = new QWidget;
+    auto* ark = Ny<QWidget>();
     ark->setObjectName(QStringLiteral("NailTegningsArk"));
-    auto* lodret = new QVBoxLayout(ark);
+    auto* lodret = Ny<QVBoxLayout>(ark);
     lodret->setContentsMargins(4, 4, 4, 4);
-    NailTegningsPaintBox_ = new Tegneflade(QStringLiteral("NailTegningsPaintBox"), ark);
+    NailTegningsPaintBox_ = Ny<Tegneflade>(QStringLiteral("NailTegningsPaintBox"), ark);
     lodret->addWidget(NailTegningsPaintBox_);
     return ark;
 }
 
 QWidget* TForm1::bygKommandosoejle()
 {
-    auto* soejle = new QWidget(this);
+    auto* soejle = Ny<QWidget>(this);
     soejle->setObjectName(QStringLiteral("PanelKommandoer"));
     soejle->setFixedWidth(136);
-    auto* lodret = new QVBoxLayout(soejle);
+    auto* lodret = Ny<QVBoxLayout>(soejle);
     lodret->setContentsMargins(0, 22, 0, 0);
     lodret->setSpacing(8);
 
     const auto knap = [&](QWidget* forfaelder, const char* navn, const QString& tekst) {
-        auto* k = new QPushButton(tekst, forfaelder);
+        auto* k = Ny<QPushButton>(tekst, forfaelder);
         k->setObjectName(QString::fromLatin1(navn));
         // A click leaves the focus where it is, so the field being edited is left by the
         // command itself, exactly once.
@@ -580,9 +580,9 @@ QWidget* TForm1::bygKommandosoejle()
     };
     const auto gruppe = [&](const char* navn, const QString& overskrift, const char* navn1,
                             const QString& tekst1, const char* navn2, const QString& tekst2) {
-        auto* g = new QGroupBox(overskrift, soejle);
+        auto* g = Ny<QGroupBox>(overskrift, soejle);
         g->setObjectName(QString::fromLatin1(navn));
-        auto* indre = new QVBoxLayout(g);
+        auto* indre = Ny<QVBoxLayout>(g);
         indre->setContentsMargins(6, 6, 6, 6);
         indre->setSpacing(6);
         indre->addWidget(knap(g, navn1, tekst1));
@@ -594,12 +594,13 @@ QWidget* TForm1::bygKommandosoejle()
     gruppe("GroupBoxResultat", QStringLiteral("Beregningsresultat"), "ButtonPrintResult",
            QStringLiteral("Udskriv (&Print)"), "ButtonSaveResult", QStringLiteral("Gem &Resultat"));
     lodret->addSpacing(4);
-    lodret->addWidget(knap(soejle, "ButtonVisBrugervejledn", QStringLiteral("Vis Brugervejledning")));
+    lodret->addWidget(
+        knap(soejle, "ButtonVisBrugervejledn", QStringLiteral("Vis Brugervejledning")));
     lodret->addWidget(knap(soejle, "Lukkeknap", QStringLiteral("&Afslut programmet")));
     lodret->addSpacing(12);
 
     const auto advarsel = [&](const char* navn, const QString& tekst) {
-        auto* panel = new QLabel(tekst, soejle);
+        auto* panel = Ny<QLabel>(tekst, soejle);
         panel->setObjectName(QString::fromLatin1(navn));
         panel->setTextFormat(Qt::PlainText);
         panel->setFont(SansSkrift(15, true));
@@ -615,8 +616,9 @@ QWidget* TForm1::bygKommandosoejle()
     };
     MemoAdvarLgt_ = advarsel("MemoAdvarLgt",
                              QStringLiteral("Bemærk:\n\nLægte-\ndimensionen er\nutilstrækkelig"));
-    MemoAdvarForb_ = advarsel(
-        "MemoAdvarForb", QStringLiteral("Bemærk:\n\nDen\nspecificerede\nsømtype er\nutilstrækkelig"));
+    MemoAdvarForb_ =
+        advarsel("MemoAdvarForb",
+                 QStringLiteral("Bemærk:\n\nDen\nspecificerede\nsømtype er\nutilstrækkelig"));
     lodret->addStretch(1);
     return soejle;
 }

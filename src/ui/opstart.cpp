@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace taglo
 {
 
@@ -14,12 +16,13 @@ QString FindProgrammappe(const QString& programfilensMappe)
     const auto medSkilletegn = [](const QString& mappe) {
         return QDir::cleanPath(mappe) + QLatin1Char('/');
     };
-    const QString her = medSkilletegn(programfilensMappe);
+    QString her = medSkilletegn(programfilensMappe);
     if (QFileInfo::exists(her + QStringLiteral("Standard.tgl")))
     {
         return her;
     }
-    const QString installeret = medSkilletegn(programfilensMappe + QStringLiteral("/../share/taglo"));
+    const QString installeret =
+        medSkilletegn(programfilensMappe + QStringLiteral("/../share/taglo"));
     if (QFileInfo::exists(installeret + QStringLiteral("Standard.tgl")))
     {
         return installeret;
@@ -61,14 +64,15 @@ Regionalindstillinger RegionalindstillingerFra(const QLocale& sprog)
 
 bool InstallerDanskeQtTekster(QCoreApplication& app)
 {
-    auto* oversaettelse = new QTranslator(&app);
+    auto oversaettelse = std::make_unique<QTranslator>();
     if (!oversaettelse->load(QStringLiteral("qtbase_da"),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     {
-        delete oversaettelse;
         return false;
     }
-    return QCoreApplication::installTranslator(oversaettelse);
+    // The application keeps the translation for its lifetime.
+    oversaettelse->setParent(&app);
+    return QCoreApplication::installTranslator(oversaettelse.release());
 }
 
 } // namespace taglo

@@ -116,7 +116,8 @@ std::optional<std::string> UdskrivSider(QPrinter& printer, const std::vector<TUd
         foerste = false;
         for (const TSkriftlinje& linje : side.linjer)
         {
-            maler.drawText(QPointF(0, linje.y + maal.ascent()), QString::fromStdString(linje.tekst));
+            maler.drawText(QPointF(0, linje.y + maal.ascent()),
+                           QString::fromStdString(linje.tekst));
         }
     }
     if (!maler.end())

@@ -31,8 +31,7 @@ QFont ArialFed(int pixels)
 
 QFont FastBreddeSkrift(int pixels)
 {
-    QFont skrift =
-        Skrift({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, pixels, false);
+    QFont skrift = Skrift({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, pixels, false);
     skrift.setStyleHint(QFont::Monospace);
     return skrift;
 }

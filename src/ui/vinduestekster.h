@@ -110,12 +110,13 @@ inline constexpr std::string_view kTilbageTilInddata =
 inline constexpr std::string_view kAfstandInfo = "Hvis afstanden er mindre end\n"
                                                  "25 km: skriv den aktuelle afstand.\n"
                                                  "Ellers: skriv \"25\" eller et større tal.";
-inline constexpr std::string_view kSneInfo = "Normal værdi gælder for fritliggende bygning med den\n"
-                                             "angivne tagvinkel og normale læforhold.\n"
-                                             "Forhøjet værdi vælges når sneophobning og/eller \n"
-                                             "nedglidning fra et højere tag kan forekomme.\n"
-                                             "Værdien findes vha. NA til EN 1991-1-3 \n"
-                                             "og indtastes i feltet \"Karak. last\".";
+inline constexpr std::string_view kSneInfo =
+    "Normal værdi gælder for fritliggende bygning med den\n"
+    "angivne tagvinkel og normale læforhold.\n"
+    "Forhøjet værdi vælges når sneophobning og/eller \n"
+    "nedglidning fra et højere tag kan forekomme.\n"
+    "Værdien findes vha. NA til EN 1991-1-3 \n"
+    "og indtastes i feltet \"Karak. last\".";
 inline constexpr std::string_view kSikklInfo = "Taglægter kan normalt reg-\n"
                                                "nes i lav konsekvensklasse";
 inline constexpr std::string_view kCvArealInfo = "Normalt anvendes 10 m2 -\n"

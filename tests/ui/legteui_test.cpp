@@ -84,9 +84,8 @@ class LegteUITest : public QObject
     // A started window on the default project, shown and active, with no message yet.
     TForm1& StartVindue(const QString& programmappe = kDatamappe)
     {
-        vindue_ = std::make_unique<TForm1>(
-            Vinduestjenester{meddelelser_, dialoger_, *printer_}, Regionalindstillinger::Dansk(),
-            programmappe);
+        vindue_ = std::make_unique<TForm1>(Vinduestjenester{meddelelser_, dialoger_, *printer_},
+                                           Regionalindstillinger::Dansk(), programmappe);
         return *vindue_;
     }
 
@@ -162,7 +161,8 @@ class LegteUITest : public QObject
         dialoger_.titler.clear();
         dialoger_.svarene.clear();
         mappe_ = std::make_unique<QTemporaryDir>();
-        printer_ = std::make_unique<test::PdfUdskrivning>(mappe_->filePath(QStringLiteral("r.pdf")));
+        printer_ =
+            std::make_unique<test::PdfUdskrivning>(mappe_->filePath(QStringLiteral("r.pdf")));
     }
 
     void cleanup() { vindue_.reset(); }
@@ -417,8 +417,7 @@ class LegteUITest : public QObject
         QVERIFY(v.Resultat()->toPlainText().isEmpty());
         VaelgMenupunkt("MenuItemPrintResult");
         QCOMPARE(printer_->dialoger, 1);
-        QCOMPARE(printer_->sidetal,
-                 static_cast<int>(OpdelISider(rapport, printer_->maal).size()));
+        QCOMPARE(printer_->sidetal, static_cast<int>(OpdelISider(rapport, printer_->maal).size()));
     }
 
     void UdskriftFoerBeregningSigerDetIkkeErBeregnet()
@@ -462,8 +461,7 @@ class LegteUITest : public QObject
         dialoger_.svarene.emplace_back(kopi.toStdString());
         VaelgMenupunkt("MenuItemGemProjektdata");
         QCOMPARE(dialoger_.titler.back(), std::string("Gem projektdata"));
-        QCOMPARE(test::LaesHeleFilen(kopi.toStdString()),
-                 test::LaesHeleFilen(kilde.toStdString()));
+        QCOMPARE(test::LaesHeleFilen(kopi.toStdString()), test::LaesHeleFilen(kilde.toStdString()));
         QVERIFY(meddelelser_.liste.empty());
     }
 
@@ -624,7 +622,8 @@ class LegteUITest : public QObject
         QFile::copy(kDatamappe + QStringLiteral("Standard.tgl"),
                     rod + QStringLiteral("/share/taglo/Standard.tgl"));
         QCOMPARE(FindProgrammappe(bin), rod + QStringLiteral("/share/taglo/"));
-        QFile::copy(kDatamappe + QStringLiteral("Standard.tgl"), bin + QStringLiteral("/Standard.tgl"));
+        QFile::copy(kDatamappe + QStringLiteral("Standard.tgl"),
+                    bin + QStringLiteral("/Standard.tgl"));
         QCOMPARE(FindProgrammappe(bin), bin + QLatin1Char('/'));
     }
 

@@ -101,8 +101,8 @@ QImage Tvaersnit()
     const double terraen = 390;
     const double facadeV = 150;
     const double facadeH = 430;
-    const double tagfod = 250;                  // top of the roof at the facade line
-    const double udhaeng = 45;                  // facade overhang in pixels
+    const double tagfod = 250; // top of the roof at the facade line
+    const double udhaeng = 45; // facade overhang in pixels
     const double haeldning = std::tan(30.0 * std::numbers::pi / 180.0);
     const double midte = (facadeV + facadeH) / 2;
     const double kip = tagfod - (midte - facadeV) * haeldning;
@@ -127,9 +127,9 @@ QImage Tvaersnit()
     QPolygonF spaerbaand;
     const double v = facadeV - udhaeng;
     const double h = facadeH + udhaeng;
-    spaerbaand << QPointF(v, tagY(v) + lag) << QPointF(midte, kip + lag) << QPointF(h, tagY(h) + lag)
-               << QPointF(h, tagY(h) + lag + spaer) << QPointF(midte, kip + lag + spaer)
-               << QPointF(v, tagY(v) + lag + spaer);
+    spaerbaand << QPointF(v, tagY(v) + lag) << QPointF(midte, kip + lag)
+               << QPointF(h, tagY(h) + lag) << QPointF(h, tagY(h) + lag + spaer)
+               << QPointF(midte, kip + lag + spaer) << QPointF(v, tagY(v) + lag + spaer);
     p.setBrush(kTrae);
     p.drawPolygon(spaerbaand);
 
@@ -346,8 +346,8 @@ QImage OmTaglo(const QString& telefon, const QString& email)
     // A roof with its battens as the emblem.
     p.setPen(QPen(kBlaek, 1.5));
     p.setBrush(kTrae);
-    const QPolygonF tag{QPointF(30, 110), QPointF(100, 40), QPointF(170, 110), QPointF(158, 110),
-                        QPointF(100, 52), QPointF(42, 110)};
+    const QPolygonF tag{QPointF(30, 110),  QPointF(100, 40), QPointF(170, 110),
+                        QPointF(158, 110), QPointF(100, 52), QPointF(42, 110)};
     p.drawPolygon(tag);
     p.setBrush(kMur);
     p.drawRect(QRectF(52, 110, 96, 50));

@@ -73,15 +73,16 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const char* navne[] = {"1-inddata",         "2-specielle-valg",   "3-hjaelp-tvaer",
-                           "4-hjaelp-laengde",  "5-kontrol-tvaer",    "6-kontrol-laengde",
-                           "7-beregningsresultat", "8-soemforbindelse"};
+    const char* navne[] = {
+        "1-inddata",       "2-specielle-valg",  "3-hjaelp-tvaer",       "4-hjaelp-laengde",
+        "5-kontrol-tvaer", "6-kontrol-laengde", "7-beregningsresultat", "8-soemforbindelse"};
     bool ok = true;
     for (int i = 0; i < vindue.faner()->count(); ++i)
     {
         vindue.faner()->setCurrentIndex(i);
-        ok = Gem(vindue, ud + QLatin1Char('/') + QString::fromLatin1(navne[i]) +
-                             QStringLiteral(".png")) && ok;
+        ok = Gem(vindue,
+                 ud + QLatin1Char('/') + QString::fromLatin1(navne[i]) + QStringLiteral(".png")) &&
+             ok;
     }
     infoForm.move(60, 60);
     infoForm.show();
