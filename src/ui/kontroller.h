@@ -20,8 +20,8 @@ namespace taglo
 // the arguments, or set when it is added to a layout or a tab), which deletes it.
 template <class T, class... Argumenter> T* Ny(Argumenter&&... argumenter)
 {
-    return new T(
-        std::forward<Argumenter>(argumenter)...); // NOLINT(cppcoreguidelines-owning-memory)
+    // NOLINTNEXTLINE(cppcoreguidelines-owning-memory): Qt's parent deletes it
+    return new T(std::forward<Argumenter>(argumenter)...);
 }
 
 // A framed group of radio items laid out in columns, filled column by column. The item

@@ -125,8 +125,8 @@ class TForm1 : public QMainWindow
     QWidget* bygInddataark();
     QWidget* bygOpsetningsark();
     QWidget* bygHjelpeark(const QString& navn, const QString& billednavn, const QString& billedfil);
-    QWidget* bygKontrolark(const QString& navn, const QString& overskrift,
-                           const QString& tegnefladenavn);
+    static QWidget* bygKontrolark(const QString& navn, const QString& overskrift,
+                                  const QString& tegnefladenavn);
     QWidget* bygResultatark();
     QWidget* bygSoemark();
     QWidget* bygKommandosoejle();

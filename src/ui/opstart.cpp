@@ -21,8 +21,7 @@ QString FindProgrammappe(const QString& programfilensMappe)
     {
         return her;
     }
-    const QString installeret =
-        medSkilletegn(programfilensMappe + QStringLiteral("/../share/taglo"));
+    QString installeret = medSkilletegn(programfilensMappe + QStringLiteral("/../share/taglo"));
     if (QFileInfo::exists(installeret + QStringLiteral("Standard.tgl")))
     {
         return installeret;

@@ -97,7 +97,7 @@ inline constexpr std::array<Tekstfelt, 4> kProjektIdentifikation{{
 }};
 
 inline constexpr std::string_view kVejledningInddata1 =
-    "Vejledning: Udfyld \"Inddata\" og \"Specielle valg\". Tjek evt. i \"Inddatakontrol\" .";
+    R"(Vejledning: Udfyld "Inddata" og "Specielle valg". Tjek evt. i "Inddatakontrol" .)";
 inline constexpr std::string_view kVejledningInddata2 =
     "Kig derefter i \"Beregningsresultat\" og evt. i \"Sømforbindelse\".";
 inline constexpr std::string_view kVejledningSpecielle1 =

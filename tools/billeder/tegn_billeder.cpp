@@ -10,10 +10,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QStringList>
+#include <QTextStream>
 #include <QTransform>
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace
@@ -144,14 +144,15 @@ QImage Tvaersnit()
         p.restore();
     };
     std::vector<double> hoejreLaegter;
-    for (double x = midte - 6; x > v + 4; x -= afstand * cosV)
+    const double trin = afstand * cosV;
+    for (int i = 0; midte - 6 - i * trin > v + 4; ++i)
     {
-        laegte(x);
+        laegte(midte - 6 - i * trin);
     }
-    for (double x = midte + 6; x < h - 4; x += afstand * cosV)
+    for (int i = 0; midte + 6 + i * trin < h - 4; ++i)
     {
-        laegte(x);
-        hoejreLaegter.push_back(x);
+        laegte(midte + 6 + i * trin);
+        hoejreLaegter.push_back(midte + 6 + i * trin);
     }
 
     // Husbredde under the ground.
@@ -264,9 +265,9 @@ QImage Laengdesnit()
         p.drawRect(QRectF(x - 5, laegteY + 8, 10, remY - laegteY - 8));
     };
     spaer(gavlspaer);
-    for (double x = normal1; x < hoejreKant; x += nsa)
+    for (int i = 0; normal1 + i * nsa < hoejreKant; ++i)
     {
-        spaer(x);
+        spaer(normal1 + i * nsa);
     }
     // The batten over everything.
     p.drawRect(QRectF(lEnde, laegteY, hoejreKant - lEnde, 8));
@@ -383,7 +384,7 @@ bool Gem(const QImage& billede, const QString& sti)
 {
     if (!billede.save(sti, "JPEG", 92))
     {
-        std::fprintf(stderr, "kunne ikke gemme %s\n", qPrintable(sti));
+        QTextStream(stderr) << "kunne ikke gemme " << sti << '\n';
         return false;
     }
     return true;
@@ -393,17 +394,18 @@ bool Gem(const QImage& billede, const QString& sti)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4)
+    const QGuiApplication app(argc, argv);
+    const QStringList argumenter = QCoreApplication::arguments();
+    if (argumenter.size() != 4)
     {
-        std::fprintf(stderr, "brug: %s <mappe> <telefon> <e-mail>\n", argv[0]);
+        QTextStream(stderr) << "brug: taglo_tegn_billeder <mappe> <telefon> <e-mail>\n";
         return 2;
     }
-    const QGuiApplication app(argc, argv);
-    const QString mappe = QString::fromLocal8Bit(argv[1]);
+    const QString& mappe = argumenter[1];
     QDir().mkpath(mappe);
-    const bool ok = Gem(Tvaersnit(), mappe + QStringLiteral("/HjaelpTvaersnit.jpg")) &&
-                    Gem(Laengdesnit(), mappe + QStringLiteral("/HjaelpLaengdesnit.jpg")) &&
-                    Gem(OmTaglo(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3])),
-                        mappe + QStringLiteral("/OmTaglo.jpg"));
+    const bool ok =
+        Gem(Tvaersnit(), mappe + QStringLiteral("/HjaelpTvaersnit.jpg")) &&
+        Gem(Laengdesnit(), mappe + QStringLiteral("/HjaelpLaengdesnit.jpg")) &&
+        Gem(OmTaglo(argumenter[2], argumenter[3]), mappe + QStringLiteral("/OmTaglo.jpg"));
     return ok ? 0 : 1;
 }

@@ -13,7 +13,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <cstdio>
+#include <QTextStream>
+
+#include <array>
 
 namespace
 {
@@ -32,10 +34,10 @@ bool Gem(QWidget& vindue, const QString& sti)
     QTest::qWait(300);
     if (!Billede(vindue).save(sti))
     {
-        std::fprintf(stderr, "kunne ikke gemme %s\n", qPrintable(sti));
+        QTextStream(stderr) << "kunne ikke gemme " << sti << '\n';
         return false;
     }
-    std::printf("%s\n", qPrintable(sti));
+    QTextStream(stdout) << sti << '\n';
     return true;
 }
 
@@ -43,15 +45,15 @@ bool Gem(QWidget& vindue, const QString& sti)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2)
-    {
-        std::fprintf(stderr, "brug: %s <mappe>\n", argv[0]);
-        return 2;
-    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Taglo"));
+    if (QCoreApplication::arguments().size() != 2)
+    {
+        QTextStream(stderr) << "brug: taglo_skaermbilleder <mappe>\n";
+        return 2;
+    }
     taglo::InstallerDanskeQtTekster(app);
-    const QString ud = QString::fromLocal8Bit(argv[1]);
+    const QString ud = QCoreApplication::arguments()[1];
     QDir().mkpath(ud);
 
     taglo::QtMeddelelser meddelelser;
@@ -73,15 +75,16 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const char* navne[] = {
+    const std::array<const char*, 8> navne{
         "1-inddata",       "2-specielle-valg",  "3-hjaelp-tvaer",       "4-hjaelp-laengde",
         "5-kontrol-tvaer", "6-kontrol-laengde", "7-beregningsresultat", "8-soemforbindelse"};
     bool ok = true;
     for (int i = 0; i < vindue.faner()->count(); ++i)
     {
         vindue.faner()->setCurrentIndex(i);
-        ok = Gem(vindue,
-                 ud + QLatin1Char('/') + QString::fromLatin1(navne[i]) + QStringLiteral(".png")) &&
+        ok = Gem(vindue, ud + QLatin1Char('/') +
+                             QString::fromLatin1(navne.at(static_cast<std::size_t>(i))) +
+                             QStringLiteral(".png")) &&
              ok;
     }
     infoForm.move(60, 60);

@@ -11,7 +11,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <cstdio>
+#include <QTextStream>
 
 namespace
 {
@@ -21,14 +21,15 @@ class FoersteMaling final : public QObject
 {
   public:
     explicit FoersteMaling(const QElapsedTimer& ur) : ur_(ur) {}
-    qint64 millisekunder = -1;
+    // Microseconds from the start to the first paint; -1 before it.
+    [[nodiscard]] qint64 mikrosekunder() const { return mikrosekunder_; }
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* haendelse) override
     {
-        if (haendelse->type() == QEvent::Paint && millisekunder < 0)
+        if (haendelse->type() == QEvent::Paint && mikrosekunder_ < 0)
         {
-            millisekunder = ur_.nsecsElapsed() / 1000;
+            mikrosekunder_ = ur_.nsecsElapsed() / 1000;
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return QObject::eventFilter(objekt, haendelse);
@@ -36,6 +37,7 @@ class FoersteMaling final : public QObject
 
   private:
     const QElapsedTimer& ur_;
+    qint64 mikrosekunder_ = -1;
 };
 
 } // namespace
@@ -50,8 +52,6 @@ int main(int argc, char* argv[])
     taglo::QtMeddelelser meddelelser;
     taglo::QtDialoger dialoger;
     taglo::QtUdskrivning udskrivning;
-    QElapsedTimer fraVindue;
-    fraVindue.start();
     FoersteMaling maling(fraStart);
     const qint64 vindueStart = fraStart.nsecsElapsed() / 1000;
     taglo::TForm1 vindue({meddelelser, dialoger, udskrivning},
@@ -64,8 +64,9 @@ int main(int argc, char* argv[])
     vindue.installEventFilter(&maling);
     vindue.show();
     QApplication::exec();
-    std::printf("fra main: %.1f ms, fra vinduet: %.1f ms\n",
-                static_cast<double>(maling.millisekunder) / 1000.0,
-                static_cast<double>(maling.millisekunder - vindueStart) / 1000.0);
+    QTextStream(stdout) << "fra main: " << static_cast<double>(maling.mikrosekunder()) / 1000.0
+                        << " ms, fra vinduet: "
+                        << static_cast<double>(maling.mikrosekunder() - vindueStart) / 1000.0
+                        << " ms\n";
     return 0;
 }
