@@ -124,7 +124,7 @@ std::string Udfyld(std::string tekst, int bredde, bool venstre)
     return venstre ? tekst + fyld : fyld + tekst;
 }
 
-struct Specifikation
+struct Konvertering
 {
     bool venstre = false;
     int bredde = -1;
@@ -175,13 +175,13 @@ class ArgumentLaeser
 
 // Reads the flags, width, precision and conversion after a '%' at `pos`; widths and
 // precisions given as "*" come from the arguments. Nothing when the format ends early.
-std::optional<Specifikation> LaesSpecifikation(std::string_view format, std::size_t& pos,
-                                               ArgumentLaeser& laeser)
+std::optional<Konvertering> LaesKonvertering(std::string_view format, std::size_t& pos,
+                                             ArgumentLaeser& laeser)
 {
-    Specifikation spec;
+    Konvertering konv;
     if (pos < format.size() && format[pos] == '-')
     {
-        spec.venstre = true;
+        konv.venstre = true;
         ++pos;
     }
     const auto laesTal = [&]() {
@@ -198,20 +198,20 @@ std::optional<Specifikation> LaesSpecifikation(std::string_view format, std::siz
         }
         return tal;
     };
-    spec.bredde = laesTal();
+    konv.bredde = laesTal();
     if (pos < format.size() && format[pos] == '.')
     {
         ++pos;
-        spec.praecision = std::max(laesTal(), 0);
+        konv.praecision = std::max(laesTal(), 0);
     }
     if (pos >= format.size())
     {
         assert(false && "format ends inside a conversion");
         return std::nullopt;
     }
-    spec.art = static_cast<char>(format[pos] | 0x20); // conversions are case-insensitive
+    konv.art = static_cast<char>(format[pos] | 0x20); // conversions are case-insensitive
     ++pos;
-    return spec;
+    return konv;
 }
 
 std::string FormaterHeltal(const FormatArgument& arg)
@@ -333,8 +333,8 @@ std::string FormaterListe(const Regionalindstillinger& regional, std::string_vie
             continue;
         }
 
-        const auto spec = LaesSpecifikation(format, pos, laeser);
-        if (!spec)
+        const auto konv = LaesKonvertering(format, pos, laeser);
+        if (!konv)
         {
             break;
         }
@@ -344,16 +344,16 @@ std::string FormaterListe(const Regionalindstillinger& regional, std::string_vie
             continue;
         }
         std::string felt;
-        switch (spec->art)
+        switch (konv->art)
         {
         case 'd':
             felt = FormaterHeltal(*arg);
             break;
         case 'f':
-            felt = FormaterReel(*arg, spec->praecision < 0 ? 2 : spec->praecision, regional, false);
+            felt = FormaterReel(*arg, konv->praecision < 0 ? 2 : konv->praecision, regional, false);
             break;
         case 'n':
-            felt = FormaterReel(*arg, spec->praecision < 0 ? 2 : spec->praecision, regional, true);
+            felt = FormaterReel(*arg, konv->praecision < 0 ? 2 : konv->praecision, regional, true);
             break;
         case 's':
             felt = FormaterTekst(*arg);
@@ -362,7 +362,7 @@ std::string FormaterListe(const Regionalindstillinger& regional, std::string_vie
             assert(false && "unknown conversion in format");
             break;
         }
-        ud += Udfyld(std::move(felt), spec->bredde, spec->venstre);
+        ud += Udfyld(std::move(felt), konv->bredde, konv->venstre);
     }
     return ud;
 }

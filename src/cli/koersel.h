@@ -1,0 +1,55 @@
+// The commands of taglo-cli, run on streams so that they can be tested.
+#pragma once
+
+#include "cli/kommandolinje.h"
+#include "core/meddelelser.h"
+#include "core/regional.h"
+
+#include <ostream>
+#include <string>
+
+namespace taglo::cli
+{
+
+// Exit statuses of the tool.
+inline constexpr int kKanAnvendes = 0;     // batten and nail can be used
+inline constexpr int kKanIkkeAnvendes = 1; // the batten or the nail cannot be used
+inline constexpr int kFejl =
+    2; // a file could not be read or written, an input was rejected, bad arguments
+
+// Messages of the program on a stream, one a line: "Fejl: ...", "Advarsel: ...",
+// "Besked: ..." (an error dialog also as "Fejl: ..."); line breaks inside a message
+// indent the next line under the text. With a non-empty `kilde`, each message starts
+// with it and ": ", to tell several project files apart.
+class Strommeddelelser final : public Meddelelser
+{
+  public:
+    explicit Strommeddelelser(std::ostream& ud) : ud_(ud) {}
+
+    void fejl(std::string_view tekst) override { Skriv("Fejl: ", tekst); }
+    void advarsel(std::string_view tekst) override { Skriv("Advarsel: ", tekst); }
+    void besked(std::string_view tekst) override { Skriv("Besked: ", tekst); }
+    void fejldialog(std::string_view tekst) override
+    {
+        ++fejldialoger;
+        Skriv("Fejl: ", tekst);
+    }
+
+    std::string kilde;
+    int fejldialoger = 0; // error dialogs shown so far
+
+  private:
+    void Skriv(std::string_view art, std::string_view tekst);
+
+    std::ostream& ud_;
+};
+
+// "rapport": for each project file, in order, loads it as the window's load command does,
+// runs the calculation and writes the report lines (UTF-8, one a line, an empty line
+// between two reports) or, with --json, the numbers to `ud`; messages go to `fejl`.
+// Returns the worst status over the files.
+[[nodiscard]] int KoerRapport(const RapportKommando& kommando,
+                              const Regionalindstillinger& regional, std::ostream& ud,
+                              std::ostream& fejl);
+
+} // namespace taglo::cli
