@@ -47,6 +47,10 @@ TSpaerPlacering SpaerPlacering(const TInddata& inddata)
     return p;
 }
 
+// Where the rafter labels start: 0.1 m past the end of the leaders, which reach 0.6 m past
+// the second normal rafter.
+double EtiketX(const TSpaerPlacering& p) { return p.x3 + 0.6 + 0.1; }
+
 bool FriGavltrekant(const TInddata& inddata) { return inddata.GavlspaerIndrykn > kFriGavltrekant; }
 
 } // namespace
@@ -94,7 +98,7 @@ void TegnSpaerHenvisninger(TTegning& tegning, const TInddata& inddata, const TAf
     const bool G = FriGavltrekant(inddata);
     const double xa = inddata.GavlUdh + 0.05;
     const double xe = p.x3 + 0.6;
-    const double xt = xe + 0.1;
+    const double xt = EtiketX(p);
     const double yT = afledte.TagfodHjd;
     const double y1 = inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * u;
     const double y2 = y1 - 2 * u;
@@ -172,6 +176,9 @@ TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
     const double m = (alle.MinX + alle.MaxX) / 2;
     Anker(tegning, m - W / 2, 0);
     Anker(tegning, m + W / 2, 0);
+
+    // Room for the rafter labels right of their leaders, which a narrow view would cut off.
+    Anker(tegning, EtiketX(p) + 8 * u, inddata.FacHjd);
     return tegning;
 }
 

@@ -23,6 +23,8 @@ constexpr double kSoemAfstand = 30.0;    // mm, each nail's offset from x = 0 wh
 constexpr double kEtiketAfstand = 10.0;  // mm, from a nail's axis to its labels
 constexpr double kIntetBidrag = 0.1;     // N, a capacity below this counts as none
 constexpr double kTomtInterval = 0.01;   // mm, an interval this short gets no label
+// A nail whose withdrawal parameter is this or less is smooth (N/mm2).
+constexpr double kGlatSoemFax = 4.5;
 // Load combination whose load-duration class the header names (wind, instantaneous).
 constexpr int kVindKombination = 9;
 
@@ -38,6 +40,8 @@ struct TGrupper
     std::size_t fejlVenstre = 0;  // red, starting
     std::size_t fejlHoejre = 0;   // red, ending
 };
+
+bool ErGlatSoem(const TNailData& soem) { return soem.fax <= kGlatSoemFax; }
 
 std::size_t NyGruppe(TTegning& tegning, std::uint16_t farve, std::uint16_t vandret,
                      std::uint16_t lodret)
@@ -148,7 +152,12 @@ void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& ka
                 {X0 + D / 2, Y0 - kHovedTykkelse},
                 {X0 - D / 2, Y0 - kHovedTykkelse},
                 {X0 - D / 2, Y0}});
-    Skaftstykke(tegning, X0, Y0, d, s, s + p, kSoelv);
+    // A smooth nail has no ringed part: its whole shank stays white. (Its catalogue row
+    // gives the anchoring shank as the "profiled" length, from the top of the head.)
+    if (!ErGlatSoem(soem))
+    {
+        Skaftstykke(tegning, X0, Y0, d, s, s + p, kSoelv);
+    }
     Skaftstykke(tegning, X0, Y0, d, kapacitet.Fra1, kapacitet.Til1, kGroen);
     Skaftstykke(tegning, X0, Y0, d, kapacitet.Fra2, kapacitet.Til2, kGroen);
 

@@ -32,7 +32,7 @@ enum class TSoemSide
 void TegnLegtesnit(TTegning& tegning, const TInddata& inddata, double x);
 
 // TegnSoem: the nail `soem` to scale with the top of its head at (X0, Y0): white smooth
-// shank, grey profiled part, green head and green anchoring intervals of `kapacitet`, and
+// shank, grey profiled part (none on a smooth nail), green head and green anchoring intervals of `kapacitet`, and
 // its head-side and withdrawal capacities in newtons as labels on `side`. Adds three text
 // groups of its own (green and red by the side, green centred), hanging below their anchors.
 void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& kapacitet, double X0,

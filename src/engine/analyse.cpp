@@ -23,18 +23,75 @@ void SkrivHoved(const TKoersel& koersel)
     log.LogLinie("Regningsmæssige værdier:");
     if (koersel.inddata.DublLegter)
     {
-        log.LogLinie("Linielast Fzz refererer til normal lægteafstand, men da lægterne er dubleret i "
-                     "gavlsektionen,");
-        log.LogLinie("refererer reaktioner og momenter i gavlsektionen til halv normal lægteafstand.");
+        log.LogLinie(
+            "Linielast Fzz refererer til normal lægteafstand, men da lægterne er dubleret i "
+            "gavlsektionen,");
+        log.LogLinie(
+            "refererer reaktioner og momenter i gavlsektionen til halv normal lægteafstand.");
     }
-    log.LogLinie("Bidr   cv   Fzz   yst   ysl   Reaktioner & momenter i gavlsektion    Reak. & mom. i "
-                 "normalsektion");
-    log.LogLinie("      (pos opad)              RB2zz RB1zz  RDzz MB2xx MB1xx  MCxx    REzz  RGzz  MFxx  "
-                 "MGxx  MHxx");
-    log.LogLinie("           kN/m     m     m       N     N     N    Nm    Nm    Nm       N     N    Nm    "
-                 "Nm    Nm");
+    log.LogLinie(
+        "Bidr   cv   Fzz   yst   ysl   Reaktioner & momenter i gavlsektion    Reak. & mom. i "
+        "normalsektion");
+    log.LogLinie(
+        "      (pos opad)              RB2zz RB1zz  RDzz MB2xx MB1xx  MCxx    REzz  RGzz  MFxx  "
+        "MGxx  MHxx");
+    log.LogLinie(
+        "           kN/m     m     m       N     N     N    Nm    Nm    Nm       N     N    Nm    "
+        "Nm    Nm");
     log.LogLinie("");
-    log.LogLinie("Før justering af RB2/RB1: RB2 iflg. model 2, øvrige reaktioner og momenter iflg. model 1:");
+    log.LogLinie("Før justering af RB2/RB1: RB2 iflg. model 2, øvrige reaktioner og momenter iflg. "
+                 "model 1:");
+}
+
+// The wind: on the gable part zone by zone, on the normal section from above and below.
+void LaegVindTil(TLasttilfaelde& t, double w, const TGavlGeometri& gavl, TKoersel& koersel)
+{
+    const bool gavlmodeller = koersel.gyldighed.Gavlfag;
+    const bool detaljer = koersel.Detaljeret();
+    const double D = gavl.D();
+    const double L = koersel.inddata.NormalSpaerAfst;
+    const TEnheder e{t.kmod};
+
+    // Wind on the gable part, zone by zone.
+    for (char omraade = 'B'; omraade <= 'N'; ++omraade)
+    {
+        const TVindLinielast vind = VindLinielast(t, omraade, w, koersel);
+        if (!gavlmodeller || vind.Fzz == 0.0)
+        {
+            continue; // a zone that does not load the batten adds nothing
+        }
+        const TGavlBidrag bidrag = GavlBidrag(vind.yslut, vind.ystart, vind.Fzz, gavl);
+        LaegGavlBidragTil(t, bidrag, Retning::zz);
+        if (detaljer && bidrag.RB1 != 0.0)
+        {
+            koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", omraade, vind.cv,
+                        e.Linielast(vind.Fzz), vind.ystart, vind.yslut, e.N(bidrag.RB2),
+                        e.N(bidrag.RB1), e.N(bidrag.RD), e.N(bidrag.MB2), e.N(bidrag.MB1),
+                        e.N(bidrag.MC));
+            koersel.Log("  (Område %1s: qd = %5.3f kPa; cv = %5.3f; lastbredde = %5.3f m; Fzz = "
+                        "produktet heraf = "
+                        "%4.2f kN/m)",
+                        omraade, vind.q * t.kmod, vind.cv, vind.bredde,
+                        vind.q * t.kmod * vind.cv * vind.bredde);
+        }
+    }
+
+    // Wind on the normal section, upper side and underside.
+    const TVindNormalfag vind = VindNormalfag(t, w, koersel);
+    const TNormalBidrag vindNormal = NormalBidrag(vind.FO + vind.FU, L);
+    LaegNormalBidragTil(t, vindNormal, Retning::zz);
+    if (detaljer && vind.FO != 0.0)
+    {
+        koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f (oversidelast)", vind.Omraade, vind.cvO,
+                    e.Linielast(vind.FO), D, D + 3.0 * L);
+    }
+    if (detaljer && vind.FU != 0.0)
+    {
+        koersel.Log(" N %6.2f%6.2f%6.2f%6.2f (underside)         over- og "
+                    "underside:%6.0f%6.0f%6.0f%6.0f%6.0f",
+                    vind.cvU, e.Linielast(vind.FU), D, D + 3.0 * L, e.N(vindNormal.RE),
+                    e.N(vindNormal.RG), e.N(vindNormal.MF), e.N(vindNormal.MG), e.N(vindNormal.MH));
+    }
 }
 
 } // namespace
@@ -81,49 +138,19 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
     if (detaljer)
     {
         const char* etiket = t.FzzSne != 0.0 ? "g+s" : " g ";
-        koersel.Log("%3s%12.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", etiket, e.Linielast(wzz), 0.0, D,
-                    e.N(egenGavl.RB2), e.N(egenGavl.RB1), e.N(egenGavl.RD), e.N(egenGavl.MB2), e.N(egenGavl.MB1),
-                    e.N(egenGavl.MC));
-        koersel.Log("%3s%12.2f%6.2f%6.2f%46.0f%6.0f%6.0f%6.0f%6.0f", etiket, e.Linielast(wzz), D, D + 3.0 * L,
-                    e.N(egenNormal.RE), e.N(egenNormal.RG), e.N(egenNormal.MF), e.N(egenNormal.MG),
-                    e.N(egenNormal.MH));
+        koersel.Log("%3s%12.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", etiket, e.Linielast(wzz),
+                    0.0, D, e.N(egenGavl.RB2), e.N(egenGavl.RB1), e.N(egenGavl.RD),
+                    e.N(egenGavl.MB2), e.N(egenGavl.MB1), e.N(egenGavl.MC));
+        koersel.Log("%3s%12.2f%6.2f%6.2f%46.0f%6.0f%6.0f%6.0f%6.0f", etiket, e.Linielast(wzz), D,
+                    D + 3.0 * L, e.N(egenNormal.RE), e.N(egenNormal.RG), e.N(egenNormal.MF),
+                    e.N(egenNormal.MG), e.N(egenNormal.MH));
     }
 
-    // Wind on the gable part, zone by zone.
-    for (char omraade = 'B'; omraade <= 'N'; ++omraade)
+    // Wind, unless the combination has none.
+    const double w = VindFaktor(t, koersel);
+    if (w != 0.0)
     {
-        const TVindLinielast vind = VindLinielast(t, omraade, koersel);
-        if (!gavlmodeller)
-        {
-            continue;
-        }
-        const TGavlBidrag bidrag = GavlBidrag(vind.yslut, vind.ystart, vind.Fzz, gavl);
-        LaegGavlBidragTil(t, bidrag, Retning::zz);
-        if (detaljer && vind.Fzz != 0.0 && bidrag.RB1 != 0.0)
-        {
-            koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", omraade, vind.cv,
-                        e.Linielast(vind.Fzz), vind.ystart, vind.yslut, e.N(bidrag.RB2), e.N(bidrag.RB1),
-                        e.N(bidrag.RD), e.N(bidrag.MB2), e.N(bidrag.MB1), e.N(bidrag.MC));
-            koersel.Log("  (Område %1s: qd = %5.3f kPa; cv = %5.3f; lastbredde = %5.3f m; Fzz = produktet heraf = "
-                        "%4.2f kN/m)",
-                        omraade, vind.q * t.kmod, vind.cv, vind.bredde, vind.q * t.kmod * vind.cv * vind.bredde);
-        }
-    }
-
-    // Wind on the normal section, upper side and underside.
-    const TVindNormalfag vind = VindNormalfag(t, koersel);
-    const TNormalBidrag vindNormal = NormalBidrag(vind.FO + vind.FU, L);
-    LaegNormalBidragTil(t, vindNormal, Retning::zz);
-    if (detaljer && vind.FO != 0.0)
-    {
-        koersel.Log("%2s %6.2f%6.2f%6.2f%6.2f (oversidelast)", vind.Omraade, vind.cvO, e.Linielast(vind.FO), D,
-                    D + 3.0 * L);
-    }
-    if (detaljer && vind.FU != 0.0)
-    {
-        koersel.Log(" N %6.2f%6.2f%6.2f%6.2f (underside)         over- og underside:%6.0f%6.0f%6.0f%6.0f%6.0f",
-                    vind.cvU, e.Linielast(vind.FU), D, D + 3.0 * L, e.N(vindNormal.RE), e.N(vindNormal.RG),
-                    e.N(vindNormal.MF), e.N(vindNormal.MG), e.N(vindNormal.MH));
+        LaegVindTil(t, w, gavl, koersel);
     }
 
     // The point load stands in the end span of the normal section; the gable part gets
@@ -135,17 +162,17 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
         LaegNormalBidragTil(t, PunktlastBidrag(t.FyyPkt, L), Retning::yy);
         if (detaljer)
         {
-            koersel.Log(" Q %32.0f%6.0f%6.0f%18.0f%8.0f%6.0f%6.0f%6.0f%6.0f", 0.0, 0.0, 0.0, 0.0, e.N(punkt.RE),
-                        e.N(punkt.RG), e.N(punkt.MF), e.N(punkt.MG), e.N(punkt.MH));
+            koersel.Log(" Q %32.0f%6.0f%6.0f%18.0f%8.0f%6.0f%6.0f%6.0f%6.0f", 0.0, 0.0, 0.0, 0.0,
+                        e.N(punkt.RE), e.N(punkt.RG), e.N(punkt.MF), e.N(punkt.MG), e.N(punkt.MH));
         }
     }
 
     if (detaljer)
     {
         koersel.log.LogLinie("                            Samlede reaktioner og momenter:");
-        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f%8.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2zz), e.N(t.RB1zz),
-                    e.N(t.RDzz), e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx), e.N(t.REzz), e.N(t.RGzz), e.N(t.MFxx),
-                    e.N(t.MGxx), e.N(t.MHxx));
+        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f%8.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2zz),
+                    e.N(t.RB1zz), e.N(t.RDzz), e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx), e.N(t.REzz),
+                    e.N(t.RGzz), e.N(t.MFxx), e.N(t.MGxx), e.N(t.MHxx));
     }
 
     if (gavlmodeller)
@@ -155,8 +182,8 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
     if (detaljer)
     {
         koersel.log.LogLinie("Efter justering af RB2/RB1: Samlede reaktioner og momenter");
-        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2Justzz), e.N(t.RB1zz), e.N(t.RDzz), e.N(t.MB2xx),
-                    e.N(t.MB1xx), e.N(t.MCxx));
+        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2Justzz), e.N(t.RB1zz), e.N(t.RDzz),
+                    e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx));
     }
 
     t.RDEzz = t.RDzz + t.REzz;
@@ -167,12 +194,14 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
 
     if (koersel.Logger())
     {
-        koersel.Log("Udnyttelsesgrader for momenter (pct):%16.0f%6.0f%6.0f%20.0f%6.0f%6.0f", t.UB2 * 100.0,
-                    t.UB1 * 100.0, t.UC * 100.0, t.UF * 100.0, t.UG * 100.0, t.UH * 100.0);
+        koersel.Log("Udnyttelsesgrader for momenter (pct):%16.0f%6.0f%6.0f%20.0f%6.0f%6.0f",
+                    t.UB2 * 100.0, t.UB1 * 100.0, t.UC * 100.0, t.UF * 100.0, t.UG * 100.0,
+                    t.UH * 100.0);
         koersel.log.LogLinie("");
         koersel.log.LogLinie("Nøgleværdier Rzz [N] og momentudnyttelsesgrader [%]:");
-        koersel.Log("%41.0f%6.0f%9.0f%9.0f%14.0f%12.0f", e.N(t.RB1zz), e.N(t.RDEzz), t.Noegle[kGavludkragning] * 100.0,
-                    t.Noegle[kGavlfag] * 100.0, e.N(t.RGzz), t.Noegle[kNormalfag] * 100.0);
+        koersel.Log("%41.0f%6.0f%9.0f%9.0f%14.0f%12.0f", e.N(t.RB1zz), e.N(t.RDEzz),
+                    t.Noegle[kGavludkragning] * 100.0, t.Noegle[kGavlfag] * 100.0, e.N(t.RGzz),
+                    t.Noegle[kNormalfag] * 100.0);
     }
 }
 

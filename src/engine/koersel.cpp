@@ -19,22 +19,26 @@ bool AlleEndelige(std::initializer_list<double> vaerdier)
 TGyldighed VurderGyldighed(const TInddata& ind, const TAfledte& afl)
 {
     const bool endelige =
-        AlleEndelige({ind.HusBr, ind.FacHjd, ind.TagVink, ind.LegteAfst, ind.FacUdh, ind.HusLn, ind.NormalSpaerAfst,
-                      ind.GavlspaerAfst, ind.GavlspaerIndrykn, ind.GavlUdh, ind.LegteHojde, ind.LegteBredde,
-                      ind.AlisteTykkelse, ind.UtagTykkelse, ind.TagTyng, ind.AfstVesterhav, ind.SneFormFak}) &&
-        AlleEndelige({afl.TanTagVink, afl.CosTagVink, afl.SinTagVink, afl.TotalBr, afl.KipHjd, afl.TagfodHjd,
-                      afl.GavlAfst, afl.VaegTykkelse, afl.LegteMidtX, afl.LegteEgenlast, afl.WNormal, afl.WParallel,
-                      afl.StrimmelFra, afl.StrimmelTil, afl.Personlast, afl.QpKip, afl.QpKipN, afl.SneKarak,
-                      afl.SneLast, afl.FmkGammaM, afl.KmodSoem, afl.Kmod9, afl.GammaM});
+        AlleEndelige({ind.HusBr, ind.FacHjd, ind.TagVink, ind.LegteAfst, ind.FacUdh, ind.HusLn,
+                      ind.NormalSpaerAfst, ind.GavlspaerAfst, ind.GavlspaerIndrykn, ind.GavlUdh,
+                      ind.LegteHojde, ind.LegteBredde, ind.AlisteTykkelse, ind.UtagTykkelse,
+                      ind.TagTyng, ind.AfstVesterhav, ind.SneFormFak}) &&
+        AlleEndelige({afl.TanTagVink,  afl.CosTagVink,    afl.SinTagVink, afl.TotalBr,
+                      afl.KipHjd,      afl.TagfodHjd,     afl.GavlAfst,   afl.VaegTykkelse,
+                      afl.LegteMidtX,  afl.LegteEgenlast, afl.WNormal,    afl.WParallel,
+                      afl.StrimmelFra, afl.StrimmelTil,   afl.Personlast, afl.QpKip,
+                      afl.QpKipN,      afl.SneKarak,      afl.SneLast,    afl.FmkGammaM,
+                      afl.KmodSoem,    afl.Kmod9,         afl.GammaM});
 
     TGyldighed g;
-    g.Laster = endelige && ind.LegteAfst > 0.0 && ind.HusBr > 0.0 && ind.HusLn > 0.0 && afl.KipHjd > 0.0;
-    g.Tvaersnit = ind.LegteHojde > 0.0 && ind.LegteBredde > 0.0 && afl.WNormal > 0.0 && afl.WParallel > 0.0 &&
-                  afl.FmkGammaM > 0.0;
+    g.Laster =
+        endelige && ind.LegteAfst > 0.0 && ind.HusBr > 0.0 && ind.HusLn > 0.0 && afl.KipHjd > 0.0;
+    g.Tvaersnit = ind.LegteHojde > 0.0 && ind.LegteBredde > 0.0 && afl.WNormal > 0.0 &&
+                  afl.WParallel > 0.0 && afl.FmkGammaM > 0.0;
     g.Gavlfag = ind.GavlspaerAfst > 0.0 && ind.GavlspaerIndrykn + ind.GavlspaerAfst > 0.0;
     g.Normalfag = ind.NormalSpaerAfst > 0.0;
-    g.Soem = ind.NailData != nullptr && ind.NailData->Diam > 0.0 && ind.LegteHojde > 0.0 && ind.LegteBredde > 0.0 &&
-             afl.GammaM > 0.0 && afl.KmodSoem > 0.0;
+    g.Soem = ind.NailData != nullptr && ind.NailData->Diam > 0.0 && ind.LegteHojde > 0.0 &&
+             ind.LegteBredde > 0.0 && afl.GammaM > 0.0 && afl.KmodSoem > 0.0;
     return g;
 }
 

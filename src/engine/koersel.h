@@ -10,6 +10,8 @@
 #include "engine/log.h"
 #include "loads/afledte.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +47,7 @@ struct TGyldighed
 // every call, and one run calls them hundreds of times with the same arguments.
 class TEngangsMeddelelser final : public Meddelelser
 {
-public:
+  public:
     explicit TEngangsMeddelelser(Meddelelser& videre) : videre_(&videre) {}
 
     void fejl(std::string_view tekst) override;
@@ -53,12 +55,45 @@ public:
     void besked(std::string_view tekst) override;
     void fejldialog(std::string_view tekst) override;
 
-private:
+  private:
     // True the first time this kind and text is seen.
     bool Ny(char art, std::string_view tekst);
 
     Meddelelser* videre_;
     std::vector<std::string> vist_;
+};
+
+// Number of wind zones 'B'..'N'.
+inline constexpr std::size_t kAntalVindzoner = 13;
+
+// Where a wind zone lies in plan and how much of the design batten's strip it covers. The
+// zones of a wind case depend only on its direction.
+struct TVindzone
+{
+    double bredde = 0.0; // m, the part of the batten's strip inside the zone
+    double x1 = 0.0;     // m, the zone's rectangle in plan, across the ridge
+    double x2 = 0.0;
+    double y1 = 0.0; // m, and along it (along the batten)
+    double y2 = 0.0;
+};
+
+// The zones 'B'..'N' of one wind direction on the design batten.
+struct TVindretning
+{
+    bool beregnet = false;
+    std::array<TVindzone, kAntalVindzoner> zoner{};
+    char normalOmraade = 'H'; // roof zone at the second normal rafter on the batten's centre line
+};
+
+// The pressure coefficients of one wind case where they meet the design batten (as
+// VindFormfaktor gives them); 0 for a zone beside the batten's strip, which loads it with
+// nothing whatever its coefficient.
+struct TVindkoefficienter
+{
+    bool beregnet = false;
+    std::array<double, kAntalVindzoner> cv{}; // 'B'..'N'
+    double cvNormalOmraade = 0.0;             // the roof zone of the normal section
+    double cvIndvendig = 0.0;                 // the inside N
 };
 
 // One engine run's surroundings, passed to every step of the analysis.
@@ -70,6 +105,13 @@ struct TKoersel
     const Regionalindstillinger& regional;
     Meddelelser& meddelelser;
     TGyldighed gyldighed;
+    // The wind zones of the four directions and the coefficients of the cases 'a'..'x' met
+    // so far in this run.
+    std::array<TVindretning, 4> vindretninger{};
+    std::array<TVindkoefficienter, 24> vindkoefficienter{};
+    // Worked out afresh for a letter outside 'a'..'x', so its messages are not lost.
+    TVindretning vindretningUkendt{};
+    TVindkoefficienter vindkoefficienterUkendt{};
 
     // The log list exists (level 1 limited or 2 detailed).
     [[nodiscard]] bool Logger() const { return log.findes(); }

@@ -13,7 +13,8 @@ namespace taglo
 namespace
 {
 
-// The wind cases (or point-load positions) analysed per load combination 1..9.
+// The wind cases (or point-load positions) analysed per load combination 1..9, each in
+// alphabetical order.
 constexpr std::array<std::string_view, 10> kAnalyseredeTilfaelde{
     "",         // no combination 0
     "",         // 1: K_FI 1,2 g
@@ -38,7 +39,8 @@ bool TilfaeldeGaelder(int lastkomb, char vindtilf)
     {
         return false;
     }
-    return kAnalyseredeTilfaelde[static_cast<std::size_t>(lastkomb)].find(vindtilf) != std::string_view::npos;
+    return kAnalyseredeTilfaelde[static_cast<std::size_t>(lastkomb)].find(vindtilf) !=
+           std::string_view::npos;
 }
 
 void BeregnTilfaelde(TBeregning& beregning, int lastkomb, char vindtilf, TKoersel& koersel)
@@ -48,28 +50,29 @@ void BeregnTilfaelde(TBeregning& beregning, int lastkomb, char vindtilf, TKoerse
     AnalyserTilfaelde(tilfaelde, koersel);
 }
 
-void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel, TResultater& resultater)
+void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel,
+                       TResultater& resultater)
 {
     EvaluerBoejning(beregning, koersel, resultater);
     EvaluerSoem(beregning, koersel, resultater);
 }
 
-TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater, TLogliste& log,
-                         const Regionalindstillinger& regional, Meddelelser& meddelelser)
+TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater,
+                         TLogliste& log, const Regionalindstillinger& regional,
+                         Meddelelser& meddelelser)
 {
     TEngangsMeddelelser engang(meddelelser);
     TKoersel koersel{inddata, afledte, log, regional, engang, VurderGyldighed(inddata, afledte)};
 
     TBeregning beregning;
     beregning.Tilfaeldeliste.reserve(kAntalTilfaelde);
+    // Combination by combination, each in alphabetical order of its letters: the pairs
+    // for which TilfaeldeGaelder holds.
     for (int lastkomb = 1; lastkomb <= 9; ++lastkomb)
     {
-        for (char vindtilf = 'a'; vindtilf <= 'x'; ++vindtilf)
+        for (const char vindtilf : kAnalyseredeTilfaelde[static_cast<std::size_t>(lastkomb)])
         {
-            if (TilfaeldeGaelder(lastkomb, vindtilf))
-            {
-                BeregnTilfaelde(beregning, lastkomb, vindtilf, koersel);
-            }
+            BeregnTilfaelde(beregning, lastkomb, vindtilf, koersel);
         }
     }
     for (std::size_t k = 0; k < kAntalKategorier; ++k)

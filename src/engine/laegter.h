@@ -25,8 +25,9 @@ namespace taglo
 // spacing of 0 or less, a house without width, length or height, numbers that are not
 // finite) never crash the run: that part's verdicts are "not OK", and every number of
 // `resultater` stays finite (0 where there is nothing to state).
-[[nodiscard]] TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater,
-                                       TLogliste& log, const Regionalindstillinger& regional,
+[[nodiscard]] TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte,
+                                       TResultater& resultater, TLogliste& log,
+                                       const Regionalindstillinger& regional,
                                        Meddelelser& meddelelser);
 
 // TilfaeldeGaelder: whether the pair of load combination and wind case (or point-load
@@ -40,6 +41,7 @@ void BeregnTilfaelde(TBeregning& beregning, int lastkomb, char vindtilf, TKoerse
 
 // EvaluerResultater: the final evaluation of a run whose rankings are built: first the
 // bending verdicts, then the nails.
-void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel, TResultater& resultater);
+void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel,
+                       TResultater& resultater);
 
 } // namespace taglo

@@ -16,6 +16,21 @@ namespace taglo
 //   FzzEgen, FyyEgen, FzzSne, FyySne: kN/m; FzzPkt, FyyPkt: kN; Pd: kN, times kmod.
 void OpstilLaster(TLasttilfaelde& tilfaelde, int lastkomb, char vindtilf, TKoersel& koersel);
 
+// VindzonerFor: the zones of the direction of wind case `vindtilf` where they meet the
+// design batten: each zone's rectangle and its width on the batten's strip, and the roof
+// zone of the normal section (at the second normal rafter on the batten's centre line,
+// the last match in the order F..K, 'H' when none). Computed on the first call of the run
+// for the direction and kept in `koersel`.
+[[nodiscard]] const TVindretning& VindzonerFor(char vindtilf, TKoersel& koersel);
+
+// VindkoefficienterFor: the pressure coefficients of wind case `vindtilf` for the zones
+// that cover part of the batten's strip, for the roof zone of the normal section and for
+// the inside N. Computed on the first call of the run for the case, kept in `koersel`.
+[[nodiscard]] const TVindkoefficienter& VindkoefficienterFor(char vindtilf, TKoersel& koersel);
+
+// VindFaktor: the wind load factor of the case's combination divided by its kmod.
+[[nodiscard]] double VindFaktor(const TLasttilfaelde& tilfaelde, const TKoersel& koersel);
+
 // The wind of one zone on the gable part of the batten.
 struct TVindLinielast
 {
@@ -32,7 +47,11 @@ struct TVindLinielast
 // the inside N, QpKip otherwise) times the coefficient (reversed for the roof zones F..K,
 // so pressure on the roof acts downward) times the strip width inside the zone.
 [[nodiscard]] TVindLinielast VindLinielast(const TLasttilfaelde& tilfaelde, char omraade,
-                                           const TKoersel& koersel);
+                                           TKoersel& koersel);
+
+// The same with the wind factor `w` = VindFaktor of the case already at hand.
+[[nodiscard]] TVindLinielast VindLinielast(const TLasttilfaelde& tilfaelde, char omraade, double w,
+                                           TKoersel& koersel);
 
 // The wind on the normal section of the batten.
 struct TVindNormalfag
@@ -47,6 +66,10 @@ struct TVindNormalfag
 // VindNormalfag: the roof zone F..K that holds the point at the second normal rafter G
 // and the batten's centre line (the last match in the order F..K; 'H' when none), and
 // the upper-side and underside line loads of the normal section.
-[[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, const TKoersel& koersel);
+[[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, TKoersel& koersel);
+
+// The same with the wind factor `w` = VindFaktor of the case already at hand.
+[[nodiscard]] TVindNormalfag VindNormalfag(const TLasttilfaelde& tilfaelde, double w,
+                                           TKoersel& koersel);
 
 } // namespace taglo

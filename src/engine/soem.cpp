@@ -58,7 +58,8 @@ struct TForbindelse
     std::string baereevne;
 };
 
-TForbindelse VurderForbindelse(const TTraek& traek, bool gyldig, const TResultater& r, const TKoersel& koersel)
+TForbindelse VurderForbindelse(const TTraek& traek, bool gyldig, const TResultater& r,
+                               const TKoersel& koersel)
 {
     TForbindelse f;
     const TSoemantal n = SoemantalFor(traek.N, r.SoemBaereevne);
@@ -67,15 +68,17 @@ TForbindelse VurderForbindelse(const TTraek& traek, bool gyldig, const TResultat
     f.ok = gyldig && traek.gyldigt && n.gyldigt && baerer && n.antal <= r.SoemPlads;
     if (f.ok)
     {
-        f.soem = Formater(koersel.regional, r.DirekteFastgoerelse ? "%d søm" : "%d x 2 søm", n.antal);
+        f.soem =
+            Formater(koersel.regional, r.DirekteFastgoerelse ? "%d søm" : "%d x 2 søm", n.antal);
         f.baereevne = Formater(koersel.regional, "  Regningsmæssig bæreevne: %.0n N",
                                static_cast<double>(n.antal) * r.SoemBaereevne);
     }
     else
     {
         f.soem = "Utilstrækkelig bæreevne. ";
-        f.baereevne = Formater(koersel.regional, "  Regningsmæssig bæreevne ved max sømantal: %.0n N",
-                               static_cast<double>(r.SoemPlads) * r.SoemBaereevne);
+        f.baereevne =
+            Formater(koersel.regional, "  Regningsmæssig bæreevne ved max sømantal: %.0n N",
+                     static_cast<double>(r.SoemPlads) * r.SoemBaereevne);
     }
     return f;
 }
@@ -101,7 +104,8 @@ std::int32_t NaermesteHeltal(double vaerdi)
     return static_cast<std::int32_t>(std::min(rundet, stoerst));
 }
 
-void SoemKapacitet(TSoemKapacitet& k, const TNailData& soem, double gammaM, double kmodSoem, double t)
+void SoemKapacitet(TSoemKapacitet& k, const TNailData& soem, double gammaM, double kmodSoem,
+                   double t)
 {
     const double e = soem.ProfileStart + soem.ProfileLength;
     const double f = kmodSoem / gammaM;
@@ -228,7 +232,8 @@ TSoemantal SoemantalFor(double traek, double baereevne)
     if (baereevne >= kMindsteBaereevne)
     {
         const double forhold = traek / baereevne + 0.5;
-        n.gyldigt = std::isfinite(forhold) && forhold < static_cast<double>(std::numeric_limits<std::int32_t>::max());
+        n.gyldigt = std::isfinite(forhold) &&
+                    forhold < static_cast<double>(std::numeric_limits<std::int32_t>::max());
         n.antal = NaermesteHeltal(forhold);
     }
     else
@@ -262,9 +267,10 @@ void EvaluerSoem(const TBeregning& beregning, const TKoersel& koersel, TResultat
     const std::size_t kNormal = andet ? kTraekAndetNormalspaer : kTraekForsteNormalspaer;
     const TTraek normal = TraekFra(beregning.Hoved(kNormal), HovedNoegle(beregning, kNormal));
     r.TraekNormalspaer = normal.N;
-    r.TekstTraekNormalspaer = normal.tilfaelde != nullptr
-                                  ? TilfaeldeTekst("for lastkombination %d: %s", *normal.tilfaelde, koersel.regional)
-                                  : std::string();
+    r.TekstTraekNormalspaer =
+        normal.tilfaelde != nullptr
+            ? TilfaeldeTekst("for lastkombination %d: %s", *normal.tilfaelde, koersel.regional)
+            : std::string();
     const bool normalGyldig = g.Laster && g.Soem && g.Normalfag && g.Gavlfag;
     TForbindelse nf = VurderForbindelse(normal, normalGyldig, r, koersel);
     r.SoemantalNormalspaer = nf.antal;
@@ -277,11 +283,13 @@ void EvaluerSoem(const TBeregning& beregning, const TKoersel& koersel, TResultat
     }
 
     // Anchored gable rafter.
-    const TTraek gavl = TraekFra(beregning.Hoved(kTraekGavlspaer), HovedNoegle(beregning, kTraekGavlspaer));
+    const TTraek gavl =
+        TraekFra(beregning.Hoved(kTraekGavlspaer), HovedNoegle(beregning, kTraekGavlspaer));
     r.TraekGavlspaer = gavl.N;
-    r.TekstTraekGavlspaer = gavl.tilfaelde != nullptr
-                                ? TilfaeldeTekst("for lastkombination %d: %s", *gavl.tilfaelde, koersel.regional)
-                                : std::string();
+    r.TekstTraekGavlspaer =
+        gavl.tilfaelde != nullptr
+            ? TilfaeldeTekst("for lastkombination %d: %s", *gavl.tilfaelde, koersel.regional)
+            : std::string();
     const bool gavlGyldig = g.Laster && g.Soem && g.Gavlfag;
     TForbindelse gf = VurderForbindelse(gavl, gavlGyldig, r, koersel);
     r.SoemantalGavlspaer = gf.antal;

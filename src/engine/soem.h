@@ -28,14 +28,16 @@ inline constexpr double kAflisteGraense = 32.0;
 // head pull-through and needs 12 d of anchoring, a profiled nail counts only its longer
 // anchoring interval and needs 6 d; shorter anchoring counts as none. Capacities in N,
 // each times kmod / gamma_M.
-void SoemKapacitet(TSoemKapacitet& kapacitet, const TNailData& soem, double gammaM, double kmodSoem, double t);
+void SoemKapacitet(TSoemKapacitet& kapacitet, const TNailData& soem, double gammaM, double kmodSoem,
+                   double t);
 
 // BeregnSoemKapacitet: the capacity records of the chosen nail for this batten: direct
 // fastening through spacer and underlay into the rafter when the spacer is thinner than
 // 32 mm, else the spacer to the rafter and the batten to the spacer (and on into the
 // rafter). Sets DirekteFastgoerelse and SoemBaereevne (N, the smaller of the two
 // nailings when indirect). Without a nail row every capacity is 0.
-void BeregnSoemKapacitet(const TInddata& inddata, double gammaM, double kmodSoem, TResultater& resultater);
+void BeregnSoemKapacitet(const TInddata& inddata, double gammaM, double kmodSoem,
+                         TResultater& resultater);
 
 // SoemPladsI: nails that fit side by side in a batten of width `bredde` mm for a nail of
 // diameter d mm: nearest(bredde / (5 d) - 1.5), never below 0.
@@ -45,7 +47,8 @@ void BeregnSoemKapacitet(const TInddata& inddata, double gammaM, double kmodSoem
 struct TSoemantal
 {
     std::int32_t antal = 10;
-    bool gyldigt = false; // false: the uplift or the capacity is not a finite number or beyond counting
+    bool gyldigt =
+        false; // false: the uplift or the capacity is not a finite number or beyond counting
 };
 
 // SoemantalFor: nails needed for the uplift `traek` (N) with `baereevne` N per nail:

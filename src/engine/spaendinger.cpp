@@ -24,6 +24,49 @@ double Stoerrelsesfaktor(double maal)
     return std::min(std::pow(150.0 / maal, 0.2), 1.3);
 }
 
+// Span classes of "lægtetabel 2005" by the span in m: up to 0.751, 1.001, 1.251, 1.301, above.
+std::size_t Spaendklasse(double spaend)
+{
+    const double s = std::abs(spaend);
+    if (s <= 0.751)
+    {
+        return 0;
+    }
+    if (s <= 1.001)
+    {
+        return 1;
+    }
+    if (s <= 1.251)
+    {
+        return 2;
+    }
+    return s <= 1.301 ? 3 : 4;
+}
+
+// Batten spacing classes, m: up to 0.551, up to 1.101, above.
+int Afstandsklasse(double afstand)
+{
+    return afstand > 1.101 ? 2 : (afstand > 0.551 ? 1 : 0);
+}
+
+// Roof weight classes, kN/m2: up to 0.301, up to 0.601, above.
+int Vaegtklasse(double tagvaegt)
+{
+    return tagvaegt > 0.601 ? 2 : (tagvaegt > 0.301 ? 1 : 0);
+}
+
+// The table index that is never covered.
+constexpr std::size_t kIkkeDaekket = 5;
+
+// Table index by span class: for a light case (spacing class 0, roof weight class 0 or 1)
+// and for a wide spacing (spacing class 1) under a light roof (weight class 0).
+struct TTabelindeks
+{
+    std::size_t let;
+    std::size_t tungAfstand;
+};
+constexpr std::array<TTabelindeks, 5> kTabelindeks{{{0, 1}, {1, 3}, {2, 4}, {3, 4}, {5, 5}}};
+
 // The key value of ranking k's head, and whether a verdict may rest on it.
 struct THoved
 {
@@ -53,8 +96,9 @@ bool Overskredet(const THoved& hoved)
 
 std::string TekstFor(const THoved& hoved, const TKoersel& koersel)
 {
-    return hoved.tilfaelde != nullptr ? TilfaeldeTekst("for lastkomb. %d: %s", *hoved.tilfaelde, koersel.regional)
-                                      : std::string();
+    return hoved.tilfaelde != nullptr
+               ? TilfaeldeTekst("for lastkomb. %d: %s", *hoved.tilfaelde, koersel.regional)
+               : std::string();
 }
 
 } // namespace
@@ -91,7 +135,8 @@ void BeregnSpaendinger(TLasttilfaelde& t, const TKoersel& koersel)
         sigmaxx[i] = std::abs(Mxx[i]) * 1.0e6 / (afl.WNormal * kH);
         sigmazz[i] = std::abs(Mzz[i]) * 1.0e6 / (afl.WParallel * kB);
         // Biaxial bending, EN 1995-1-1, 6.1.6 (km = 0.7).
-        *U[i] = std::max(sigmaxx[i] + 0.7 * sigmazz[i], 0.7 * sigmaxx[i] + sigmazz[i]) / afl.FmkGammaM;
+        *U[i] =
+            std::max(sigmaxx[i] + 0.7 * sigmazz[i], 0.7 * sigmaxx[i] + sigmazz[i]) / afl.FmkGammaM;
     }
 
     if (!koersel.Detaljeret())
@@ -102,65 +147,37 @@ void BeregnSpaendinger(TLasttilfaelde& t, const TKoersel& koersel)
     const double kmod = t.kmod;
     koersel.log.LogLinie("");
     koersel.Log("bøjningsspændinger sigmaxx%27.2f%6.2f%6.2f%20.2f%6.2f%6.2f", sigmaxx[i(0)] * kmod,
-                sigmaxx[i(1)] * kmod, sigmaxx[i(2)] * kmod, sigmaxx[i(3)] * kmod, sigmaxx[i(4)] * kmod,
-                sigmaxx[i(5)] * kmod);
+                sigmaxx[i(1)] * kmod, sigmaxx[i(2)] * kmod, sigmaxx[i(3)] * kmod,
+                sigmaxx[i(4)] * kmod, sigmaxx[i(5)] * kmod);
     koersel.Log("bøjningsspændinger sigmazz%27.2f%6.2f%6.2f%20.2f%6.2f%6.2f", sigmazz[i(0)] * kmod,
-                sigmazz[i(1)] * kmod, sigmazz[i(2)] * kmod, sigmazz[i(3)] * kmod, sigmazz[i(4)] * kmod,
-                sigmazz[i(5)] * kmod);
+                sigmazz[i(1)] * kmod, sigmazz[i(2)] * kmod, sigmazz[i(3)] * kmod,
+                sigmazz[i(4)] * kmod, sigmazz[i(5)] * kmod);
     koersel.log.LogLinie("");
     const double f = afl.FmkGammaM;
-    koersel.Log("referencespændinger%34.1f%6.1f%6.1f%20.1f%6.1f%6.1f", f * *U[i(0)] * kmod, f * *U[i(1)] * kmod,
-                f * *U[i(2)] * kmod, f * *U[i(3)] * kmod, f * *U[i(4)] * kmod, f * *U[i(5)] * kmod);
+    koersel.Log("referencespændinger%34.1f%6.1f%6.1f%20.1f%6.1f%6.1f", f * *U[i(0)] * kmod,
+                f * *U[i(1)] * kmod, f * *U[i(2)] * kmod, f * *U[i(3)] * kmod, f * *U[i(4)] * kmod,
+                f * *U[i(5)] * kmod);
     const double styrke = f * kmod;
-    koersel.Log("regningsmæssig styrke%32.1f%6.1f%6.1f%20.1f%6.1f%6.1f", styrke, styrke, styrke, styrke, styrke,
-                styrke);
+    koersel.Log("regningsmæssig styrke%32.1f%6.1f%6.1f%20.1f%6.1f%6.1f", styrke, styrke, styrke,
+                styrke, styrke, styrke);
 }
 
-void DaekketAfTabel2005(double spaend, const TInddata& ind, const TAfledte& afl, TResultater& resultater)
+void DaekketAfTabel2005(double spaend, const TInddata& ind, const TAfledte& afl,
+                        TResultater& resultater)
 {
-    const double s = std::abs(spaend);
-    int spaendklasse = 4;
-    if (s <= 0.751)
-    {
-        spaendklasse = 0;
-    }
-    else if (s <= 1.001)
-    {
-        spaendklasse = 1;
-    }
-    else if (s <= 1.251)
-    {
-        spaendklasse = 2;
-    }
-    else if (s <= 1.301)
-    {
-        spaendklasse = 3;
-    }
-
     // Two battens share a doubled gable section.
     const double a = (spaend < 0.0 && ind.DublLegter) ? ind.LegteAfst / 2.0 : ind.LegteAfst;
-    const int afstandsklasse = a > 1.101 ? 2 : (a > 0.551 ? 1 : 0);
-    const int vaegtklasse = ind.TagTyng > 0.601 ? 2 : (ind.TagTyng > 0.301 ? 1 : 0);
+    const int afstand = Afstandsklasse(a);
+    const int vaegt = Vaegtklasse(ind.TagTyng);
 
-    const bool let = afstandsklasse == 0 && vaegtklasse <= 1;
-    const bool tungAfstand = afstandsklasse == 1 && vaegtklasse == 0;
-    std::size_t indeks = 5;
-    switch (spaendklasse)
+    std::size_t indeks = kIkkeDaekket;
+    if (afstand == 0 && vaegt <= 1)
     {
-    case 0:
-        indeks = let ? 0 : (tungAfstand ? 1 : 5);
-        break;
-    case 1:
-        indeks = let ? 1 : (tungAfstand ? 3 : 5);
-        break;
-    case 2:
-        indeks = let ? 2 : (tungAfstand ? 4 : 5);
-        break;
-    case 3:
-        indeks = let ? 3 : (tungAfstand ? 4 : 5);
-        break;
-    default:
-        break;
+        indeks = kTabelindeks[Spaendklasse(spaend)].let;
+    }
+    else if (afstand == 1 && vaegt == 0)
+    {
+        indeks = kTabelindeks[Spaendklasse(spaend)].tungAfstand;
     }
 
     // Equivalent section modulus for a load at 35 degrees to the roof normal.

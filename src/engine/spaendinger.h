@@ -16,8 +16,8 @@ namespace taglo
 
 // Required section modulus of "lægtetabel 2005", mm3, by table index; index 5 is never
 // covered.
-inline constexpr std::array<double, 6> kLaegtetabel2005{10900.0, 14950.0, 19880.0, 21000.0, 29380.0,
-                                                        1'000'000'000.0};
+inline constexpr std::array<double, 6> kLaegtetabel2005{10900.0, 14950.0, 19880.0,
+                                                        21000.0, 29380.0, 1'000'000'000.0};
 
 // The limit of a utilisation: 1.005 or more fails.
 inline constexpr double kUdnyttelsesgraense = 1.005;

@@ -4,6 +4,7 @@
 #include "loads/lastkombination.h"
 
 #include <cmath>
+#include <limits>
 
 namespace taglo
 {
@@ -24,19 +25,26 @@ double StoersteAf(double a, double b)
     return a < b ? b : a;
 }
 
-// Whether key `a` ranks at or above key `b`: descending numbers, every value that is not a
-// finite number above all numbers and level with the others like it.
-bool RangererOverEllerLig(double a, double b)
+// The place of a key in a ranking: the key itself, or above every number when it is not
+// a finite number (all such keys level with each other).
+double Rang(double noegle)
 {
-    if (!std::isfinite(a))
+    return std::isfinite(noegle) ? noegle : std::numeric_limits<double>::infinity();
+}
+
+// Moves the last element of the ranking forward to its place: right after the keys at or
+// above its own. Walking from the back passes only the keys below it.
+void FlytSidstePaaPlads(std::vector<TRangElement>& rangliste)
+{
+    std::size_t plads = rangliste.size() - 1;
+    const TRangElement element = rangliste[plads];
+    const double rang = Rang(element.Noegle);
+    while (plads > 0 && Rang(rangliste[plads - 1].Noegle) < rang)
     {
-        return true;
+        rangliste[plads] = rangliste[plads - 1];
+        --plads;
     }
-    if (!std::isfinite(b))
-    {
-        return false;
-    }
-    return a >= b;
+    rangliste[plads] = element;
 }
 
 } // namespace
@@ -60,25 +68,23 @@ void BeregnNoegler(TLasttilfaelde& t)
 
 void IndsaetSorteret(std::vector<TRangElement>& rangliste, TRangElement element)
 {
-    std::size_t efter = 0;
-    while (efter < rangliste.size() && RangererOverEllerLig(rangliste[efter].Noegle, element.Noegle))
-    {
-        ++efter;
-    }
-    rangliste.insert(rangliste.begin() + static_cast<std::ptrdiff_t>(efter), element);
+    rangliste.push_back(element);
+    FlytSidstePaaPlads(rangliste);
 }
 
 void SorterKategori(TBeregning& beregning, std::size_t k)
 {
     auto& rangliste = beregning.Rangliste[k];
-    rangliste.reserve(rangliste.size() + beregning.Tilfaeldeliste.size());
-    for (std::size_t i = 0; i < beregning.Tilfaeldeliste.size(); ++i)
+    const auto& tilfaelde = beregning.Tilfaeldeliste;
+    rangliste.reserve(rangliste.size() + tilfaelde.size());
+    for (std::size_t i = 0; i < tilfaelde.size(); ++i)
     {
-        IndsaetSorteret(rangliste, TRangElement{i, beregning.Tilfaeldeliste[i].Noegle[k]});
+        IndsaetSorteret(rangliste, TRangElement{i, tilfaelde[i].Noegle[k]});
     }
 }
 
-std::string TilfaeldeTekst(std::string_view format, const TLasttilfaelde& t, const Regionalindstillinger& regional)
+std::string TilfaeldeTekst(std::string_view format, const TLasttilfaelde& t,
+                           const Regionalindstillinger& regional)
 {
     std::string tekst = Formater(regional, format, t.Lastkomb, LastKombinationTekst(t.Lastkomb));
     if (t.Lastkomb == 5 || t.Lastkomb == 6 || t.Lastkomb == 9)

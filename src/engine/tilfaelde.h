@@ -19,17 +19,17 @@ inline constexpr std::size_t kAntalKategorier = 11;
 // Result categories: what key value k of a case measures.
 enum Kategori : std::size_t
 {
-    kGavludkragning = 0,  // max(UB1, UB2)
-    kGavlfag = 1,         // UC, not the point-load case
-    kGavlfagPkt = 2,      // UC of the point-load case
-    kNormalfag = 3,       // max(UF, UG, UH), not the point-load case
-    kNormalfagPkt = 4,    // max(UF, UG, UH) of the point-load case
-    kTraekGavlspaer = 5,  // RB1zz, signed
-    kKraftGavlspaer = 6,  // |RB1yy|
-    kTraekForsteNormalspaer = 7,  // RDEzz, signed
-    kKraftForsteNormalspaer = 8,  // |RDEyy|
-    kTraekAndetNormalspaer = 9,   // RGzz, signed
-    kKraftAndetNormalspaer = 10,  // |RGyy|
+    kGavludkragning = 0,         // max(UB1, UB2)
+    kGavlfag = 1,                // UC, not the point-load case
+    kGavlfagPkt = 2,             // UC of the point-load case
+    kNormalfag = 3,              // max(UF, UG, UH), not the point-load case
+    kNormalfagPkt = 4,           // max(UF, UG, UH) of the point-load case
+    kTraekGavlspaer = 5,         // RB1zz, signed
+    kKraftGavlspaer = 6,         // |RB1yy|
+    kTraekForsteNormalspaer = 7, // RDEzz, signed
+    kKraftForsteNormalspaer = 8, // |RDEyy|
+    kTraekAndetNormalspaer = 9,  // RGzz, signed
+    kKraftAndetNormalspaer = 10, // |RGyy|
 };
 
 // One case. Every load, reaction and moment is the design value divided by kmod, so cases
@@ -49,7 +49,7 @@ struct TLasttilfaelde
     double FyySne = 0.0;
     double FzzPkt = 0.0;
     double FyyPkt = 0.0;
-    double Pd = 0.0;           // kN, design point load, NOT divided by kmod
+    double Pd = 0.0; // kN, design point load, NOT divided by kmod
     double RB2zz = 0.0;
     double RB2yy = 0.0;
     double RB2Justzz = 0.0;

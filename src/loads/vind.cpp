@@ -165,7 +165,7 @@ constexpr TRektangel kTom{nul, nul, nul, nul};
 // walls' zones of figure 7.5 under the overhangs).
 struct TZone
 {
-    char omraade;
+    char omraade = ' ';
     std::array<TRektangel, 4> retning; // N, S, W, E
 };
 // clang-format off

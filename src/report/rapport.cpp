@@ -18,13 +18,16 @@ namespace
 // Header lines with the project identification are cut at this many characters.
 constexpr std::size_t kHovedlinjeBredde = 89;
 
+// Lines of the longest report: all sections, the gable-section block and the explanation.
+constexpr std::size_t kRapportLinjerHoejst = 160;
+
 // Indent of the governing case under a utilisation, and under a design uplift.
 constexpr std::string_view kIndrykUdnyttelse = "             ";
 constexpr std::string_view kIndrykTraek = "         ";
 
 // Terrain categories by TerrKat, as they stand right-aligned in eleven characters.
-constexpr std::array<std::string_view, 4> kTerraenTekster{"   I Hede   ", "  II Land   ", " III Forstad",
-                                                         "  IV By   "};
+constexpr std::array<std::string_view, 4> kTerraenTekster{"   I Hede   ", "  II Land   ",
+                                                          " III Forstad", "  IV By   "};
 
 // Strength classes by StyrkeKlasse, as the timber data treats them.
 constexpr std::array<std::string_view, 3> kStyrkeklasser{"C18", "GL24c", "GL28c"};
@@ -118,8 +121,9 @@ void RapportStreg(Resultatliste& liste)
 template <std::size_t N>
 std::string_view TekstForIndeks(const std::array<std::string_view, N>& tabel, std::int32_t indeks)
 {
-    return indeks >= 0 && static_cast<std::size_t>(indeks) < N ? tabel[static_cast<std::size_t>(indeks)]
-                                                                : std::string_view();
+    return indeks >= 0 && static_cast<std::size_t>(indeks) < N
+               ? tabel[static_cast<std::size_t>(indeks)]
+               : std::string_view();
 }
 
 const TNailData& ValgtSoem(const TInddata& inddata)
@@ -141,17 +145,21 @@ std::string TilString(std::string_view tekst)
 
 } // namespace
 
-Resultatliste RapportHoved(const TInddata& inddata, std::string_view firmanavn, const Tidspunkt& beregnet,
-                           const Regionalindstillinger& regional)
+Resultatliste RapportHoved(const TInddata& inddata, std::string_view firmanavn,
+                           const Tidspunkt& beregnet, const Regionalindstillinger& regional)
 {
     Resultatliste liste;
+    liste.reserve(kRapportLinjerHoejst);
     RapportStreg(liste);
     RapportLinie(liste, "TAGLO  *  Dimensionering af taglægter og sømforbindelser");
     RapportLinie(liste, "");
     RapportStreg(liste);
-    RapportLinie(liste, ForsteTegn("Firma:             " + TilString(firmanavn), kHovedlinjeBredde));
-    RapportLinie(liste, ForsteTegn("Sag/Projekt:       " + inddata.Projektnavn.str(), kHovedlinjeBredde));
-    RapportLinie(liste, ForsteTegn("Afsnit/Delprojekt: " + inddata.Bygningsdel.str(), kHovedlinjeBredde));
+    RapportLinie(liste,
+                 ForsteTegn("Firma:             " + TilString(firmanavn), kHovedlinjeBredde));
+    RapportLinie(liste,
+                 ForsteTegn("Sag/Projekt:       " + inddata.Projektnavn.str(), kHovedlinjeBredde));
+    RapportLinie(liste,
+                 ForsteTegn("Afsnit/Delprojekt: " + inddata.Bygningsdel.str(), kHovedlinjeBredde));
     RapportLinie(liste, "Beregnet:          " + FormaterTidspunkt(beregnet, regional) + " af " +
                             inddata.Medarb.str());
     RapportStreg(liste);
@@ -168,19 +176,23 @@ void RapportResultat(Resultatliste& liste, const TInddata& inddata, const TResul
     const bool gavlOK = resultater.GavlfagOK && resultater.GavludkragningOK;
     if (normalfagOK && gavlOK)
     {
-        RapportLinie(liste, Formater(regional, "  Lægtetværsnittet H x B = %2.0f x %2.0f mm kan anvendes.",
-                                     inddata.LegteHojde, inddata.LegteBredde));
+        RapportLinie(liste,
+                     Formater(regional, "  Lægtetværsnittet H x B = %2.0f x %2.0f mm kan anvendes.",
+                              inddata.LegteHojde, inddata.LegteBredde));
     }
     else
     {
-        RapportLinie(liste, Formater(regional, "  Lægtetværsnittet H x B = %2.0f x %2.0f mm kan ikke anvendes.",
-                                     inddata.LegteHojde, inddata.LegteBredde));
+        RapportLinie(liste,
+                     Formater(regional,
+                              "  Lægtetværsnittet H x B = %2.0f x %2.0f mm kan ikke anvendes.",
+                              inddata.LegteHojde, inddata.LegteBredde));
         RapportLinie(liste, normalfagOK ? "  (Det er for lille i gavlfag)"
                             : gavlOK    ? "  (Det er for lille i normalfag)"
                                         : "  (Det er for lille både i normalfag og i gavlfag)");
     }
-    RapportLinie(liste, inddata.DublLegter ? "  Lægterne er forudsat dublerede i gavlsektionen."
-                                           : "  Lægterne er ikke forudsat dublerede i gavlsektionen.");
+    RapportLinie(liste, inddata.DublLegter
+                            ? "  Lægterne er forudsat dublerede i gavlsektionen."
+                            : "  Lægterne er ikke forudsat dublerede i gavlsektionen.");
 
     // The nail type can be used only where both connections hold; the report gives no
     // reason when it cannot.
@@ -189,8 +201,9 @@ void RapportResultat(Resultatliste& liste, const TInddata& inddata, const TResul
                                  soemtypeAnvendelig ? "  Sømtypen \"%s\" kan anvendes."
                                                     : "  Sømtypen \"%s\" kan ikke anvendes.",
                                  ValgtSoem(inddata).Name));
-    RapportLinie(liste, resultater.DirekteFastgoerelse ? "  Direkte fastgørelse i spær."
-                                                       : "  Indirekte fastgørelse via min 32 mm afstandslister.");
+    RapportLinie(liste, resultater.DirekteFastgoerelse
+                            ? "  Direkte fastgørelse i spær."
+                            : "  Indirekte fastgørelse via min 32 mm afstandslister.");
     RapportLinie(liste, "  Normalspær:         " + resultater.SoemNormalspaer);
     RapportLinie(liste, "  Forankret gavlspær: " + SoemGavlspaerTekst(inddata, resultater));
 }
@@ -213,7 +226,8 @@ void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResul
     }
     else if (resultater.NormalfagTabel2005)
     {
-        RapportLinie(liste, "  Lægtedimensionen er OK da normalfaget er dækket af lægtetabel 2005.");
+        RapportLinie(liste,
+                     "  Lægtedimensionen er OK da normalfaget er dækket af lægtetabel 2005.");
         RapportLinie(liste, "  Normmæssig eftervisning giver til orientering følgende resultat:");
     }
     else
@@ -253,8 +267,9 @@ void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResul
     }
     else
     {
-        RapportLinie(liste, inddata.DublLegter ? "  Lægtedimensionen er OK når lægterne dubleres i gavlsektionen."
-                                               : "  Lægtedimensionen er OK.");
+        RapportLinie(liste, inddata.DublLegter
+                                ? "  Lægtedimensionen er OK når lægterne dubleres i gavlsektionen."
+                                : "  Lægtedimensionen er OK.");
     }
     RapportLinie(liste, "  Normmæssig eftervisning er afgørende og giver følgende resultat:");
     RapportLinie(liste, Formater(regional, "  Vind/sne:  Største udnyttelsesgrad: %3.0f %%   ",
@@ -263,18 +278,22 @@ void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResul
     RapportLinie(liste, "             (Der ses bort fra punktlast på gavludhænget).");
 
     RapportLinie(liste, "Lægtefastgørelse:");
-    RapportLinie(liste, Formater(regional,
-                                 resultater.DirekteFastgoerelse
-                                     ? "  Direkte fastgørelse. Der er plads til %1d søm i hver lægte."
-                                     : "  Indirekte fastgørelse. Der er plads til %1d søm i hver lægte.",
-                                 resultater.SoemPlads));
+    RapportLinie(liste,
+                 Formater(regional,
+                          resultater.DirekteFastgoerelse
+                              ? "  Direkte fastgørelse. Der er plads til %1d søm i hver lægte."
+                              : "  Indirekte fastgørelse. Der er plads til %1d søm i hver lægte.",
+                          resultater.SoemPlads));
     RapportLinie(liste, "  Fastgørelse til normalspær: " + resultater.SoemNormalspaer);
     RapportLinie(liste, resultater.BaereevneNormalspaer);
-    RapportLinie(liste, Formater(regional, "  Regningsmæssigt træk:    %.0n N   ", resultater.TraekNormalspaer));
+    RapportLinie(liste, Formater(regional, "  Regningsmæssigt træk:    %.0n N   ",
+                                 resultater.TraekNormalspaer));
     RapportLinie(liste, indrykket(kIndrykTraek, resultater.TekstTraekNormalspaer));
-    RapportLinie(liste, "  Fastgørelse til forankret gavlspær: " + SoemGavlspaerTekst(inddata, resultater));
+    RapportLinie(liste, "  Fastgørelse til forankret gavlspær: " +
+                            SoemGavlspaerTekst(inddata, resultater));
     RapportLinie(liste, resultater.BaereevneGavlspaer);
-    RapportLinie(liste, Formater(regional, "  Regningsmæssigt træk:    %.0n N   ", resultater.TraekGavlspaer));
+    RapportLinie(liste, Formater(regional, "  Regningsmæssigt træk:    %.0n N   ",
+                                 resultater.TraekGavlspaer));
     RapportLinie(liste, indrykket(kIndrykTraek, resultater.TekstTraekGavlspaer));
 }
 
@@ -284,31 +303,47 @@ void RapportPrimaere(Resultatliste& liste, const TInddata& inddata, const TAfled
     RapportStreg(liste);
     RapportLinie(liste, "PRIMÆRE FORUDSÆTNINGER");
     RapportLinie(liste, "Bygningningens geometri        Tagdækning");
-    RapportLinie(liste, Formater(regional, "  Husbredde:         %5.2f m     Egenlast af tagdækning: %5.2f kN/m2",
-                                 inddata.HusBr, inddata.TagTyng));
-    RapportLinie(liste, Formater(regional, "  Facadehøjde:       %5.2f m     Afstandslistetykkelse:  %5.0f mm",
-                                 inddata.FacHjd, inddata.AlisteTykkelse));
-    RapportLinie(liste, Formater(regional, "  Tagvinkel:         %5.0f °     Undertagstykkelse:      %5.0f mm",
-                                 inddata.TagVink, inddata.UtagTykkelse));
-    RapportLinie(liste, Formater(regional, "  Lægteafstand (c-c):%5.2f m   Vindlast", inddata.LegteAfst));
-    RapportLinie(liste, Formater(regional, "  Dublering af lægter:   %3s     Terrænkategori:        %11s",
-                                 inddata.DublLegter ? " ja" : "nej",
-                                 TekstForIndeks(kTerraenTekster, inddata.TerrKat)));
-    RapportLinie(liste, Formater(regional, "  Facadeudhæng:      %5.2f m     Afstand fra Vesterhavet", inddata.FacUdh));
-    RapportLinie(liste, Formater(regional, "  Kiphøjde:          %5.2f m       eller Ringkøbing Fjord: %3.0f km",
-                                 afledte.KipHjd, inddata.AfstVesterhav));
+    RapportLinie(liste,
+                 Formater(regional,
+                          "  Husbredde:         %5.2f m     Egenlast af tagdækning: %5.2f kN/m2",
+                          inddata.HusBr, inddata.TagTyng));
+    RapportLinie(liste,
+                 Formater(regional,
+                          "  Facadehøjde:       %5.2f m     Afstandslistetykkelse:  %5.0f mm",
+                          inddata.FacHjd, inddata.AlisteTykkelse));
+    RapportLinie(liste,
+                 Formater(regional,
+                          "  Tagvinkel:         %5.0f °     Undertagstykkelse:      %5.0f mm",
+                          inddata.TagVink, inddata.UtagTykkelse));
+    RapportLinie(liste,
+                 Formater(regional, "  Lægteafstand (c-c):%5.2f m   Vindlast", inddata.LegteAfst));
+    RapportLinie(liste,
+                 Formater(regional, "  Dublering af lægter:   %3s     Terrænkategori:        %11s",
+                          std::string_view(inddata.DublLegter ? " ja" : "nej"),
+                          TekstForIndeks(kTerraenTekster, inddata.TerrKat)));
+    RapportLinie(liste,
+                 Formater(regional, "  Facadeudhæng:      %5.2f m     Afstand fra Vesterhavet",
+                          inddata.FacUdh));
+    RapportLinie(liste,
+                 Formater(regional,
+                          "  Kiphøjde:          %5.2f m       eller Ringkøbing Fjord: %3.0f km",
+                          afledte.KipHjd, inddata.AfstVesterhav));
     // The ground snow load is 1.0 kN/m2, so the form factor is the characteristic snow load.
-    RapportLinie(liste, Formater(regional, "  Huslængde:         %5.2f m   Karakteristisk snelast:   %5.2f kN/m2",
-                                 inddata.HusLn, inddata.SneFormFak));
+    RapportLinie(liste,
+                 Formater(regional,
+                          "  Huslængde:         %5.2f m   Karakteristisk snelast:   %5.2f kN/m2",
+                          inddata.HusLn, inddata.SneFormFak));
     RapportLinie(liste, Formater(regional, "  Normalspærafstand: %5.2f m                      (%s)",
                                  inddata.NormalSpaerAfst,
                                  inddata.NormSneFormFak ? "Normal værdi" : "Forhøjet værdi"));
     RapportLinie(liste, Formater(regional, "  Gavlspærafstand:   %5.2f m", inddata.GavlspaerAfst));
-    RapportLinie(liste, Formater(regional, "  Gavlspærindrykning:%5.2f m", inddata.GavlspaerIndrykn));
+    RapportLinie(liste,
+                 Formater(regional, "  Gavlspærindrykning:%5.2f m", inddata.GavlspaerIndrykn));
     RapportLinie(liste, Formater(regional, "  Gavludhæng:        %5.2f m", inddata.GavlUdh));
 }
 
-void RapportAndre(Resultatliste& liste, const TInddata& inddata, const Regionalindstillinger& regional)
+void RapportAndre(Resultatliste& liste, const TInddata& inddata,
+                  const Regionalindstillinger& regional)
 {
     RapportStreg(liste);
     RapportLinie(liste, "ANDRE FORUDSÆTNINGER");
@@ -325,25 +360,34 @@ void RapportAndre(Resultatliste& liste, const TInddata& inddata, const Regionali
         RapportLinie(liste, "  Der regnes med 1 m2-værdier");
     }
     RapportLinie(liste, "");
-    RapportLinie(liste, Formater(regional, "Styrkeklasse: %s                        Anvendelsesklasse 2; ",
-                                 TekstForIndeks(kStyrkeklasser, inddata.StyrkeKlasse)));
+    RapportLinie(liste,
+                 Formater(regional, "Styrkeklasse: %s                        Anvendelsesklasse 2; ",
+                          TekstForIndeks(kStyrkeklasser, inddata.StyrkeKlasse)));
     // The load factors use K_FI 1.0 for CC2 and 0.9 for every other class index.
-    RapportLinie(liste, Formater(regional, "Konsekvensklasse: %s; ",
-                                 inddata.Sikkl == 1 ? "CC2 (medfører K_FI = 1,0)" : "CC1 (medfører K_FI = 0,9)"));
+    RapportLinie(liste,
+                 Formater(regional, "Konsekvensklasse: %s; ",
+                          std::string_view(inddata.Sikkl == 1 ? "CC2 (medfører K_FI = 1,0)"
+                                                              : "CC1 (medfører K_FI = 0,9)")));
     RapportLinie(liste, "");
     RapportLinie(liste, "Sømegenskaber:");
     const TNailData& soem = ValgtSoem(inddata);
     if (soem.fax <= kGlatSoemFax)
     {
-        RapportLinie(liste, Formater(regional, "  Udtræksstyrke f_uk:            %4.1f MPa (Glat søm)", soem.fax));
+        RapportLinie(
+            liste,
+            Formater(regional, "  Udtræksstyrke f_uk:            %4.1f MPa (Glat søm)", soem.fax));
     }
     else
     {
-        RapportLinie(liste, Formater(regional, "  Udtræksstyrke f_uk:     %4.1f MPa       Ringet længde:    %3.0f mm",
-                                     soem.fax, soem.ProfileLength));
+        RapportLinie(
+            liste, Formater(regional,
+                            "  Udtræksstyrke f_uk:     %4.1f MPa       Ringet længde:    %3.0f mm",
+                            soem.fax, soem.ProfileLength));
     }
-    RapportLinie(liste, Formater(regional, "  Gennemtræksstyrke f_hk: %4.1f MPa       Hoveddiam:       %4.1f mm",
-                                 soem.fhead, soem.HeadDiam));
+    RapportLinie(liste,
+                 Formater(regional,
+                          "  Gennemtræksstyrke f_hk: %4.1f MPa       Hoveddiam:       %4.1f mm",
+                          soem.fhead, soem.HeadDiam));
     RapportLinie(liste, "");
 }
 
@@ -358,9 +402,10 @@ void RapportForklaring(Resultatliste& liste)
     }
 }
 
-Resultatliste SkrivRapport(const TInddata& inddata, const TAfledte& afledte, const TResultater& resultater,
-                           TBeregning&& beregning, TLogliste& log, const Rapportomgivelser& omgivelser,
-                           Dialoger& dialoger, Meddelelser& meddelelser)
+Resultatliste SkrivRapport(const TInddata& inddata, const TAfledte& afledte,
+                           const TResultater& resultater, TBeregning&& beregning, TLogliste& log,
+                           const Rapportomgivelser& omgivelser, Dialoger& dialoger,
+                           Meddelelser& meddelelser)
 {
     const Regionalindstillinger& regional = omgivelser.regional;
     const Tidspunkt beregnet = omgivelser.ur ? omgivelser.ur() : LokalTidNu();

@@ -52,7 +52,8 @@ struct Rapportomgivelser
 // building part (each of these three cut at 89 characters), the moment of the
 // calculation `beregnet` ("yyyy-MM-dd,HH:mm:ss") and the engineer, between rule lines.
 [[nodiscard]] Resultatliste RapportHoved(const TInddata& inddata, std::string_view firmanavn,
-                                         const Tidspunkt& beregnet, const Regionalindstillinger& regional);
+                                         const Tidspunkt& beregnet,
+                                         const Regionalindstillinger& regional);
 
 // RapportResultat: appends RESULTAT: the verdict on the batten section (with the reason
 // when it fails), the doubling in the gable section, the verdict on the nail type, the
@@ -73,7 +74,8 @@ void RapportPrimaere(Resultatliste& liste, const TInddata& inddata, const TAfled
 
 // RapportAndre: appends ANDRE FORUDSÆTNINGER: codes, wind coefficient area, strength and
 // consequence class, and the chosen nail's properties; ends with an empty line.
-void RapportAndre(Resultatliste& liste, const TInddata& inddata, const Regionalindstillinger& regional);
+void RapportAndre(Resultatliste& liste, const TInddata& inddata,
+                  const Regionalindstillinger& regional);
 
 // RapportForklaring: appends the fixed explanation FORKLARING.
 void RapportForklaring(Resultatliste& liste);

@@ -19,6 +19,7 @@ namespace taglo
 // is renamed over it, so a failed save leaves an existing file as it was. On failure
 // shows the plain message box of three lines: "Kan ikke gemme resultatet under det
 // anførte navn", the kind of failure and its own message. Returns true when saved.
-bool GemResultat(const std::string& sti, const std::vector<std::string>& rapport, Meddelelser& meddelelser);
+bool GemResultat(const std::string& sti, const std::vector<std::string>& rapport,
+                 Meddelelser& meddelelser);
 
 } // namespace taglo

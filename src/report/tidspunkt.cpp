@@ -12,7 +12,8 @@ namespace
 // its sign in front.
 std::string MedForanstilledeNuller(int tal, std::size_t cifre)
 {
-    std::string tekst = std::to_string(tal < 0 ? -static_cast<long long>(tal) : static_cast<long long>(tal));
+    std::string tekst =
+        std::to_string(tal < 0 ? -static_cast<long long>(tal) : static_cast<long long>(tal));
     if (tekst.size() < cifre)
     {
         tekst.insert(0, cifre - tekst.size(), '0');
@@ -30,14 +31,17 @@ Tidspunkt LokalTidNu()
     {
         return {};
     }
-    return {lokal.tm_year + 1900, lokal.tm_mon + 1, lokal.tm_mday, lokal.tm_hour, lokal.tm_min, lokal.tm_sec};
+    return {lokal.tm_year + 1900, lokal.tm_mon + 1, lokal.tm_mday,
+            lokal.tm_hour,        lokal.tm_min,     lokal.tm_sec};
 }
 
 std::string FormaterTidspunkt(const Tidspunkt& tidspunkt, const Regionalindstillinger& regional)
 {
-    return MedForanstilledeNuller(tidspunkt.aar, 4) + "-" + MedForanstilledeNuller(tidspunkt.maaned, 2) + "-" +
-           MedForanstilledeNuller(tidspunkt.dag, 2) + "," + MedForanstilledeNuller(tidspunkt.time, 2) +
-           regional.tid + MedForanstilledeNuller(tidspunkt.minut, 2) + regional.tid +
+    return MedForanstilledeNuller(tidspunkt.aar, 4) + "-" +
+           MedForanstilledeNuller(tidspunkt.maaned, 2) + "-" +
+           MedForanstilledeNuller(tidspunkt.dag, 2) + "," +
+           MedForanstilledeNuller(tidspunkt.time, 2) + regional.tid +
+           MedForanstilledeNuller(tidspunkt.minut, 2) + regional.tid +
            MedForanstilledeNuller(tidspunkt.sekund, 2);
 }
 

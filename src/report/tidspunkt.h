@@ -12,12 +12,12 @@ namespace taglo
 // A moment of local time, as the calendar and a 24-hour clock show it.
 struct Tidspunkt
 {
-    int aar = 2000;   // four digits
-    int maaned = 1;   // 1..12
-    int dag = 1;      // 1..31
-    int time = 0;     // 0..23
-    int minut = 0;    // 0..59
-    int sekund = 0;   // 0..60 (a leap second)
+    int aar = 2000; // four digits
+    int maaned = 1; // 1..12
+    int dag = 1;    // 1..31
+    int time = 0;   // 0..23
+    int minut = 0;  // 0..59
+    int sekund = 0; // 0..60 (a leap second)
 
     bool operator==(const Tidspunkt&) const = default;
 };
@@ -32,6 +32,7 @@ using Ur = std::function<Tidspunkt()>;
 // The moment as "yyyy-MM-dd,HH:mm:ss" (four-digit year, two-digit month, day, hour,
 // minute and second), with the regional time separator between hours, minutes and
 // seconds: 2014-05-01,13:05:09 under Danish settings.
-[[nodiscard]] std::string FormaterTidspunkt(const Tidspunkt& tidspunkt, const Regionalindstillinger& regional);
+[[nodiscard]] std::string FormaterTidspunkt(const Tidspunkt& tidspunkt,
+                                            const Regionalindstillinger& regional);
 
 } // namespace taglo

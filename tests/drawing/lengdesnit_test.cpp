@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace taglo
@@ -231,13 +232,39 @@ TEST(Lengdesnit, HenvisningsprikkerErSorteRomberPaaSpaerenesFod)
 TEST(Lengdesnit, VisningenUdvidesSymmetriskTilBreddenW)
 {
     const TTegning t = Lengdesnit(Hus45());
-    const TTegnFigur& a = t.Figurer[t.Figurer.size() - 2];
-    const TTegnFigur& b = t.Figurer.back();
+    const TTegnFigur& a = t.Figurer[t.Figurer.size() - 3];
+    const TTegnFigur& b = t.Figurer[t.Figurer.size() - 2];
     EXPECT_EQ(a.PenFarve, kHvid);
     EXPECT_EQ(b.PenFarve, kHvid);
     EXPECT_NEAR(b.Punkter[0].X - a.Punkter[0].X, 10.12, 1e-9);
     const TGraenser g = FindGraenser(t.Figurer);
     EXPECT_NEAR(g.MaxX - g.MinX, 10.12, 1e-9);
+}
+
+// A small shed (the piece wider than high): without room the labels right of the leaders
+// would be cut off by the edge of the view. Eight units are reserved right of where they
+// start, as on the left of the cross-section for its captions.
+TEST(Lengdesnit, SpaernavneneHarPladsTilHoejre)
+{
+    TInddata i = Hus45();
+    i.HusBr = 2.0;
+    i.FacHjd = 1.8;
+    i.TagVink = 20.0;
+    i.FacUdh = 0.3;
+    i.GavlUdh = 1.0;
+    i.GavlspaerIndrykn = 0.45;
+    i.GavlspaerAfst = 0.3;
+    i.NormalSpaerAfst = 0.6;
+    const TTegning t = Lengdesnit(i);
+    const auto normal = FindTekst(t, "Normalspær");
+    ASSERT_NE(normal.tekst, nullptr);
+    // u: the ground from -0.6 m to the end of the piece at 2.65 m is the largest extent.
+    const double u = 3.25 / 50;
+    EXPECT_NEAR(normal.tekst->X, 3.05, 1e-12);
+    EXPECT_GE(FindGraenser(t.Figurer).MaxX, 3.05 + 8 * u - 1e-12);
+    const TTegnFigur& anker = t.Figurer.back();
+    EXPECT_EQ(anker.PenFarve, kHvid);
+    EXPECT_EQ(anker.Punkter.size(), 1U);
 }
 
 } // namespace

@@ -329,6 +329,21 @@ TEST(Soemforbindelse, GlatSoemMedToIntervallerFaarSumUnderSpidsen)
     EXPECT_NEAR(sum.tekst->Y, -95.1 - 20, 1e-9);
 }
 
+// The legend says grey is the ringed part; a smooth square nail has none, so its shank
+// stays white (only the head and the anchoring intervals are coloured).
+TEST(Soemforbindelse, GlatSoemHarIntetGraatRingetStykke)
+{
+    TInddata glat = Legte38();
+    VaelgSoem(glat, 7);
+    EXPECT_TRUE(FyldteFigurer(TegnSoemforbindelse(glat, Direkte(), kDansk), kSoelv).empty());
+    const TTegning ringet = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
+    const auto graa = FyldteFigurer(ringet, kSoelv);
+    ASSERT_EQ(graa.size(), 1U);
+    // The profiled part of the 4,5 x 90 mm nail: 35.25 mm to 83.25 mm below the head.
+    EXPECT_EQ(test::StoersteY(*graa[0]), -35.25);
+    EXPECT_EQ(test::MindsteY(*graa[0]), -83.25);
+}
+
 TEST(Soemforbindelse, UdenKapacitetsposterIngenLegteIngenSoemOgIngenKapaciteter)
 {
     TResultater r;

@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace taglo
@@ -82,10 +80,11 @@ class ReferenceProjekt : public ::testing::TestWithParam<int>
 
 TEST_P(ReferenceProjekt, AfledteSomDenUafhaengigeBeregning)
 {
-    std::array<char, 32> navn{};
-    std::snprintf(navn.data(), navn.size(), "/projekt%02d.json", GetParam());
-    const std::string indhold = test::LaesHeleFilen(test::ReferenceMappe() + navn.data());
-    ASSERT_FALSE(indhold.empty()) << navn.data();
+    const int nr = GetParam();
+    const std::string navn =
+        "/projekt" + std::string(nr < 10 ? "0" : "") + std::to_string(nr) + ".json";
+    const std::string indhold = test::LaesHeleFilen(test::ReferenceMappe() + navn);
+    ASSERT_FALSE(indhold.empty()) << navn;
     const json projekt = json::parse(indhold);
 
     test::OptagneMeddelelser m;

@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 using Linjer = std::vector<std::string>;
 
 const Linjer kRapport{"RESULTAT", "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.", ""};
-const Linjer kMotorlinjer{"Lastkombination 3: K_FI(1,0 g + 1,5 s) => kmod =  0,90", "", "Egenlast  0,90"};
+const Linjer kMotorlinjer{"Lastkombination 3: K_FI(1,0 g + 1,5 s) => kmod =  0,90", "",
+                          "Egenlast  0,90"};
 
 // A log of `niveau` into which the engine wrote its lines.
 TLogliste LogMedMotorlinjer(int niveau)
@@ -58,14 +59,13 @@ TEST(FuldfoerLog, UdenLogIngenDialogOgIngenLinjer)
     test::OptagneDialoger dialoger({std::string("/tmp/skal-ikke-bruges.log")});
     test::OptagneMeddelelser meddelelser;
     FuldfoerLog(kRapport, log, dialoger, meddelelser);
-    EXPECT_TRUE(dialoger.viste.empty());
+    EXPECT_TRUE(dialoger.viste().empty());
     EXPECT_TRUE(log.linjer().empty());
     EXPECT_TRUE(meddelelser.liste.empty());
 }
 
 class FuldfoerLogPaaNiveau : public ::testing::TestWithParam<int>
-{
-};
+{};
 
 TEST_P(FuldfoerLogPaaNiveau, AnnulleretDialogGemmerIntet)
 {
@@ -75,9 +75,9 @@ TEST_P(FuldfoerLogPaaNiveau, AnnulleretDialogGemmerIntet)
     test::OptagneMeddelelser meddelelser;
     FuldfoerLog(kRapport, log, dialoger, meddelelser);
 
-    ASSERT_EQ(dialoger.viste.size(), 1U);
-    EXPECT_EQ(dialoger.viste[0].art, "gem");
-    EXPECT_EQ(dialoger.viste[0].dialog.titel, "Gem logfil");
+    ASSERT_EQ(dialoger.viste().size(), 1U);
+    EXPECT_EQ(dialoger.viste()[0].art, "gem");
+    EXPECT_EQ(dialoger.viste()[0].dialog.titel, "Gem logfil");
     EXPECT_EQ(log.linjer(), RapportTomLinjeDetaljerOgMotor());
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(mappe.sti()), fs::directory_iterator()), 0);
@@ -100,28 +100,31 @@ TEST_P(FuldfoerLogPaaNiveau, RapportTomLinjeDetaljerOgMotorensLinjerGemmes)
 
 INSTANTIATE_TEST_SUITE_P(BegraensetOgDetaljeret, FuldfoerLogPaaNiveau, ::testing::Values(1, 2));
 
-TEST(FuldfoerLog, DetaljerStaarILinjeNPlus2)
-{
-    for (const std::size_t n : {0U, 1U, 7U, 142U})
-    {
-        const test::MidlertidigMappe mappe;
-        Linjer rapport;
-        for (std::size_t i = 0; i < n; ++i)
-        {
-            rapport.push_back("rapportlinje " + std::to_string(i + 1));
-        }
-        TLogliste log = LogMedMotorlinjer(1);
-        test::OptagneDialoger dialoger({mappe.sti("n.log")});
-        test::OptagneMeddelelser meddelelser;
-        FuldfoerLog(rapport, log, dialoger, meddelelser);
+class RapportAfNLinjer : public ::testing::TestWithParam<std::size_t>
+{};
 
-        const Linjer fil = DelLinjer(test::LaesHeleFilen(mappe.sti("n.log")));
-        ASSERT_EQ(fil.size(), n + 2 + kMotorlinjer.size());
-        EXPECT_EQ(fil[n + 1], "DETALJER") << "line " << n + 2 << " counted from 1";
-        EXPECT_EQ(fil[n], "");
-        EXPECT_EQ(Linjer(fil.begin(), fil.begin() + static_cast<std::ptrdiff_t>(n)), rapport);
+TEST_P(RapportAfNLinjer, DetaljerStaarILinjeNPlus2)
+{
+    const std::size_t n = GetParam();
+    const test::MidlertidigMappe mappe;
+    Linjer rapport;
+    for (std::size_t i = 0; i < n; ++i)
+    {
+        rapport.push_back("rapportlinje " + std::to_string(i + 1));
     }
+    TLogliste log = LogMedMotorlinjer(1);
+    test::OptagneDialoger dialoger({mappe.sti("n.log")});
+    test::OptagneMeddelelser meddelelser;
+    FuldfoerLog(rapport, log, dialoger, meddelelser);
+
+    const Linjer fil = DelLinjer(test::LaesHeleFilen(mappe.sti("n.log")));
+    ASSERT_EQ(fil.size(), n + 2 + kMotorlinjer.size());
+    EXPECT_EQ(Linjer(fil.begin(), fil.begin() + static_cast<std::ptrdiff_t>(n)), rapport);
+    EXPECT_EQ(fil[n], "");
+    EXPECT_EQ(fil[n + 1], "DETALJER") << "line " << n + 2 << " counted from 1";
 }
+
+INSTANTIATE_TEST_SUITE_P(FuldfoerLog, RapportAfNLinjer, ::testing::Values(0U, 1U, 7U, 142U));
 
 TEST(FuldfoerLog, ErstatterEnEksisterendeLogfilUdenAtSpoerge)
 {
@@ -131,8 +134,9 @@ TEST(FuldfoerLog, ErstatterEnEksisterendeLogfilUdenAtSpoerge)
     test::OptagneDialoger dialoger({mappe.sti("tag.log")});
     test::OptagneMeddelelser meddelelser;
     FuldfoerLog(kRapport, log, dialoger, meddelelser);
-    EXPECT_EQ(test::LaesHeleFilen(mappe.sti("tag.log")), SammenfoejLinjer(RapportTomLinjeDetaljerOgMotor()));
-    EXPECT_EQ(dialoger.viste.size(), 1U);
+    EXPECT_EQ(test::LaesHeleFilen(mappe.sti("tag.log")),
+              SammenfoejLinjer(RapportTomLinjeDetaljerOgMotor()));
+    EXPECT_EQ(dialoger.viste().size(), 1U);
 }
 
 TEST(FuldfoerLog, MislykketGemViserFejldialogOgLaderGammelFilUroert)

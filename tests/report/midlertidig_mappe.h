@@ -13,11 +13,12 @@ namespace taglo::test
 
 class MidlertidigMappe
 {
-public:
+  public:
     MidlertidigMappe()
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string navn = "taglo_report_" + std::string(info->test_suite_name()) + "_" + info->name();
+        std::string navn =
+            "taglo_report_" + std::string(info->test_suite_name()) + "_" + info->name();
         std::replace(navn.begin(), navn.end(), '/', '_');
         mappe_ = std::filesystem::temp_directory_path() / navn;
         std::error_code fejl;
@@ -27,8 +28,8 @@ public:
     ~MidlertidigMappe()
     {
         std::error_code fejl;
-        std::filesystem::permissions(mappe_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     fejl);
+        std::filesystem::permissions(mappe_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, fejl);
         std::filesystem::remove_all(mappe_, fejl);
     }
     MidlertidigMappe(const MidlertidigMappe&) = delete;
@@ -37,9 +38,12 @@ public:
     MidlertidigMappe& operator=(MidlertidigMappe&&) = delete;
 
     [[nodiscard]] const std::filesystem::path& sti() const { return mappe_; }
-    [[nodiscard]] std::string sti(const std::string& navn) const { return (mappe_ / navn).string(); }
+    [[nodiscard]] std::string sti(const std::string& navn) const
+    {
+        return (mappe_ / navn).string();
+    }
 
-private:
+  private:
     std::filesystem::path mappe_;
 };
 

@@ -14,25 +14,34 @@ namespace taglo::test
 
 class OptagneDialoger final : public Dialoger
 {
-public:
+  public:
     // The answers to give, first one first; nothing means the user cancels. When the
     // answers run out, every further dialog is cancelled.
-    explicit OptagneDialoger(std::deque<std::optional<std::string>> svar = {}) : svar_(std::move(svar)) {}
+    explicit OptagneDialoger(std::deque<std::optional<std::string>> svar = {})
+        : svar_(std::move(svar))
+    {}
 
-    std::optional<std::string> aabnFil(const FilDialog& dialog) override { return svar("aabn", dialog); }
-    std::optional<std::string> gemFil(const FilDialog& dialog) override { return svar("gem", dialog); }
+    std::optional<std::string> aabnFil(const FilDialog& dialog) override
+    {
+        return svar("aabn", dialog);
+    }
+    std::optional<std::string> gemFil(const FilDialog& dialog) override
+    {
+        return svar("gem", dialog);
+    }
 
     struct Vist
     {
         std::string art; // "aabn" or "gem"
         FilDialog dialog;
     };
-    std::vector<Vist> viste;
+    // Every dialog shown, in order.
+    [[nodiscard]] const std::vector<Vist>& viste() const { return viste_; }
 
-private:
+  private:
     std::optional<std::string> svar(const char* art, const FilDialog& dialog)
     {
-        viste.push_back({art, dialog});
+        viste_.push_back({art, dialog});
         if (svar_.empty())
         {
             return std::nullopt;
@@ -43,6 +52,7 @@ private:
     }
 
     std::deque<std::optional<std::string>> svar_;
+    std::vector<Vist> viste_;
 };
 
 } // namespace taglo::test

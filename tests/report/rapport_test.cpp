@@ -59,8 +59,7 @@ struct TvaersnitCase
 };
 
 class Tvaersnitsdom : public ::testing::TestWithParam<TvaersnitCase>
-{
-};
+{};
 
 TEST_P(Tvaersnitsdom, StaarIResultatetMedSinBegrundelse)
 {
@@ -71,10 +70,11 @@ TEST_P(Tvaersnitsdom, StaarIResultatetMedSinBegrundelse)
 
     Linjer forventet{"RESULTAT"};
     forventet.insert(forventet.end(), GetParam().dom.begin(), GetParam().dom.end());
-    forventet.insert(forventet.end(), {"  Lægterne er ikke forudsat dublerede i gavlsektionen.",
-                                       "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan anvendes.",
-                                       "  Direkte fastgørelse i spær.", "  Normalspær:         2 søm",
-                                       "  Forankret gavlspær: 2 søm"});
+    forventet.insert(forventet.end(),
+                     {"  Lægterne er ikke forudsat dublerede i gavlsektionen.",
+                      "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan anvendes.",
+                      "  Direkte fastgørelse i spær.", "  Normalspær:         2 søm",
+                      "  Forankret gavlspær: 2 søm"});
     EXPECT_EQ(Resultat(Garage(), r), forventet);
 }
 
@@ -85,9 +85,15 @@ INSTANTIATE_TEST_SUITE_P(
     RapportResultat, Tvaersnitsdom,
     ::testing::Values(
         TvaersnitCase{"AltHolder", true, true, true, kKanAnvendes},
-        TvaersnitCase{"GavlfagForLille", true, false, true, {kKanIkke, "  (Det er for lille i gavlfag)"}},
-        TvaersnitCase{"GavludkragningForLille", true, true, false, {kKanIkke, "  (Det er for lille i gavlfag)"}},
-        TvaersnitCase{"NormalfagForLille", false, true, true, {kKanIkke, "  (Det er for lille i normalfag)"}},
+        TvaersnitCase{
+            "GavlfagForLille", true, false, true, {kKanIkke, "  (Det er for lille i gavlfag)"}},
+        TvaersnitCase{"GavludkragningForLille",
+                      true,
+                      true,
+                      false,
+                      {kKanIkke, "  (Det er for lille i gavlfag)"}},
+        TvaersnitCase{
+            "NormalfagForLille", false, true, true, {kKanIkke, "  (Det er for lille i normalfag)"}},
         TvaersnitCase{"NormalfagOgGavlfag",
                       false,
                       false,
@@ -98,7 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
                       true,
                       false,
                       {kKanIkke, "  (Det er for lille både i normalfag og i gavlfag)"}},
-        TvaersnitCase{"IntetHolder", false, false, false,
+        TvaersnitCase{"IntetHolder",
+                      false,
+                      false,
+                      false,
                       {kKanIkke, "  (Det er for lille både i normalfag og i gavlfag)"}}),
     [](const auto& info) { return std::string(info.param.navn); });
 
@@ -114,8 +123,7 @@ struct SoemCase
 };
 
 class Soemdom : public ::testing::TestWithParam<SoemCase>
-{
-};
+{};
 
 TEST_P(Soemdom, KraeverBeggeForbindelser)
 {
@@ -130,12 +138,13 @@ TEST_P(Soemdom, KraeverBeggeForbindelser)
 
 INSTANTIATE_TEST_SUITE_P(
     RapportResultat, Soemdom,
-    ::testing::Values(SoemCase{"BeggeHolder", true, true, "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan anvendes."},
-                      SoemCase{"KunNormalspaer", true, false,
-                               "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."},
-                      SoemCase{"KunGavlspaer", false, true,
-                               "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."},
-                      SoemCase{"Ingen", false, false, "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."}),
+    ::testing::Values(
+        SoemCase{"BeggeHolder", true, true, "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan anvendes."},
+        SoemCase{"KunNormalspaer", true, false,
+                 "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."},
+        SoemCase{"KunGavlspaer", false, true,
+                 "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."},
+        SoemCase{"Ingen", false, false, "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(RapportResultat, DubleredeLaegterOgIndirekteFastgoerelse)
@@ -163,7 +172,8 @@ TEST(RapportResultat, TvaersnitRundesTilHeleMillimeter)
     TInddata inddata = Garage();
     inddata.LegteHojde = 22.5;
     inddata.LegteBredde = 100.0;
-    EXPECT_EQ(Resultat(inddata, AltHolder())[1], "  Lægtetværsnittet H x B = 23 x 100 mm kan anvendes.");
+    EXPECT_EQ(Resultat(inddata, AltHolder())[1],
+              "  Lægtetværsnittet H x B = 23 x 100 mm kan anvendes.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -271,8 +281,7 @@ struct NormalfagCase
 };
 
 class NormalfagetsGrundlag : public ::testing::TestWithParam<NormalfagCase>
-{
-};
+{};
 
 TEST_P(NormalfagetsGrundlag, StaarUnderNormalfag)
 {
@@ -289,7 +298,8 @@ TEST_P(NormalfagetsGrundlag, StaarUnderNormalfag)
 INSTANTIATE_TEST_SUITE_P(
     RapportDetaljer, NormalfagetsGrundlag,
     ::testing::Values(
-        NormalfagCase{"ForLille", false, false, "  Lægtedimensionen er for lille. Den er IKKE dækket af lægte-",
+        NormalfagCase{"ForLille", false, false,
+                      "  Lægtedimensionen er for lille. Den er IKKE dækket af lægte-",
                       "  tabel 2005, og normmæssig eftervisning giver følgende resultat:"},
         NormalfagCase{"ForLilleSelvomTabelDaekker", false, true,
                       "  Lægtedimensionen er for lille. Den er IKKE dækket af lægte-",
@@ -340,7 +350,8 @@ TEST(RapportDetaljer, SupportadressenErDenAngivne)
     r.GavlfagOK = false;
     Linjer liste;
     RapportDetaljer(liste, Garage(), r, Regionalindstillinger::Dansk(), "hjaelp@taglo.invalid");
-    EXPECT_EQ(LinjeDerBegynder(liste, "  Send gerne"), "  Send gerne dine indputdata til hjaelp@taglo.invalid");
+    EXPECT_EQ(LinjeDerBegynder(liste, "  Send gerne"),
+              "  Send gerne dine indputdata til hjaelp@taglo.invalid");
 }
 
 TEST(RapportDetaljer, TalMedEngelskeIndstillinger)
@@ -350,16 +361,18 @@ TEST(RapportDetaljer, TalMedEngelskeIndstillinger)
     r.UdnGavlfag = 0.874;
     r.TraekNormalspaer = 1234.6;
     const Linjer linjer = Detaljer(Garage(), r, Regionalindstillinger::Engelsk());
-    EXPECT_EQ(LinjeDerBegynder(linjer, "  Regningsmæssigt træk:"), "  Regningsmæssigt træk:    1,235 N   ");
-    EXPECT_TRUE(std::find(linjer.begin(), linjer.end(), "  Vind/sne:  Største udnyttelsesgrad:  87.4 %   ") !=
-                linjer.end());
+    EXPECT_EQ(LinjeDerBegynder(linjer, "  Regningsmæssigt træk:"),
+              "  Regningsmæssigt træk:    1,235 N   ");
+    EXPECT_TRUE(std::find(linjer.begin(), linjer.end(),
+                          "  Vind/sne:  Største udnyttelsesgrad:  87.4 %   ") != linjer.end());
 }
 
 TEST(RapportDetaljer, LilleNegativtTraekSkrivesUdenMinus)
 {
     TResultater r = AltHolder();
     r.TraekNormalspaer = -0.4;
-    EXPECT_EQ(LinjeDerBegynder(Detaljer(Garage(), r), "  Regningsmæssigt træk:"), "  Regningsmæssigt træk:    0 N   ");
+    EXPECT_EQ(LinjeDerBegynder(Detaljer(Garage(), r), "  Regningsmæssigt træk:"),
+              "  Regningsmæssigt træk:    0 N   ");
 }
 
 TEST(RapportDetaljer, TomResultattekstGiverTomRestAfLinjen)
@@ -377,10 +390,12 @@ TEST(RapportDetaljer, TomResultattekstGiverTomRestAfLinjen)
 
 TEST(RapportHoved, NiLinjerMedFirmaProjektOgTidspunkt)
 {
-    EXPECT_EQ(RapportHoved(Garage(), "Eksempel ApS", Tidspunkt{2014, 5, 1, 13, 5, 9}, Regionalindstillinger::Dansk()),
-              (Linjer{kStreg, "TAGLO  *  Dimensionering af taglægter og sømforbindelser", "", kStreg,
-                      "Firma:             Eksempel ApS", "Sag/Projekt:       Garage Vestergade 12",
-                      "Afsnit/Delprojekt: Tag", "Beregnet:          2014-05-01,13:05:09 af Mette", kStreg}));
+    EXPECT_EQ(RapportHoved(Garage(), "Eksempel ApS", Tidspunkt{2014, 5, 1, 13, 5, 9},
+                           Regionalindstillinger::Dansk()),
+              (Linjer{kStreg, "TAGLO  *  Dimensionering af taglægter og sømforbindelser", "",
+                      kStreg, "Firma:             Eksempel ApS",
+                      "Sag/Projekt:       Garage Vestergade 12", "Afsnit/Delprojekt: Tag",
+                      "Beregnet:          2014-05-01,13:05:09 af Mette", kStreg}));
 }
 
 TEST(RapportHoved, TidensSkilletegnFoelgerIndstillingerne)
@@ -399,7 +414,8 @@ TEST(RapportHoved, LangeLinjerKlippesVed89Tegn)
     const Linjer linjer = RapportHoved(inddata, firma, Tidspunkt{}, Regionalindstillinger::Dansk());
     // 19 characters of label, then 70 of the company's 73: the tenth "æ" is the last one,
     // and no "æ" is split into bytes.
-    EXPECT_EQ(linjer[4], "Firma:             " + std::string(40, 'a') + std::string(20, 'b') + "ææææææææææ");
+    EXPECT_EQ(linjer[4],
+              "Firma:             " + std::string(40, 'a') + std::string(20, 'b') + "ææææææææææ");
     EXPECT_EQ(linjer[5], "Sag/Projekt:       " + std::string(70, 'p'));
 }
 
@@ -439,8 +455,7 @@ struct TerraenCase
 };
 
 class Terraenkategori : public ::testing::TestWithParam<TerraenCase>
-{
-};
+{};
 
 TEST_P(Terraenkategori, HoejrestilletIElleveTegn)
 {
@@ -449,7 +464,8 @@ TEST_P(Terraenkategori, HoejrestilletIElleveTegn)
     inddata.DublLegter = true;
     Linjer liste;
     RapportPrimaere(liste, inddata, TAfledte{}, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste[7], std::string("  Dublering af lægter:    ja     Terrænkategori:") + GetParam().tekst);
+    EXPECT_EQ(liste[7],
+              std::string("  Dublering af lægter:    ja     Terrænkategori:") + GetParam().tekst);
 }
 
 INSTANTIATE_TEST_SUITE_P(RapportPrimaere, Terraenkategori,
@@ -510,8 +526,7 @@ struct KlasseCase
 };
 
 class Klasser : public ::testing::TestWithParam<KlasseCase>
-{
-};
+{};
 
 TEST_P(Klasser, StaarUnderAndreForudsaetninger)
 {
@@ -527,14 +542,18 @@ TEST_P(Klasser, StaarUnderAndreForudsaetninger)
 
 INSTANTIATE_TEST_SUITE_P(
     RapportAndre, Klasser,
-    ::testing::Values(KlasseCase{"C18CC1", 0, 0, "Styrkeklasse: C18                        Anvendelsesklasse 2; ",
+    ::testing::Values(KlasseCase{"C18CC1", 0, 0,
+                                 "Styrkeklasse: C18                        Anvendelsesklasse 2; ",
                                  "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "},
-                      KlasseCase{"GL24cCC2", 1, 1, "Styrkeklasse: GL24c                        Anvendelsesklasse 2; ",
+                      KlasseCase{"GL24cCC2", 1, 1,
+                                 "Styrkeklasse: GL24c                        Anvendelsesklasse 2; ",
                                  "Konsekvensklasse: CC2 (medfører K_FI = 1,0); "},
-                      KlasseCase{"GL28cCC1", 2, 0, "Styrkeklasse: GL28c                        Anvendelsesklasse 2; ",
+                      KlasseCase{"GL28cCC1", 2, 0,
+                                 "Styrkeklasse: GL28c                        Anvendelsesklasse 2; ",
                                  "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "},
                       // The load factors take every class but CC2 as CC1; so does the report.
-                      KlasseCase{"IngenValgt", -1, -1, "Styrkeklasse:                         Anvendelsesklasse 2; ",
+                      KlasseCase{"IngenValgt", -1, -1,
+                                 "Styrkeklasse:                         Anvendelsesklasse 2; ",
                                  "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "}),
     [](const auto& info) { return std::string(info.param.navn); });
 

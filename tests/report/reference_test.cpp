@@ -39,8 +39,8 @@ Linjer ReferenceRapport(const test::Referenceprojekt& projekt)
     TLogliste ingenLog(0);
     test::OptagneDialoger dialoger;
     test::OptagneMeddelelser meddelelser;
-    return SkrivRapport(projekt.inddata, projekt.afledte, projekt.resultater, TBeregning{}, ingenLog,
-                        ReferenceOmgivelser(), dialoger, meddelelser);
+    return SkrivRapport(projekt.inddata, projekt.afledte, projekt.resultater, TBeregning{},
+                        ingenLog, ReferenceOmgivelser(), dialoger, meddelelser);
 }
 
 // The lines of the reference log after "DETALJER": what the engine wrote.
@@ -52,8 +52,7 @@ Linjer MotorlinjerFraReferencelog(int nummer)
 }
 
 class Referenceprojekt : public ::testing::TestWithParam<int>
-{
-};
+{};
 
 TEST_P(Referenceprojekt, RapportenStaarForrestILogfilen)
 {

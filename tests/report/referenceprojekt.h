@@ -42,8 +42,8 @@ namespace detalje
 
 inline TSoemKapacitet Kapacitet(const nlohmann::json& j)
 {
-    return {j.at("Fra1"), j.at("Til1"), j.at("Fra2"), j.at("Til2"), j.at("Lef"),
-            j.at("FaxPrMm"), j.at("Fhead"), j.at("Fax"), j.at("Fd")};
+    return {j.at("Fra1"),    j.at("Til1"),  j.at("Fra2"), j.at("Til2"), j.at("Lef"),
+            j.at("FaxPrMm"), j.at("Fhead"), j.at("Fax"),  j.at("Fd")};
 }
 
 inline std::optional<TSoemKapacitet> MuligKapacitet(const nlohmann::json& j)

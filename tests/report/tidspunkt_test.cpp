@@ -9,13 +9,16 @@ namespace
 
 TEST(FormaterTidspunkt, AarMaanedDagKommaOgTimeMinutSekund)
 {
-    EXPECT_EQ(FormaterTidspunkt({2014, 5, 1, 13, 5, 9}, Regionalindstillinger::Dansk()), "2014-05-01,13:05:09");
-    EXPECT_EQ(FormaterTidspunkt({2031, 12, 31, 23, 59, 59}, Regionalindstillinger::Dansk()), "2031-12-31,23:59:59");
+    EXPECT_EQ(FormaterTidspunkt({2014, 5, 1, 13, 5, 9}, Regionalindstillinger::Dansk()),
+              "2014-05-01,13:05:09");
+    EXPECT_EQ(FormaterTidspunkt({2031, 12, 31, 23, 59, 59}, Regionalindstillinger::Dansk()),
+              "2031-12-31,23:59:59");
 }
 
 TEST(FormaterTidspunkt, ForanstilledeNuller)
 {
-    EXPECT_EQ(FormaterTidspunkt({987, 1, 2, 0, 4, 0}, Regionalindstillinger::Dansk()), "0987-01-02,00:04:00");
+    EXPECT_EQ(FormaterTidspunkt({987, 1, 2, 0, 4, 0}, Regionalindstillinger::Dansk()),
+              "0987-01-02,00:04:00");
 }
 
 TEST(FormaterTidspunkt, TidensSkilletegnFraIndstillingerne)

@@ -1,0 +1,141 @@
+// Building the three figures, and building and painting each on a 1000 x 700 picture as the
+// window's paint box would. Target: at most 2 ms per figure, built and painted.
+//   build/normal/bench/drawing/taglo_drawing_bench
+#include "core/inddata.h"
+#include "core/meddelelser.h"
+#include "drawing/lengdesnit.h"
+#include "drawing/soemforbindelse.h"
+#include "drawing/tversnit.h"
+#include "loads/afledte.h"
+#include "qtcanvas/eksport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <functional>
+
+namespace
+{
+using namespace taglo;
+
+// A typical Danish house: 10 m wide, 3 m facades, a 35 degree roof with 0.5 m overhangs,
+// 38 x 73 mm battens at 0.32 m on a 25 mm spacer batten: 35 battens per slope.
+TInddata Hus()
+{
+    TInddata i;
+    i.HusBr = 10.0;
+    i.FacHjd = 3.0;
+    i.TagVink = 35.0;
+    i.LegteAfst = 0.32;
+    i.FacUdh = 0.5;
+    i.HusLn = 16.0;
+    i.NormalSpaerAfst = 0.9;
+    i.GavlspaerAfst = 0.6;
+    i.GavlspaerIndrykn = 0.2;
+    i.GavlUdh = 0.4;
+    i.LegteHojde = 38.0;
+    i.LegteBredde = 73.0;
+    VaelgSoem(i, 5);
+    i.AlisteTykkelse = 25.0;
+    i.UtagTykkelse = 0.0;
+    return i;
+}
+
+// Indirect nailing with both nails and all their labels: the most elements the nail figure has.
+TResultater Indirekte()
+{
+    TResultater r;
+    r.NormalspaerSoemOK = true;
+    r.SoemantalNormalspaer = 2;
+    r.SoemPlads = 2;
+    r.SoemBaereevne = 760.0;
+    r.SoemAflisteSpaer = TSoemKapacitet{42.0, 103.25, 103.25, 103.25, 48.0, 20.0, 1000.0, 960.0, 960.0};
+    r.SoemLaegteAfliste = TSoemKapacitet{55.25, 63.0, 67.0, 103.25, 36.25, 20.0, 1000.0, 725.0, 725.0};
+    return r;
+}
+
+const Regionalindstillinger kDansk = Regionalindstillinger::Dansk();
+
+TAfledte Afledte(const TInddata& i)
+{
+    TavseMeddelelser ingen;
+    return BeregnAfledte(i, ingen);
+}
+
+void MaalByg(benchmark::State& state, const std::function<TTegning()>& byg)
+{
+    for (auto _ : state)
+    {
+        TTegning t = byg();
+        benchmark::DoNotOptimize(t);
+    }
+}
+
+void MaalBygOgMal(benchmark::State& state, const std::function<TTegning()>& byg)
+{
+    QImage billede(kEksportBredde, kEksportHoejde, QImage::Format_RGB32);
+    for (auto _ : state)
+    {
+        billede.fill(Qt::white);
+        QPainter maler(&billede);
+        TegnPaaMaler(maler, kEksportBredde, kEksportHoejde, byg());
+        maler.end();
+        benchmark::DoNotOptimize(billede.constBits());
+    }
+}
+
+TTegning Tversnit()
+{
+    const TInddata i = Hus();
+    return TegnTversnit(i, Afledte(i), kDansk);
+}
+
+TTegning Lengdesnit()
+{
+    const TInddata i = Hus();
+    return TegnLengdesnit(i, Afledte(i), kDansk);
+}
+
+TTegning Soemforbindelse()
+{
+    TInddata i = Hus();
+    i.AlisteTykkelse = 38.0;
+    i.UtagTykkelse = 4.0;
+    return TegnSoemforbindelse(i, Indirekte(), kDansk);
+}
+
+void BM_Tversnit_Byg(benchmark::State& s) { MaalByg(s, Tversnit); }
+void BM_Lengdesnit_Byg(benchmark::State& s) { MaalByg(s, Lengdesnit); }
+void BM_Soemforbindelse_Byg(benchmark::State& s) { MaalByg(s, Soemforbindelse); }
+void BM_Tversnit_BygOgMal(benchmark::State& s) { MaalBygOgMal(s, Tversnit); }
+void BM_Lengdesnit_BygOgMal(benchmark::State& s) { MaalBygOgMal(s, Lengdesnit); }
+void BM_Soemforbindelse_BygOgMal(benchmark::State& s) { MaalBygOgMal(s, Soemforbindelse); }
+
+BENCHMARK(BM_Tversnit_Byg);
+BENCHMARK(BM_Lengdesnit_Byg);
+BENCHMARK(BM_Soemforbindelse_Byg);
+BENCHMARK(BM_Tversnit_BygOgMal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Lengdesnit_BygOgMal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Soemforbindelse_BygOgMal)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,155 @@
+// Writes the three figures of a reference project as PNG pictures and as drawing JSON, for
+// looking at them by eye: figureksport <projektNN.json> <folder> [width height].
+// The inputs, derived values and result record are taken from the reference file, so the
+// figures can be checked independently of the calculation.
+#include "core/inddata.h"
+#include "core/meddelelser.h"
+#include "drawing/lengdesnit.h"
+#include "drawing/soemforbindelse.h"
+#include "drawing/tegning_json.h"
+#include "drawing/tversnit.h"
+#include "qt_miljoe.h"
+#include "qtcanvas/eksport.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace
+{
+using taglo::TAfledte;
+using taglo::TInddata;
+using taglo::TResultater;
+using taglo::TSoemKapacitet;
+using Json = nlohmann::json;
+
+TInddata LaesInddata(const Json& j)
+{
+    TInddata i;
+    i.HusBr = j.at("HusBr");
+    i.FacHjd = j.at("FacHjd");
+    i.TagVink = j.at("TagVink");
+    i.LegteAfst = j.at("LegteAfst");
+    i.FacUdh = j.at("FacUdh");
+    i.HusLn = j.at("HusLn");
+    i.NormalSpaerAfst = j.at("NormalSpaerAfst");
+    i.GavlspaerAfst = j.at("GavlspaerAfst");
+    i.GavlspaerIndrykn = j.at("GavlspaerIndrykn");
+    i.GavlUdh = j.at("GavlUdh");
+    i.LegteHojde = j.at("LegteHojde");
+    i.LegteBredde = j.at("LegteBredde");
+    taglo::VaelgSoem(i, j.at("Nail").get<int>());
+    i.AlisteTykkelse = j.at("AlisteTykkelse");
+    i.UtagTykkelse = j.at("UtagTykkelse");
+    return i;
+}
+
+TAfledte LaesAfledte(const Json& j)
+{
+    TAfledte a;
+    a.TanTagVink = j.at("TanTagVink");
+    a.CosTagVink = j.at("CosTagVink");
+    a.SinTagVink = j.at("SinTagVink");
+    a.TotalBr = j.at("TotalBr");
+    a.KipHjd = j.at("KipHjd");
+    a.TagfodHjd = j.at("TagfodHjd");
+    return a;
+}
+
+std::optional<TSoemKapacitet> LaesKapacitet(const Json& j)
+{
+    if (j.is_null())
+    {
+        return std::nullopt;
+    }
+    TSoemKapacitet k;
+    k.Fra1 = j.at("Fra1");
+    k.Til1 = j.at("Til1");
+    k.Fra2 = j.at("Fra2");
+    k.Til2 = j.at("Til2");
+    k.Lef = j.at("Lef");
+    k.FaxPrMm = j.at("FaxPrMm");
+    k.Fhead = j.at("Fhead");
+    k.Fax = j.at("Fax");
+    k.Fd = j.at("Fd");
+    return k;
+}
+
+TResultater LaesResultater(const Json& j)
+{
+    TResultater r;
+    r.DirekteFastgoerelse = j.at("DirekteFastgoerelse");
+    r.NormalspaerSoemOK = j.at("NormalspaerSoemOK");
+    r.GavlspaerSoemOK = j.at("GavlspaerSoemOK");
+    r.SoemantalNormalspaer = j.at("SoemantalNormalspaer");
+    r.SoemantalGavlspaer = j.at("SoemantalGavlspaer");
+    r.SoemPlads = j.at("SoemPlads");
+    r.SoemBaereevne = j.at("SoemBaereevne");
+    r.SoemDirekte = LaesKapacitet(j.at("SoemDirekte"));
+    r.SoemAflisteSpaer = LaesKapacitet(j.at("SoemAflisteSpaer"));
+    r.SoemLaegteAfliste = LaesKapacitet(j.at("SoemLaegteAfliste"));
+    return r;
+}
+
+// Messages of the export go to standard error.
+struct Fejlstroem final : taglo::Meddelelser
+{
+    void fejl(std::string_view t) override { std::cerr << "Fejl: " << t << '\n'; }
+    void advarsel(std::string_view t) override { std::cerr << "Advarsel: " << t << '\n'; }
+    void besked(std::string_view t) override { std::cerr << t << '\n'; }
+    void fejldialog(std::string_view t) override { std::cerr << "Error: " << t << '\n'; }
+};
+
+bool Gem(const taglo::TTegning& tegning, const std::filesystem::path& stamme, int bredde, int hoejde,
+         taglo::Meddelelser& meddelelser)
+{
+    std::ofstream(stamme.string() + ".json") << taglo::TegningSomJson(tegning) << '\n';
+    return taglo::EksporterTegning(tegning, stamme.string() + ".png", taglo::TBilledformat::Png,
+                                   bredde, hoejde, meddelelser);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 && argc != 5)
+    {
+        std::cerr << "Brug: figureksport <projektNN.json> <mappe> [bredde hoejde]\n";
+        return 2;
+    }
+    taglo::test::SikrQtApplikation();
+    const int bredde = argc == 5 ? std::atoi(argv[3]) : taglo::kEksportBredde;
+    const int hoejde = argc == 5 ? std::atoi(argv[4]) : taglo::kEksportHoejde;
+    Json projekt;
+    try
+    {
+        std::ifstream ind(argv[1]);
+        projekt = Json::parse(ind);
+    }
+    catch (const Json::exception& e)
+    {
+        std::cerr << argv[1] << ": " << e.what() << '\n';
+        return 1;
+    }
+    const TInddata inddata = LaesInddata(projekt.at("Inddata"));
+    const TAfledte afledte = LaesAfledte(projekt.at("Afledte"));
+    const TResultater resultater = LaesResultater(projekt.at("Resultatdata"));
+    const auto regional = taglo::Regionalindstillinger::Dansk();
+
+    const std::filesystem::path mappe(argv[2]);
+    std::filesystem::create_directories(mappe);
+    const std::string navn = std::filesystem::path(argv[1]).stem().string();
+    Fejlstroem meddelelser;
+    const bool ok =
+        Gem(taglo::TegnTversnit(inddata, afledte, regional), mappe / (navn + "_tversnit"), bredde,
+            hoejde, meddelelser) &&
+        Gem(taglo::TegnLengdesnit(inddata, afledte, regional), mappe / (navn + "_lengdesnit"),
+            bredde, hoejde, meddelelser) &&
+        Gem(taglo::TegnSoemforbindelse(inddata, resultater, regional),
+            mappe / (navn + "_soemforbindelse"), bredde, hoejde, meddelelser);
+    return ok ? 0 : 1;
+}
