@@ -540,6 +540,39 @@ TEST_F(Applikation, GemtOgHentetProjektGenskaberAlleFelterOgValg)
     EXPECT_TRUE(app.Vindue().EditSneFormFakAktiv);
 }
 
+TEST_F(Applikation, HentLaeserKunDetFilenSkalBruge)
+{
+    Start();
+    auto linjer = *LaesTekstfil(TAGLO_STANDARDFIL);
+    linjer[0] = std::string(100000, 'x');
+    for (int i = 0; i < 20000; ++i)
+    {
+        linjer.push_back(std::string(200, 'y'));
+    }
+    SkrivLinjer(Sti("stor.tgl"), linjer);
+    ASSERT_TRUE(app.HentProjektdata(Sti("stor.tgl")));
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_EQ(app.Vindue().Tekst(Felt::EditProjektnavn).size(), 4096U)
+        << "a line is cut at 4 096 bytes";
+    EXPECT_EQ(app.Inddata().Projektnavn.str(), std::string(70, 'x'));
+    EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 8.0);
+}
+
+TEST_F(Applikation, GemErstatterEnEksisterendeFilHelt)
+{
+    Start();
+    const auto sti = Sti("projekt.tgl");
+    SkrivLinjer(sti, std::vector<std::string>(100, std::string(80, 'z')));
+    dialoger.Svar(sti);
+    app.ButtonGemProjektdataClick();
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_EQ(test::LaesHeleFilen(sti),
+              SammenfoejLinjer(
+                  SkrivProjektdata(app.Vindue(), app.Inddata(), Regionalindstillinger::Dansk())));
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe_), fs::directory_iterator()), 2)
+        << "Standard.tgl and the project, no temporary file left";
+}
+
 TEST_F(Applikation, GemTilSkrivebeskyttetFilGiverBeskedMedFilnavnet)
 {
     Start();

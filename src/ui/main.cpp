@@ -1,0 +1,32 @@
+// Taglo: dimensions the roof battens of a duo-pitch timber roof and their nailed
+// connection to the rafters.
+#include "ui/infoformular.h"
+#include "ui/legteui.h"
+#include "ui/opstart.h"
+#include "ui/qtdialoger.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Taglo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Taglo"));
+    taglo::InstallerDanskeQtTekster(app);
+
+    taglo::QtMeddelelser meddelelser;
+    taglo::QtDialoger dialoger;
+    taglo::QtUdskrivning udskrivning;
+    const QString programmappe = taglo::FindProgrammappe(QApplication::applicationDirPath());
+
+    taglo::TForm1 vindue({meddelelser, dialoger, udskrivning},
+                         taglo::RegionalindstillingerFra(QLocale::system()), programmappe);
+    if (!vindue.Init())
+    {
+        return 1;
+    }
+    taglo::TInfoForm infoForm(programmappe);
+    vindue.saetInfoForm(&infoForm);
+    vindue.show();
+    return QApplication::exec();
+}
