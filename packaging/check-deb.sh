@@ -43,7 +43,7 @@ case "$(felt Maintainer)" in *@*) ;; *) fail "Maintainer has no address" ;; esac
 depends="$(felt Depends)"
 echo "Depends: $depends"
 for pakke in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation; do
-    grep -qE "(^|[ ,|])$pakke( |,|$)" <<<"$depends" || fail "Depends lacks $pakke"
+    grep -qF -e " $pakke " -e " $pakke," <<<" $depends," || fail "Depends lacks $pakke"
 done
 
 # Contents: everything under /usr, owned by root, with the usual modes.

@@ -10,7 +10,7 @@ packages=(
     libqt6svg6 libqt6printsupport6 qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth poppler-utils
+    xvfb xauth x11-utils poppler-utils
     desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
 

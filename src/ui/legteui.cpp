@@ -366,6 +366,11 @@ void TForm1::ButtonHentProjektdataClick()
     Kommando([this] { app_.ButtonHentProjektdataClick(); });
 }
 
+void TForm1::HentProjekt(const QString& sti)
+{
+    Kommando([this, &sti] { app_.HentProjektdata(sti.toStdString()); });
+}
+
 void TForm1::ButtonGemProjektdataClick()
 {
     Kommando([this] { app_.ButtonGemProjektdataClick(); });

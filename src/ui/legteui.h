@@ -100,6 +100,11 @@ class TForm1 : public QMainWindow
     // inputs. Returns false, after the message, when the program must end.
     [[nodiscard]] bool Init();
 
+    // Opens a project file named on the command line (a project file double-clicked in
+    // the file manager) as "&Hent ..." does with that file chosen: a file that cannot be
+    // loaded brings its message and leaves the default project in place.
+    void HentProjekt(const QString& sti);
+
     // The About box that "&Om Taglo" shows; created at start-up, kept by the caller.
     void saetInfoForm(QWidget* infoForm) { infoForm_ = infoForm; }
     // Replaces the desktop's document viewer (tests).

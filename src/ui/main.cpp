@@ -28,5 +28,10 @@ int main(int argc, char* argv[])
     taglo::TInfoForm infoForm(programmappe);
     vindue.saetInfoForm(&infoForm);
     vindue.show();
+    // A project file given on the command line (the desktop opens project files this way).
+    if (const QStringList argumenter = QApplication::arguments(); argumenter.size() > 1)
+    {
+        vindue.HentProjekt(argumenter.at(1));
+    }
     return QApplication::exec();
 }

@@ -194,6 +194,27 @@ class LegteUITest : public QObject
         QVERIFY(v.Resultat()->toPlainText().isEmpty());
     }
 
+    void ProjektfilFraKommandolinjenVisesUdenDialog()
+    {
+        // A project file double-clicked in the file manager: a 14.64 m wide extension.
+        TForm1& v = StartetVindue();
+        v.HentProjekt(ReferenceFil(QStringLiteral("projekt02.tgl")));
+        QVERIFY(meddelelser_.liste.empty());
+        QVERIFY(dialoger_.titler.empty());
+        QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("     14,64"));
+        QCOMPARE(v.applikation().Inddata().HusBr, 14.64);
+    }
+
+    void UlaeseligProjektfilFraKommandolinjenBeholderStandardprojektet()
+    {
+        TForm1& v = StartetVindue();
+        v.HentProjekt(mappe_->filePath(QStringLiteral("findes-ikke.tgl")));
+        QCOMPARE(meddelelser_.liste.size(), std::size_t{1});
+        QCOMPARE(meddelelser_.liste[0].art, std::string("fejldialog"));
+        QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("      8,00"));
+        QCOMPARE(v.applikation().Inddata().HusBr, 8.0);
+    }
+
     void FanerneStaarIDenFasteRaekkefoelge()
     {
         TForm1& v = StartetVindue();
@@ -547,7 +568,11 @@ class LegteUITest : public QObject
 
     void BrugervejledningUdenPdfSigerIngenting()
     {
-        TForm1& v = StartetVindue();
+        // A program folder with the default project but without the user guide.
+        QVERIFY(QFile::copy(kDatamappe + QStringLiteral("Standard.tgl"),
+                            mappe_->filePath(QStringLiteral("Standard.tgl"))));
+        TForm1& v = StartVindue(mappe_->path() + QLatin1Char('/'));
+        QVERIFY(v.Init());
         QStringList aabnede;
         v.saetDokumentaabner([&](const QString& sti) {
             aabnede.append(sti);
