@@ -33,17 +33,6 @@ const std::array<Regionalindstillinger, 3>& Indstillinger()
     return indstillinger;
 }
 
-// Known fault, reported: the formatter writes a value above this at 15 significant digits
-// as 1,79769313486232E308, beyond the largest double, so the written text is not a number
-// (a field re-formatted from such a value shows it and holds 0). Remove the exemption
-// when the formatter keeps such a value readable; the reproducer is in fuzz/funde/.
-constexpr double kStoersteSkrivbare = 1.79769313486231e308;
-
-bool KanSkrives(double vaerdi)
-{
-    return std::fabs(vaerdi) <= kStoersteSkrivbare;
-}
-
 std::string Konverteringsbesked(std::string_view tekst)
 {
     return "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'" + std::string(tekst) +
@@ -81,10 +70,6 @@ void KontrollerTekst(std::string_view tekst, const Regionalindstillinger& region
 
     // Re-formatting a field: at most the one message of the typed text; the field then
     // holds a number at least ten characters wide, whose value is what came back.
-    if (tal && !KanSkrives(*tal))
-    {
-        return;
-    }
     for (const int decimaler : {0, 2})
     {
         fuzz::OptagneMeddelelser omformatering;
@@ -121,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& regional : Indstillinger())
     {
         KontrollerTekst(tekst, regional);
-        if (const auto tal = LaesTal(tekst, regional); tal && KanSkrives(*tal))
+        if (const auto tal = LaesTal(tekst, regional); tal)
         {
             KontrollerTilbage(*tal, regional);
         }

@@ -28,12 +28,25 @@ struct Decimaltekst
     int heltalsCifre = 0; // number of digits before the decimal point (may be <= 0)
 };
 
-// The value's decimal text at 15 significant digits.
+// The value's decimal text at 15 significant digits, rounded to nearest. The largest
+// doubles round up to a text beyond every double (1.79769313486232e308), which could
+// never be read again; those are cut to 15 digits instead.
 Decimaltekst TilDecimaltekst(double vaerdi)
 {
     std::array<char, 64> buffer{};
-    const auto resultat = std::to_chars(buffer.data(), buffer.data() + buffer.size(), vaerdi,
-                                        std::chars_format::scientific, kSignifikanteCifre - 1);
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+    char* const bufferSlut = buffer.data() + buffer.size();
+    auto resultat = std::to_chars(buffer.data(), bufferSlut, vaerdi, std::chars_format::scientific,
+                                  kSignifikanteCifre - 1);
+    double igen = 0.0;
+    const bool overloeb =
+        std::from_chars(buffer.data(), resultat.ptr, igen).ec == std::errc::result_out_of_range;
+    const bool skaeres = overloeb && std::isfinite(vaerdi);
+    if (skaeres)
+    {
+        resultat = std::to_chars(buffer.data(), bufferSlut, vaerdi, std::chars_format::scientific,
+                                 kSignifikanteCifre + 1);
+    }
     const std::string_view tekst(buffer.data(),
                                  static_cast<std::size_t>(resultat.ptr - buffer.data()));
 
@@ -50,6 +63,10 @@ Decimaltekst TilDecimaltekst(double vaerdi)
         {
             d.cifre.push_back(tekst[pos]);
         }
+    }
+    if (skaeres)
+    {
+        d.cifre.resize(kSignifikanteCifre);
     }
     int eksponent = 0;
     std::string_view eksponentTekst = tekst.substr(pos + 1);

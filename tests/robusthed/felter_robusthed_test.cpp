@@ -71,11 +71,9 @@ TEST_F(FjendtligFil, EnMegabyteTastetTekstGiverKonverteringsbeskedenOgNul)
     EXPECT_DOUBLE_EQ(app.Inddata().LegteAfst, 0.0);
 }
 
-// Known fault, reported: the largest double is written with 15 significant digits as
-// 1,79769313486232E308 rounded up, beyond any double, so the re-formatted field is not a
-// number: the conversion message names a text that was never typed and the field shows
-// a number while the width holds 0. Enable when the formatter keeps such values readable.
-TEST_F(FjendtligFil, DISABLED_StoersteDoubleTastetIEtFeltViserEtTalDerKanLaesesIgen)
+// The largest double typed into a field is shown as a number that reads back to the
+// value kept, not as a 15-digit text rounded beyond every double.
+TEST_F(FjendtligFil, StoersteDoubleTastetIEtFeltViserEtTalDerKanLaesesIgen)
 {
     app.FeltForladt(Felt::EditHusBr, "1,7976931348623157e308");
     EXPECT_TRUE(meddelelser.liste.empty());
