@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Paints the three figures (cross-section, longitudinal section, nail connection) of the
-# reference projects as 1000 x 700 PNG pictures, with the drawing list as JSON beside each.
+# shipped Standard.tgl (through taglo-cli, as the window paints them) and of the reference
+# projects as 1000 x 700 PNG pictures, with the drawing list as JSON beside each.
 # Usage: tools/figurer.sh [output folder] [projektNN ...]
 #   default folder build/figurer, default projects: all in ../shared/reference
 #   (projekt04: a typical 45 degree house, direct nailing; projekt01 and projekt07:
@@ -13,7 +14,15 @@ reference="${TAGLO_REFERENCE:-$top/../shared/reference}"
 
 dir="$top/build/normal"
 cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$dir" -j2 --target taglo_figureksport
+cmake --build "$dir" -j2 --target taglo_figureksport taglo-cli
+
+mkdir -p "$ud"
+for figur in tvaersnit laengdesnit soemforbindelse; do
+    for endelse in png json; do
+        QT_QPA_PLATFORM=offscreen "$dir/src/cli/taglo-cli" figur "$figur" \
+            "$top/assets/Standard.tgl" "$ud/Standard_$figur.$endelse"
+    done
+done
 
 projekter=("$@")
 if [ ${#projekter[@]} -eq 0 ]; then

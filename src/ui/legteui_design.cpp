@@ -167,6 +167,8 @@ TForm1::TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QStri
     setCentralWidget(midte);
     forbindHaendelser();
     Spejl();
+    // One fixed-size window: its size is what the tabs' contents and the command column need.
+    setFixedSize(sizeHint());
 }
 
 void TForm1::bygMenu()

@@ -183,6 +183,7 @@ class LegteUITest : public QObject
         TForm1& v = StartetVindue();
         QVERIFY(meddelelser_.liste.empty());
         QCOMPARE(v.windowTitle(), QStringLiteral("Taglo"));
+        QCOMPARE(v.minimumSize(), v.maximumSize()); // one fixed-size window
         QCOMPARE(v.faner()->currentIndex(), FaneIndeks(Fane::Inddataark));
         // Standard.tgl: an 8 m wide house with a 45 degree roof and 38 x 73 battens.
         QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("      8,00"));
