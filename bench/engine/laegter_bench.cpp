@@ -44,7 +44,7 @@ void BM_BeregnLaegter(benchmark::State& state)
     taglo::TavseMeddelelser meddelelser;
     const taglo::TAfledte afledte = taglo::BeregnAfledte(ind, meddelelser);
     const taglo::Regionalindstillinger regional = taglo::Regionalindstillinger::Dansk();
-    for (auto _ : state)
+    for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
         taglo::TAfledte arbejde = afledte;
         taglo::TResultater resultater;

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -46,11 +45,10 @@ void ForventNaer(const std::string& navn, const json& forventet, double faktisk)
     EXPECT_TRUE(Naer(navn, forventet.get<double>(), faktisk));
 }
 
-std::string Filnavn(int nr, const char* endelse)
+std::string Filnavn(int nr, const std::string& endelse)
 {
-    char navn[32];
-    std::snprintf(navn, sizeof navn, "/projekt%02d.%s", nr, endelse);
-    return test::ReferenceMappe() + navn;
+    return test::ReferenceMappe() + "/projekt" + (nr < 10 ? "0" : "") + std::to_string(nr) + "." +
+           endelse;
 }
 
 TInddata InddataFra(const json& j)
@@ -73,8 +71,8 @@ TInddata InddataFra(const json& j)
     ind.LegteHojde = j.at("LegteHojde");
     ind.LegteBredde = j.at("LegteBredde");
     const std::string soem = j.at("NailData");
-    const auto raekke = std::find_if(kSoemKatalog.begin(), kSoemKatalog.end(),
-                                     [&](const TNailData& n) { return n.Name == soem; });
+    const auto* const raekke = std::find_if(kSoemKatalog.begin(), kSoemKatalog.end(),
+                                            [&](const TNailData& n) { return n.Name == soem; });
     EXPECT_NE(raekke, kSoemKatalog.end()) << soem;
     VaelgSoem(ind, static_cast<int>(raekke - kSoemKatalog.begin()));
     EXPECT_EQ(ind.Nail, j.at("Nail").get<int>());
@@ -126,13 +124,16 @@ class Referenceprojekt : public ::testing::TestWithParam<int>
 {
   protected:
     void SetUp() override { koersel_ = std::make_unique<Koersel>(GetParam()); }
+    [[nodiscard]] const Koersel& K() const { return *koersel_; }
+
+  private:
     std::unique_ptr<Koersel> koersel_;
 };
 
 TEST_P(Referenceprojekt, AfledteVaerdierStemmer)
 {
-    const json& a = koersel_->reference.at("Afledte");
-    const TAfledte& afl = koersel_->afledte;
+    const json& a = K().reference.at("Afledte");
+    const TAfledte& afl = K().afledte;
     ForventNaer("TanTagVink", a.at("TanTagVink"), afl.TanTagVink);
     ForventNaer("CosTagVink", a.at("CosTagVink"), afl.CosTagVink);
     ForventNaer("SinTagVink", a.at("SinTagVink"), afl.SinTagVink);
@@ -180,8 +181,8 @@ void SammenlignKapacitet(const char* navn, const json& j, const std::optional<TS
 
 TEST_P(Referenceprojekt, ResultatdataStemmer)
 {
-    const json& j = koersel_->reference.at("Resultatdata");
-    const TResultater& r = koersel_->resultater;
+    const json& j = K().reference.at("Resultatdata");
+    const TResultater& r = K().resultater;
     EXPECT_EQ(j.at("NormalfagOK").get<bool>(), r.NormalfagOK);
     EXPECT_EQ(j.at("GavlfagOK").get<bool>(), r.GavlfagOK);
     EXPECT_EQ(j.at("GavludkragningOK").get<bool>(), r.GavludkragningOK);
@@ -220,8 +221,8 @@ TEST_P(Referenceprojekt, ResultatdataStemmer)
 
 TEST_P(Referenceprojekt, TilfaeldeStemmer)
 {
-    const json& cases = koersel_->reference.at("Cases");
-    const auto& liste = koersel_->beregning.Tilfaeldeliste;
+    const json& cases = K().reference.at("Cases");
+    const auto& liste = K().beregning.Tilfaeldeliste;
     ASSERT_EQ(cases.size(), liste.size());
     for (std::size_t i = 0; i < liste.size(); ++i)
     {
@@ -281,10 +282,10 @@ TEST_P(Referenceprojekt, TilfaeldeStemmer)
 
 TEST_P(Referenceprojekt, RanglisternesHovederStemmer)
 {
-    const json& hoveder = koersel_->reference.at("Heads");
+    const json& hoveder = K().reference.at("Heads");
     for (std::size_t k = 0; k < kAntalKategorier; ++k)
     {
-        const TLasttilfaelde* hoved = koersel_->beregning.Hoved(k);
+        const TLasttilfaelde* hoved = K().beregning.Hoved(k);
         ASSERT_NE(hoved, nullptr);
         EXPECT_EQ(hoveder.at(std::to_string(k)).get<std::string>(), Id(*hoved)) << "category " << k;
     }
@@ -296,7 +297,7 @@ TEST_P(Referenceprojekt, LoglinjerStemmerEfterDetaljer)
     const auto detaljer = std::find(fil.begin(), fil.end(), "DETALJER");
     ASSERT_NE(detaljer, fil.end());
     const std::vector<std::string> forventet(detaljer + 1, fil.end());
-    const std::vector<std::string>& linjer = koersel_->log.linjer();
+    const std::vector<std::string>& linjer = K().log.linjer();
     const std::size_t n = std::min(forventet.size(), linjer.size());
     int fejl = 0;
     for (std::size_t i = 0; i < n && fejl < 10; ++i)

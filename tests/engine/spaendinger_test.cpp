@@ -108,16 +108,10 @@ TEST_P(Laegtetabel2005, DaekkerEfterSpaendAfstandOgTagvaegt)
     r.NormalfagTabel2005 = !c.daekket;
     r.GavlfagTabel2005 = !c.daekket;
     DaekketAfTabel2005(c.spaend, ind, afl, r);
-    if (c.spaend > 0.0)
-    {
-        EXPECT_EQ(r.NormalfagTabel2005, c.daekket);
-        EXPECT_EQ(r.GavlfagTabel2005, !c.daekket); // untouched
-    }
-    else
-    {
-        EXPECT_EQ(r.GavlfagTabel2005, c.daekket);
-        EXPECT_EQ(r.NormalfagTabel2005, !c.daekket);
-    }
+    // A positive span is the normal section; the other section's flag is left alone.
+    const bool normalfag = c.spaend > 0.0;
+    EXPECT_EQ(r.NormalfagTabel2005, normalfag ? c.daekket : !c.daekket);
+    EXPECT_EQ(r.GavlfagTabel2005, normalfag ? !c.daekket : c.daekket);
 }
 
 // Table: 10900, 14950, 19880, 21000, 29380 mm3 (index 0..4); index 5 never.

@@ -18,6 +18,7 @@ namespace
 std::vector<std::size_t> Orden(const std::vector<TRangElement>& rangliste)
 {
     std::vector<std::size_t> orden;
+    orden.reserve(rangliste.size());
     for (const TRangElement& e : rangliste)
     {
         orden.push_back(e.Tilfaelde);
