@@ -13,7 +13,8 @@ namespace
 TTegning Eksempel()
 {
     TTegning t;
-    TTegnFigur& f = NyFigur(t.Figurer, kPenStregPrik, 3, kTraefarve, kFyldKryds, kMellemgraa, kArtPilOp);
+    TTegnFigur& f =
+        NyFigur(t.Figurer, kPenStregPrik, 3, kTraefarve, kFyldKryds, kMellemgraa, kArtPilOp);
     TilfoejPunkt(f, 0.1, -2.5);
     TilfoejPunkt(f, 1.0 / 3.0, 1e-17);
     NyFigur(t.Figurer, 0, 1, 0, 0, 0, 0);
