@@ -57,31 +57,21 @@ inline std::vector<TTegnPunkt> LegteToppe(const TTegning& t)
     {
         if (f->Punkter.size() == 4)
         {
-            r.push_back({(f->Punkter[0].X + f->Punkter[3].X) / 2,
-                         (f->Punkter[0].Y + f->Punkter[3].Y) / 2});
+            r.push_back(
+                {(f->Punkter[0].X + f->Punkter[3].X) / 2, (f->Punkter[0].Y + f->Punkter[3].Y) / 2});
         }
     }
     return r;
 }
 
+// The lowest and the highest point of a figure.
 inline double MindsteY(const TTegnFigur& f)
 {
-    double m = f.Punkter.front().Y;
-    for (const TTegnPunkt& p : f.Punkter)
-    {
-        m = std::min(m, p.Y);
-    }
-    return m;
+    return std::ranges::min(f.Punkter, {}, &TTegnPunkt::Y).Y;
 }
-
 inline double StoersteY(const TTegnFigur& f)
 {
-    double m = f.Punkter.front().Y;
-    for (const TTegnPunkt& p : f.Punkter)
-    {
-        m = std::max(m, p.Y);
-    }
-    return m;
+    return std::ranges::max(f.Punkter, {}, &TTegnPunkt::Y).Y;
 }
 
 } // namespace taglo::test

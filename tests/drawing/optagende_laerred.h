@@ -29,7 +29,7 @@ struct OptagetTekst
 
 class OptagendeLaerred final : public Laerred
 {
-public:
+  public:
     // The full line height that TekstHoejde answers, in pixels.
     int linjehoejde = 13;
 
@@ -48,93 +48,62 @@ public:
     TFyldStil fyldStil = TFyldStil::Klar;
     TFarve fyldFarve;
     TPixel position;
+    OptagetTekst tekststil; // the alignment and colour the next text gets
 
-    void SaetPenStil(TPenStil stil) override
-    {
-        kald.emplace_back("PenStil");
-        penStil = stil;
-    }
-    void SaetPenBredde(int pixels) override
-    {
-        kald.emplace_back("PenBredde");
-        penBredde = pixels;
-    }
-    void SaetPenFarve(TFarve farve) override
-    {
-        kald.emplace_back("PenFarve");
-        penFarve = farve;
-    }
-    void SaetFyldStil(TFyldStil stil) override
-    {
-        kald.emplace_back("FyldStil");
-        fyldStil = stil;
-    }
-    void SaetFyldFarve(TFarve farve) override
-    {
-        kald.emplace_back("FyldFarve");
-        fyldFarve = farve;
-    }
-    void FlytTil(TPixel p) override
-    {
-        kald.emplace_back("FlytTil");
-        position = p;
-    }
+    void SaetPenStil(TPenStil s) override { Saet("PenStil", penStil, s); }
+    void SaetPenBredde(int b) override { Saet("PenBredde", penBredde, b); }
+    void SaetPenFarve(TFarve f) override { Saet("PenFarve", penFarve, f); }
+    void SaetFyldStil(TFyldStil s) override { Saet("FyldStil", fyldStil, s); }
+    void SaetFyldFarve(TFarve f) override { Saet("FyldFarve", fyldFarve, f); }
+    void FlytTil(TPixel p) override { Saet("FlytTil", position, p); }
     void LinjeTil(TPixel p) override
     {
-        kald.emplace_back("LinjeTil");
         streger.push_back({position, p});
-        position = p;
+        Saet("LinjeTil", position, p);
     }
-    void Polygon(std::span<const TPixel> punkter) override
+    void Polygon(std::span<const TPixel> p) override
     {
-        kald.emplace_back("Polygon");
-        polygoner.emplace_back(punkter.begin(), punkter.end());
+        Saet("Polygon", polygoner.emplace_back(), {p.begin(), p.end()});
     }
-    void SaetPixel(TPixel p, TFarve /*farve*/) override
-    {
-        kald.emplace_back("Pixel");
-        pixels.push_back(p);
-    }
+    void SaetPixel(TPixel p, TFarve /*farve*/) override { Saet("Pixel", pixels.emplace_back(), p); }
     int TekstHoejde(std::string_view /*tekst*/) override
     {
         kald.emplace_back("TekstHoejde");
         return linjehoejde;
     }
-    void SaetTekstJustering(TVandretJustering vandret, TLodretJustering lodret) override
+    void SaetTekstJustering(TVandretJustering v, TLodretJustering l) override
     {
-        kald.emplace_back("TekstJustering");
-        vandret_ = vandret;
-        lodret_ = lodret;
+        tekststil.vandret = v;
+        Saet("TekstJustering", tekststil.lodret, l);
     }
-    void SaetTekstFarve(TFarve farve) override
-    {
-        kald.emplace_back("TekstFarve");
-        tekstFarve_ = farve;
-    }
+    void SaetTekstFarve(TFarve f) override { Saet("TekstFarve", tekststil.farve, f); }
     void SkrivTekst(TPixel p, std::string_view tekst) override
     {
-        kald.emplace_back("Tekst");
-        tekster.push_back({p, std::string(tekst), vandret_, lodret_, tekstFarve_});
+        tekststil.anker = p;
+        tekststil.tekst = tekst;
+        Saet("Tekst", tekster.emplace_back(), tekststil);
     }
 
     // The recorded kinds of call without the set-up query of the text height.
     [[nodiscard]] std::vector<std::string> Tegnekald() const
     {
-        std::vector<std::string> resultat;
+        std::vector<std::string> r;
         for (const std::string& k : kald)
         {
             if (k != "TekstHoejde")
             {
-                resultat.push_back(k);
+                r.push_back(k);
             }
         }
-        return resultat;
+        return r;
     }
 
-private:
-    TVandretJustering vandret_ = TVandretJustering::Venstre;
-    TLodretJustering lodret_ = TLodretJustering::Top;
-    TFarve tekstFarve_;
+  private:
+    template <class T> void Saet(const char* art, T& felt, const T& vaerdi)
+    {
+        kald.emplace_back(art);
+        felt = vaerdi;
+    }
 };
 
 } // namespace taglo::test

@@ -10,7 +10,9 @@ namespace taglo
 namespace
 {
 
-TTegning Eksempel()
+// Two figures and a text group in list order with their codes, the fields in the described
+// order, on one line or indented, and coordinates that read back to the same doubles.
+TEST(TegningSomJson, FigurerOgTeksterIListeordenMedKoderne)
 {
     TTegning t;
     TTegnFigur& f =
@@ -18,77 +20,41 @@ TTegning Eksempel()
     TilfoejPunkt(f, 0.1, -2.5);
     TilfoejPunkt(f, 1.0 / 3.0, 1e-17);
     NyFigur(t.Figurer, 0, 1, 0, 0, 0, 0);
-    TTekstGruppe& g = NyTekstGruppe(t.Tekster, kRoed, 2, 1);
-    TilfoejTekst(g, "Spærhoved", -180, -98.5);
-    return t;
-}
+    TilfoejTekst(NyTekstGruppe(t.Tekster, kRoed, 2, 1), "Spærhoved", -180, -98.5);
 
-TEST(TegningSomJson, FigurerOgTeksterIListeordenMedKoderne)
-{
-    const auto j = nlohmann::json::parse(TegningSomJson(Eksempel()));
+    const std::string linje = TegningSomJson(t, -1);
+    EXPECT_EQ(linje.find('\n'), std::string::npos);
+    EXPECT_LT(linje.find("\"figurer\""), linje.find("\"tekster\""));
+    EXPECT_LT(linje.find("\"PenStil\""), linje.find("\"PenBredde\""));
+    EXPECT_LT(linje.find("\"FyldFarve\""), linje.find("\"Art\""));
+    EXPECT_LT(linje.find("\"Art\""), linje.find("\"punkter\""));
+    const auto j = nlohmann::json::parse(TegningSomJson(t));
+    EXPECT_EQ(j, nlohmann::json::parse(linje));
     ASSERT_EQ(j["figurer"].size(), 2U);
-    const auto& f = j["figurer"][0];
-    EXPECT_EQ(f["PenStil"], 2);
-    EXPECT_EQ(f["PenBredde"], 3);
-    EXPECT_EQ(f["PenFarve"], 16);
-    EXPECT_EQ(f["FyldStil"], 12);
-    EXPECT_EQ(f["FyldFarve"], 17);
-    EXPECT_EQ(f["Art"], 6);
-    ASSERT_EQ(f["punkter"].size(), 2U);
+    EXPECT_EQ(j["figurer"][0],
+              nlohmann::json::parse(R"({"PenStil": 2, "PenBredde": 3, "PenFarve": 16,
+                  "FyldStil": 12, "FyldFarve": 17, "Art": 6,
+                  "punkter": [[0.1, -2.5], [0.3333333333333333, 1e-17]]})"));
+    EXPECT_EQ(j["figurer"][0]["punkter"][1][0].get<double>(), 1.0 / 3.0);
     EXPECT_TRUE(j["figurer"][1]["punkter"].empty());
-    ASSERT_EQ(j["tekster"].size(), 1U);
-    const auto& g = j["tekster"][0];
-    EXPECT_EQ(g["TekstFarve"], 4);
-    EXPECT_EQ(g["VandretJust"], 2);
-    EXPECT_EQ(g["LodretJust"], 1);
-    EXPECT_EQ(g["tekster"][0]["tekst"], "Spærhoved");
-    EXPECT_EQ(g["tekster"][0]["x"], -180.0);
-    EXPECT_EQ(g["tekster"][0]["y"], -98.5);
+    EXPECT_EQ(j["tekster"], nlohmann::json::parse(R"([{"TekstFarve": 4, "VandretJust": 2,
+        "LodretJust": 1, "tekster": [{"x": -180.0, "y": -98.5, "tekst": "Spærhoved"}]}])"));
 }
 
-TEST(TegningSomJson, TalLaesesTilbageTilDeSammeDoubles)
-{
-    const auto j = nlohmann::json::parse(TegningSomJson(Eksempel(), -1));
-    const auto& p = j["figurer"][0]["punkter"];
-    EXPECT_EQ(p[0][0].get<double>(), 0.1);
-    EXPECT_EQ(p[0][1].get<double>(), -2.5);
-    EXPECT_EQ(p[1][0].get<double>(), 1.0 / 3.0);
-    EXPECT_EQ(p[1][1].get<double>(), 1e-17);
-}
-
-TEST(TegningSomJson, FeltordenSomBeskrevet)
-{
-    const std::string tekst = TegningSomJson(Eksempel(), -1);
-    EXPECT_LT(tekst.find("\"figurer\""), tekst.find("\"tekster\""));
-    EXPECT_LT(tekst.find("\"PenStil\""), tekst.find("\"PenBredde\""));
-    EXPECT_LT(tekst.find("\"FyldFarve\""), tekst.find("\"Art\""));
-    EXPECT_LT(tekst.find("\"Art\""), tekst.find("\"punkter\""));
-}
-
-TEST(TegningSomJson, IkkeEndeligeKoordinaterBliverNull)
+// Coordinates that are not finite numbers become null, a malformed byte in a text becomes
+// U+FFFD, and an empty drawing gives two empty lists.
+TEST(TegningSomJson, UgyldigeVaerdierGiverAlligevelGyldigJson)
 {
     TTegning t;
     TilfoejPunkt(NyFigur(t.Figurer, 0, 1, 0, 0, 0, 0), std::numeric_limits<double>::infinity(),
                  std::numeric_limits<double>::quiet_NaN());
+    TilfoejTekst(NyTekstGruppe(t.Tekster, 0, 0, 0), "\xff", 0, 0);
     const auto j = nlohmann::json::parse(TegningSomJson(t));
     EXPECT_TRUE(j["figurer"][0]["punkter"][0][0].is_null());
     EXPECT_TRUE(j["figurer"][0]["punkter"][0][1].is_null());
-}
-
-TEST(TegningSomJson, UgyldigUtf8GiverIkkeUndtagelse)
-{
-    TTegning t;
-    TilfoejTekst(NyTekstGruppe(t.Tekster, 0, 0, 0), "\xff", 0, 0);
-    const auto j = nlohmann::json::parse(TegningSomJson(t));
     EXPECT_EQ(j["tekster"][0]["tekster"][0]["tekst"], "\xEF\xBF\xBD");
-}
-
-TEST(TegningSomJson, TomTegningGiverToTommeLister)
-{
-    const auto j = nlohmann::json::parse(TegningSomJson(TTegning{}));
-    EXPECT_TRUE(j["figurer"].is_array());
-    EXPECT_TRUE(j["figurer"].empty());
-    EXPECT_TRUE(j["tekster"].empty());
+    EXPECT_EQ(nlohmann::json::parse(TegningSomJson(TTegning{})),
+              nlohmann::json::parse(R"({"figurer": [], "tekster": []})"));
 }
 
 } // namespace
