@@ -68,181 +68,100 @@ TResultater Indirekte()
     return r;
 }
 
-// The rafter: the timber-coloured band 120 mm deep across the figure.
-const TTegnFigur* Spaer(const TTegning& t)
+// The bands: the rafter 120 mm deep directly under the batten, spacer batten and underlay,
+// edged by two 3-pixel lines; a spacer batten that carries no nail (direct nailing) is aqua
+// like every part that does not contribute, under indirect nailing it is timber-coloured
+// and only the underlay is aqua.
+TEST(Soemforbindelse, SpaeretUnderLegteAfstandslisteOgUndertag)
 {
-    for (const TTegnFigur* f : FyldteFigurer(t, kTraefarve))
+    TInddata liste25 = Legte38();
+    liste25.AlisteTykkelse = 25.0;
+    struct
     {
-        if (f->Punkter[0].X == -200.0 && test::StoersteY(*f) - test::MindsteY(*f) == 120.0)
+        const char* navn;
+        TInddata inddata;
+        TResultater resultater;
+        double spaerTop;
+        std::vector<std::pair<double, double>> akva; // top and bottom of each aqua band
+    } const tilfaelde[] = {
+        {"DirekteUdenListe", Legte38(), Direkte(), -38, {}},
+        {"DirekteMedListe", liste25, Direkte(), -63, {{-38, -63}}},
+        {"IndirekteMedListeOgUndertag", MedAfstandsliste(), Indirekte(), -80, {{-76, -80}}},
+        {"UdenKapacitetsposter", Legte38(), TResultater{}, -38, {}}};
+    for (const auto& c : tilfaelde)
+    {
+        SCOPED_TRACE(c.navn);
+        const TTegning t = TegnSoemforbindelse(c.inddata, c.resultater, kDansk);
+        std::vector<double> kanter;
+        for (const TTegnFigur& f : t.Figurer)
         {
-            return f;
+            if (f.PenBredde == 3 && f.FyldStil == kFyldIngen)
+            {
+                kanter.push_back(f.Punkter[0].Y);
+                EXPECT_EQ(f.Punkter[0].X, -200.0);
+            }
         }
-    }
-    return nullptr;
-}
-
-// The batten section: the timber-filled figure with the 3-pixel outline.
-const TTegnFigur* Legtesnit(const TTegning& t)
-{
-    for (const TTegnFigur& f : t.Figurer)
-    {
-        if (f.PenBredde == 3 && f.FyldStil == kFyldFuld)
+        EXPECT_EQ(kanter, (std::vector<double>{c.spaerTop, c.spaerTop - 120}));
+        std::vector<std::pair<double, double>> akva;
+        for (const TTegnFigur* f : FyldteFigurer(t, kAkva))
         {
-            return &f;
+            akva.emplace_back(test::StoersteY(*f), test::MindsteY(*f));
         }
+        EXPECT_EQ(akva, c.akva);
     }
-    return nullptr;
 }
 
-// Without spacer batten and underlay the rafter band starts directly under the 38 mm batten,
-// edged by two 3-pixel lines, its caption 60 mm down; the batten section 73 mm wide sits
-// centred on the nail.
-TEST(Soemforbindelse, UdenAfstandslisteOgUndertagLiggerSpaeretLigeUnderLegten)
+// The batten section, 73 mm wide from the top of the batten at 0 down 38 mm, sits on the
+// nail through the batten; under indirect nailing the two nails stand 60 mm apart, the left
+// one from the top of the spacer batten. Without capacity records there is no section and
+// no nail. A nail is found by its white outline: the x of its axis, the y of its head top.
+TEST(Soemforbindelse, LegtesnitOgSoemmenesPlads)
 {
-    const TTegning t = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
-    const TTegnFigur* spaer = Spaer(t);
-    ASSERT_NE(spaer, nullptr);
-    EXPECT_EQ(test::StoersteY(*spaer), -38.0);
-    EXPECT_EQ(test::MindsteY(*spaer), -158.0);
-    EXPECT_TRUE(FyldteFigurer(t, kAkva).empty());
-    int kanter = 0;
-    for (const TTegnFigur& f : t.Figurer)
+    struct
     {
-        if (f.PenBredde == 3 && f.FyldStil == kFyldIngen)
+        const char* navn;
+        TInddata inddata;
+        TResultater resultater;
+        std::vector<TTegnPunkt> hoveder;
+        double snitMidte;
+    } const tilfaelde[] = {
+        {"Direkte", Legte38(), Direkte(), {{0, 0}}, 0},
+        {"Indirekte", MedAfstandsliste(), Indirekte(), {{-30, -38}, {30, 0}}, 30},
+        {"UdenKapacitetsposter", Legte38(), TResultater{}, {}, 0}};
+    for (const auto& c : tilfaelde)
+    {
+        SCOPED_TRACE(c.navn);
+        const TTegning t = TegnSoemforbindelse(c.inddata, c.resultater, kDansk);
+        const auto hvide = FyldteFigurer(t, kHvid);
+        ASSERT_EQ(hvide.size(), c.hoveder.size());
+        for (std::size_t n = 0; n < hvide.size(); ++n)
         {
-            EXPECT_TRUE(f.Punkter[0].Y == -38.0 || f.Punkter[0].Y == -158.0);
-            ++kanter;
+            const auto& p = hvide[n]->Punkter;
+            EXPECT_DOUBLE_EQ((p.front().X + p.back().X) / 2, c.hoveder[n].X);
+            EXPECT_DOUBLE_EQ(p.front().Y, c.hoveder[n].Y);
         }
+        const TTegnFigur* snit = nullptr;
+        for (const TTegnFigur& f : t.Figurer)
+        {
+            snit = f.PenBredde == 3 && f.FyldStil == kFyldFuld ? &f : snit;
+        }
+        if (c.hoveder.empty())
+        {
+            EXPECT_EQ(snit, nullptr);
+            continue;
+        }
+        ASSERT_NE(snit, nullptr);
+        EXPECT_EQ(snit->FyldFarve, kTraefarve);
+        EXPECT_EQ(snit->Punkter[0].X, c.snitMidte - 36.5);
+        EXPECT_EQ(snit->Punkter[2].X, c.snitMidte + 36.5);
+        EXPECT_EQ(snit->Punkter[0].Y, -38.0);
+        EXPECT_EQ(snit->Punkter[1].Y, 0.0);
     }
-    EXPECT_EQ(kanter, 2);
-    const auto spaerhoved = FindTekst(t, "Spærhoved");
-    ASSERT_NE(spaerhoved.tekst, nullptr);
-    EXPECT_EQ(spaerhoved.tekst->Y, -98.0);
-    const TTegnFigur* snit = Legtesnit(t);
-    ASSERT_NE(snit, nullptr);
-    EXPECT_EQ(snit->FyldFarve, kTraefarve);
-    EXPECT_EQ(snit->Punkter[0].X, -36.5);
-    EXPECT_EQ(snit->Punkter[2].X, 36.5);
-    EXPECT_EQ(snit->Punkter[0].Y, -38.0);
-    EXPECT_EQ(snit->Punkter[1].Y, 0.0);
-}
-
-// A spacer batten that carries no nail (direct nailing) is aqua like every part that does
-// not contribute; under indirect nailing it is timber-coloured and only the underlay is aqua.
-TEST(Soemforbindelse, AfstandslisteVedDirekteSoemningErAkvaOgVedIndirekteTraefarvet)
-{
-    TInddata i = Legte38();
-    i.AlisteTykkelse = 25.0;
-    const TTegning direkte = TegnSoemforbindelse(i, Direkte(), kDansk);
-    ASSERT_EQ(FyldteFigurer(direkte, kAkva).size(), 1U);
-    EXPECT_NE(FindTekst(direkte, "25 mm afstandsliste").tekst, nullptr);
-
-    const TTegning indirekte = TegnSoemforbindelse(MedAfstandsliste(), Indirekte(), kDansk);
-    const auto akva = FyldteFigurer(indirekte, kAkva);
-    ASSERT_EQ(akva.size(), 1U);
-    EXPECT_EQ(test::StoersteY(*akva[0]), -76.0);
-    EXPECT_EQ(test::MindsteY(*akva[0]), -80.0);
-    const auto liste = FindTekst(indirekte, "38 mm afstandsliste");
-    ASSERT_NE(liste.tekst, nullptr);
-    EXPECT_EQ(liste.tekst->Y, -57.0);
-    EXPECT_NE(FindTekst(indirekte, "4 mm undertag").tekst, nullptr);
-    ASSERT_NE(Spaer(indirekte), nullptr);
-    EXPECT_EQ(test::StoersteY(*Spaer(indirekte)), -80.0);
-}
-
-// The nails' white-filled outlines as the x of their axis and the y of their head top: the
-// left nail starts at the top of the spacer batten, the right one at the top of the batten,
-// 60 mm apart. The left nail's labels end 10 mm left of its axis and hang below their
-// anchors; its Fu label stands 5 mm above the middle of the interval 42..83.25 below the head.
-TEST(Soemforbindelse, IndirekteSoemningToSoem60mmFraHinanden)
-{
-    const TTegning t = TegnSoemforbindelse(MedAfstandsliste(), Indirekte(), kDansk);
-    std::vector<TTegnPunkt> hoveder;
-    for (const TTegnFigur* f : FyldteFigurer(t, kHvid))
-    {
-        hoveder.push_back({(f->Punkter.front().X + f->Punkter.back().X) / 2, f->Punkter.front().Y});
-    }
-    ASSERT_EQ(hoveder.size(), 2U);
-    EXPECT_DOUBLE_EQ(hoveder[0].X, -30.0);
-    EXPECT_DOUBLE_EQ(hoveder[0].Y, -38.0);
-    EXPECT_DOUBLE_EQ(hoveder[1].X, 30.0);
-    EXPECT_DOUBLE_EQ(hoveder[1].Y, 0.0);
-
-    const auto fg = FindTekst(t, " Fg = 1000 N ");
-    ASSERT_NE(fg.tekst, nullptr);
-    EXPECT_EQ(fg.gruppe->TekstFarve, kGroen);
-    EXPECT_EQ(fg.gruppe->VandretJust, kJustHoejre);
-    EXPECT_EQ(fg.gruppe->LodretJust, kJustTop);
-    EXPECT_EQ(fg.tekst->X, -40.0);
-    EXPECT_EQ(fg.tekst->Y, -39.0);
-    const auto fu = FindTekst(t, " Fu = 825 N ");
-    ASSERT_NE(fu.tekst, nullptr);
-    EXPECT_EQ(fu.gruppe, fg.gruppe);
-    EXPECT_DOUBLE_EQ(fu.tekst->Y, -38.0 - 62.625 + 5.0);
-}
-
-// The direct nail is labelled on its right, starting 10 mm right of its axis: Fg 1 mm below
-// the head top, Fu 5 mm above the middle of the interval 38..83.25.
-TEST(Soemforbindelse, HoejreSoemsTeksterStarter10mmHoejreForAksen)
-{
-    const TTegning t = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
-    const auto fg = FindTekst(t, " Fg = 1234 N ");
-    ASSERT_NE(fg.tekst, nullptr);
-    EXPECT_EQ(fg.tekst->X, 10.0);
-    EXPECT_EQ(fg.tekst->Y, -1.0);
-    EXPECT_EQ(fg.gruppe->TekstFarve, kGroen);
-    EXPECT_EQ(fg.gruppe->VandretJust, kJustVenstre);
-    EXPECT_EQ(fg.gruppe->LodretJust, kJustTop);
-    const auto fu = FindTekst(t, " Fu = 905 N ");
-    ASSERT_NE(fu.tekst, nullptr);
-    EXPECT_DOUBLE_EQ(fu.tekst->Y, -(38.0 + 83.25) / 2 + 5);
-}
-
-// The header, the verdicts (green OK at the normal rafter, ending at x = 200; red failure
-// at the gable rafter, starting at x = -200) and the capacities of one nail and of the two
-// that fit, with the thousands separator of the regional settings.
-TEST(Soemforbindelse, OverskriftDomOgKapaciteterVedDirekteSoemning)
-{
-    const TTegning t = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
-    const auto overskrift = FindTekst(t, "Regningsmæssig trækbæreevne i lastklasse Ø (vind)");
-    ASSERT_NE(overskrift.tekst, nullptr);
-    EXPECT_EQ(overskrift.tekst->Y, 48.0);
-    EXPECT_EQ(overskrift.gruppe->VandretJust, kJustCentreret);
-    const auto normal = FindTekst(t, "1 søm - OK");
-    ASSERT_NE(normal.tekst, nullptr);
-    EXPECT_EQ(normal.gruppe->TekstFarve, kGroen);
-    EXPECT_EQ(normal.gruppe->VandretJust, kJustHoejre);
-    EXPECT_EQ(normal.tekst->X, 200.0);
-    EXPECT_EQ(normal.tekst->Y, 24.0);
-    const auto gavl = FindTekst(t, "Utilstrækkelig bæreevne !");
-    ASSERT_NE(gavl.tekst, nullptr);
-    EXPECT_EQ(gavl.gruppe->TekstFarve, kRoed);
-    EXPECT_EQ(gavl.gruppe->VandretJust, kJustVenstre);
-    EXPECT_EQ(gavl.tekst->X, -200.0);
-    for (const char* tekst : {"Fastgørelse til gavlspær:", "Fastgørelse til normalspær:",
-                              "for direkte fastgørelse med 4,5 x 90 mm lægtesøm", "Min.",
-                              "1 søm: 905 N", "Max.", "2 søm: 1.810 N", "38 mm lægte"})
-    {
-        EXPECT_NE(FindTekst(t, tekst).tekst, nullptr) << tekst;
-    }
-}
-
-TEST(Soemforbindelse, IndirekteSoemningSkrivesGangeTo)
-{
-    const TTegning t = TegnSoemforbindelse(MedAfstandsliste(), Indirekte(), kDansk);
-    for (const char* tekst :
-         {"2 x 2 søm - OK", "1 x 2 søm - OK", "1 x 2 søm: 760 N", "2 x 2 søm: 1.520 N",
-          "for indirekte fastgørelse med 4,5 x 90 mm lægtesøm"})
-    {
-        EXPECT_NE(FindTekst(t, tekst).tekst, nullptr) << tekst;
-    }
-    EXPECT_EQ(FindTekst(t, "1 søm - OK").tekst, nullptr);
 }
 
 // An anchoring interval of zero length is still drawn (head, profiled part and both
-// intervals are the three green rectangles) but gets no Fu label; when the nail's capacity
-// is 0 as well, a red Fu of 0 stands 20 mm below the end of its first interval and Fg is red.
-TEST(Soemforbindelse, IntervalAfNulLaengdeOgSoemUdenBaereevne)
+// intervals are the three green rectangles) but gets no Fu label.
+TEST(Soemforbindelse, IntervalAfNulLaengdeTegnesMenFaarIngenFuTekst)
 {
     TResultater r = Direkte();
     r.SoemDirekte->Fra1 = 83.25;
@@ -255,38 +174,6 @@ TEST(Soemforbindelse, IntervalAfNulLaengdeOgSoemUdenBaereevne)
             EXPECT_NE(x.Tekst.rfind(" Fu =", 0), 0U) << x.Tekst;
         }
     }
-
-    r.SoemDirekte->Lef = 0;
-    r.SoemDirekte->Fax = 0;
-    r.SoemDirekte->Fhead = 0;
-    const TTegning nul = TegnSoemforbindelse(Legte38(), r, kDansk);
-    const auto fu = FindTekst(nul, " Fu = 0 N ");
-    ASSERT_NE(fu.tekst, nullptr);
-    EXPECT_EQ(fu.gruppe->TekstFarve, kRoed);
-    EXPECT_EQ(fu.tekst->X, 10.0);
-    EXPECT_DOUBLE_EQ(fu.tekst->Y, -83.25 - 20);
-    const auto fg = FindTekst(nul, " Fg =   0 N ");
-    ASSERT_NE(fg.tekst, nullptr);
-    EXPECT_EQ(fg.gruppe->TekstFarve, kRoed);
-}
-
-// A smooth nail (3,4 x 90 mm) anchored in two intervals, 38..76 in the spacer and 80..90 in
-// the rafter, at 7.5 N/mm: 285 N and 75 N, and the sum written below the point, which ends
-// 1.5 d = 5.1 mm below the 90 mm shank.
-TEST(Soemforbindelse, GlatSoemMedToIntervallerFaarSumUnderSpidsen)
-{
-    TInddata i = MedAfstandsliste();
-    VaelgSoem(i, 7);
-    TResultater r = Indirekte();
-    r.SoemLaegteAfliste = TSoemKapacitet{38.0, 76.0, 80.0, 90.0, 48.0, 7.5, 1000.0, 360.0, 360.0};
-    const TTegning t = TegnSoemforbindelse(i, r, kDansk);
-    EXPECT_NE(FindTekst(t, " Fu = 285 N ").tekst, nullptr);
-    EXPECT_NE(FindTekst(t, " Fu = 75 N ").tekst, nullptr);
-    const auto sum = FindTekst(t, " (Fu = 48 mm x 7,5 N/mm) ");
-    ASSERT_NE(sum.tekst, nullptr);
-    EXPECT_EQ(sum.gruppe->VandretJust, kJustCentreret);
-    EXPECT_EQ(sum.tekst->X, 30.0);
-    EXPECT_NEAR(sum.tekst->Y, -95.1 - 20, 1e-9);
 }
 
 // Grey is the ringed part, 35.25 mm to 83.25 mm below the head of the 4,5 x 90 mm nail; a
@@ -303,39 +190,102 @@ TEST(Soemforbindelse, GraatRingetStykkeKunPaaRingetSoem)
     EXPECT_TRUE(FyldteFigurer(TegnSoemforbindelse(glat, Direkte(), kDansk), kSoelv).empty());
 }
 
-// Without capacity records: the bands and the legend, but no batten section, nail or
-// capacity lines.
-TEST(Soemforbindelse, UdenKapacitetsposterIngenLegteIngenSoemOgIngenKapaciteter)
+// Every text of the figure with its place, colour and alignment. Notes stand centred on
+// their anchors: the header at y = 48 and 36, the verdicts at 24 (gable rafter starting at
+// x = -200, normal rafter ending at 200), the capacities at 24 and 12, the band captions
+// from x = -180 at the middle of their band, the legend 12 mm apart from 12 mm below the
+// rafter. Nail labels hang below their anchors, 10 mm beside the axis: Fg 1 mm below the
+// head top, Fu 5 mm above the middle of its interval; a nail without capacity gets a red Fu
+// of 0 20 mm below the end of its first interval, and a nail anchored in two intervals the
+// sum 20 mm below its point (a 3,4 mm smooth nail: 90 mm shank + 1.5 d = 95.1 mm).
+TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
 {
-    const TTegning t = TegnSoemforbindelse(Legte38(), TResultater{}, kDansk);
-    EXPECT_TRUE(FyldteFigurer(t, kHvid).empty());
-    EXPECT_EQ(Legtesnit(t), nullptr);
-    EXPECT_EQ(FindTekst(t, "Min.").tekst, nullptr);
-    EXPECT_NE(Spaer(t), nullptr);
-    EXPECT_NE(FindTekst(t, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke").tekst, nullptr);
-}
+    const TTegning direkte = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
+    const TTegning indirekte = TegnSoemforbindelse(MedAfstandsliste(), Indirekte(), kDansk);
+    TInddata medListe = Legte38();
+    medListe.AlisteTykkelse = 25.0;
+    const TTegning direkteMedListe = TegnSoemforbindelse(medListe, Direkte(), kDansk);
+    TResultater udenBaereevne = Direkte();
+    udenBaereevne.SoemDirekte = TSoemKapacitet{83.25, 83.25, 83.25, 83.25, 0, 20.0, 0, 0, 0};
+    const TTegning nul = TegnSoemforbindelse(Legte38(), udenBaereevne, kDansk);
+    TInddata glat = MedAfstandsliste();
+    VaelgSoem(glat, 7);
+    TResultater toIntervaller = Indirekte();
+    toIntervaller.SoemLaegteAfliste =
+        TSoemKapacitet{38.0, 76.0, 80.0, 90.0, 48.0, 7.5, 1000.0, 360.0, 360.0};
+    const TTegning glatSoem = TegnSoemforbindelse(glat, toIntervaller, kDansk);
 
-// The four legend lines, 12 mm apart from 12 mm below the rafter (which ends at -158).
-TEST(Soemforbindelse, FoerklaringTolvMillimeterUnderSpaeret)
-{
-    const TTegning t = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
-    const char* linjer[] = {
-        "De områder af sømmet, der medvirker til trækbæreevnen, er grønne. De øvrige er hvide "
-        "(glat skaft) eller grå (ringet del)",
-        "Hvis afstandslisten er mindst 32 mm tyk, kan den benyttes til indirekte sømning. Den er "
-        "da markeret med gult",
-        "Trædele der ikke medvirker er lyseblå",
-        "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke"};
-    double y = -170.0;
-    for (const char* linje : linjer)
+    constexpr auto V = kJustVenstre;
+    constexpr auto C = kJustCentreret;
+    constexpr auto H = kJustHoejre;
+    constexpr auto M = kJustMidt;
+    constexpr auto T = kJustTop;
+    struct
     {
-        const auto fundet = FindTekst(t, linje);
-        ASSERT_NE(fundet.tekst, nullptr) << linje;
-        EXPECT_EQ(fundet.tekst->X, 0.0);
-        EXPECT_EQ(fundet.tekst->Y, y);
-        y -= 12.0;
+        const TTegning& t;
+        const char* tekst;
+        double x, y;
+        std::uint16_t farve, vandret, lodret;
+    } const tekster[] = {
+        {direkte, "Regningsmæssig trækbæreevne i lastklasse Ø (vind)", 0, 48, kSort, C, M},
+        {direkte, "for direkte fastgørelse med 4,5 x 90 mm lægtesøm", 0, 36, kSort, C, M},
+        {direkte, "Fastgørelse til gavlspær:", -200, 36, kSort, V, M},
+        {direkte, "Utilstrækkelig bæreevne !", -200, 24, kRoed, V, M},
+        {direkte, "Fastgørelse til normalspær:", 200, 36, kSort, H, M},
+        {direkte, "1 søm - OK", 200, 24, kGroen, H, M},
+        {direkte, "Min.", -60, 24, kSort, V, M},
+        {direkte, "1 søm: 905 N", 0, 24, kSort, C, M},
+        {direkte, "Max.", -60, 12, kSort, V, M},
+        {direkte, "2 søm: 1.810 N", 0, 12, kSort, C, M},
+        {direkte, "38 mm lægte", -180, -19, kSort, V, M},
+        {direkte, "Spærhoved", -180, -98, kSort, V, M},
+        {direkte, " Fg = 1234 N ", 10, -1, kGroen, V, T},
+        {direkte, " Fu = 905 N ", 10, -(38 + 83.25) / 2 + 5, kGroen, V, T},
+        {direkte,
+         "De områder af sømmet, der medvirker til trækbæreevnen, er grønne. De øvrige er hvide "
+         "(glat skaft) eller grå (ringet del)",
+         0, -170, kSort, C, M},
+        {direkte,
+         "Hvis afstandslisten er mindst 32 mm tyk, kan den benyttes til indirekte sømning. Den "
+         "er da markeret med gult",
+         0, -182, kSort, C, M},
+        {direkte, "Trædele der ikke medvirker er lyseblå", 0, -194, kSort, C, M},
+        {direkte, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke", 0, -206, kSort, C, M},
+        {direkteMedListe, "25 mm afstandsliste", -180, -50.5, kSort, V, M},
+        {indirekte, "for indirekte fastgørelse med 4,5 x 90 mm lægtesøm", 0, 36, kSort, C, M},
+        {indirekte, "1 x 2 søm - OK", -200, 24, kGroen, V, M},
+        {indirekte, "2 x 2 søm - OK", 200, 24, kGroen, H, M},
+        {indirekte, "1 x 2 søm: 760 N", 0, 24, kSort, C, M},
+        {indirekte, "2 x 2 søm: 1.520 N", 0, 12, kSort, C, M},
+        {indirekte, "38 mm afstandsliste", -180, -57, kSort, V, M},
+        {indirekte, "4 mm undertag", -180, -78, kSort, V, M},
+        {indirekte, "Spærhoved", -180, -140, kSort, V, M},
+        {indirekte, " Fg = 1000 N ", -40, -39, kGroen, H, T},
+        {indirekte, " Fu = 825 N ", -40, -38 - (42 + 83.25) / 2 + 5, kGroen, H, T},
+        {indirekte, " Fu = 760 N ", 40, -(38 + 76) / 2 + 5, kGroen, V, T},
+        {nul, " Fg =   0 N ", 10, -1, kRoed, V, T},
+        {nul, " Fu = 0 N ", 10, -83.25 - 20, kRoed, V, T},
+        {glatSoem, " Fu = 285 N ", 40, -(38 + 76) / 2 + 5, kGroen, V, T},
+        {glatSoem, " Fu = 75 N ", 40, -(80 + 90) / 2 + 5, kGroen, V, T},
+        {glatSoem, " (Fu = 48 mm x 7,5 N/mm) ", 30, -95.1 - 20, kGroen, C, T}};
+    for (const auto& c : tekster)
+    {
+        SCOPED_TRACE(c.tekst);
+        const auto fundet = FindTekst(c.t, c.tekst);
+        ASSERT_NE(fundet.tekst, nullptr);
+        EXPECT_DOUBLE_EQ(fundet.tekst->X, c.x);
+        EXPECT_NEAR(fundet.tekst->Y, c.y, 1e-9);
+        EXPECT_EQ(fundet.gruppe->TekstFarve, c.farve);
+        EXPECT_EQ(fundet.gruppe->VandretJust, c.vandret);
+        EXPECT_EQ(fundet.gruppe->LodretJust, c.lodret);
     }
-    EXPECT_EQ(t.Figurer.back().Punkter[0].Y, -206.0);
+    // Direct nailing never says "x 2", indirect always does; without capacity records there
+    // are no capacity lines; the legend stays in the view.
+    EXPECT_EQ(FindTekst(indirekte, "1 søm - OK").tekst, nullptr);
+    EXPECT_EQ(FindTekst(direkte, "1 x 2 søm - OK").tekst, nullptr);
+    EXPECT_EQ(FindTekst(TegnSoemforbindelse(Legte38(), TResultater{}, kDansk), "Min.").tekst,
+              nullptr);
+    EXPECT_EQ(direkte.Figurer.back().Punkter[0].Y, -206.0);
 }
 
 } // namespace
