@@ -1,6 +1,5 @@
 #include "qtcanvas/qtlaerred.h"
 
-#include "navngivne_tilfaelde.h"
 #include "qt_miljoe.h"
 #include "qtcanvas/eksport.h"
 
@@ -19,7 +18,6 @@ namespace taglo
 {
 namespace
 {
-using test::PrintTo;
 
 constexpr QRgb kHvidPixel = 0xFFFFFFFF;
 
@@ -38,9 +36,7 @@ QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn)
     return billede;
 }
 
-QRgb Rgb(TFarve f) { return qRgb(f.R, f.G, f.B); }
-
-// The painted (non-white) pixels of row y from x0 to x1 inclusive, as '#' and '.'.
+// The pixels of row y from x0 to x1 inclusive, painted as '#' and white as '.'.
 std::string Raekke(const QImage& b, int y, int x0, int x1)
 {
     std::string r;
@@ -51,67 +47,29 @@ std::string Raekke(const QImage& b, int y, int x0, int x1)
     return r;
 }
 
-class Pennefarve : public ::testing::TestWithParam<std::uint16_t>
+// A 1-pixel line leaves out its end pixel, the next line goes on from the pen position, both
+// in the pen's colour; a 3-pixel line covers three rows.
+TEST(QtLaerred, LinjerIPennensFarveOgBredde)
 {
-};
-
-TEST_P(Pennefarve, LinjenMalesIFarvetabellensFarve)
-{
-    const TFarve farve = Farve(GetParam());
-    const QImage b = Mal(20, 5, [&](QtLaerred& l) {
-        l.SaetPenFarve(farve);
-        l.FlytTil({2, 2});
-        l.LinjeTil({15, 2});
-    });
-    EXPECT_EQ(b.pixel(8, 2), Rgb(farve));
-}
-
-INSTANTIATE_TEST_SUITE_P(AlleNittenFarver, Pennefarve, ::testing::Range<std::uint16_t>(0, 19));
-
-TEST(QtLaerred, LinjensSlutpixelMalesIkke)
-{
-    const QImage vandret = Mal(20, 5, [](QtLaerred& l) {
-        l.FlytTil({2, 2});
-        l.LinjeTil({12, 2});
-    });
-    EXPECT_EQ(Raekke(vandret, 2, 0, 13), "..##########..");
-    const QImage lodret = Mal(5, 20, [](QtLaerred& l) {
-        l.FlytTil({2, 2});
-        l.LinjeTil({2, 9});
-    });
-    for (int y = 0; y < 12; ++y)
-    {
-        EXPECT_EQ(lodret.pixel(2, y) != kHvidPixel, y >= 2 && y < 9) << y;
-    }
-}
-
-TEST(QtLaerred, LinjeTilFortsaetterFraPennensPosition)
-{
-    const QImage b = Mal(20, 12, [](QtLaerred& l) {
+    const QImage b = Mal(30, 20, [](QtLaerred& l) {
+        l.SaetPenFarve(Farve(kTraefarve));
         l.FlytTil({2, 2});
         l.LinjeTil({12, 2});
         l.LinjeTil({12, 9});
-    });
-    // The second line starts where the first ended and paints that pixel.
-    for (int y = 2; y < 9; ++y)
-    {
-        EXPECT_NE(b.pixel(12, y), kHvidPixel) << y;
-    }
-    EXPECT_EQ(b.pixel(12, 9), kHvidPixel);
-}
-
-TEST(QtLaerred, TrePixelBredLinjeDaekkerTreRaekker)
-{
-    const QImage b = Mal(30, 12, [](QtLaerred& l) {
         l.SaetPenBredde(3);
-        l.FlytTil({5, 6});
-        l.LinjeTil({25, 6});
+        l.FlytTil({5, 15});
+        l.LinjeTil({25, 15});
     });
-    EXPECT_NE(b.pixel(15, 5), kHvidPixel);
-    EXPECT_NE(b.pixel(15, 6), kHvidPixel);
-    EXPECT_NE(b.pixel(15, 7), kHvidPixel);
-    EXPECT_EQ(b.pixel(15, 4), kHvidPixel);
-    EXPECT_EQ(b.pixel(15, 8), kHvidPixel);
+    EXPECT_EQ(Raekke(b, 2, 0, 13), "..###########.");
+    EXPECT_EQ(b.pixel(8, 2), qRgb(245, 219, 115));
+    EXPECT_EQ(b.pixel(12, 8), qRgb(245, 219, 115));
+    EXPECT_EQ(b.pixel(12, 9), kHvidPixel);
+    std::string soejle;
+    for (int y = 12; y <= 18; ++y)
+    {
+        soejle.push_back(b.pixel(15, y) == kHvidPixel ? '.' : '#');
+    }
+    EXPECT_EQ(soejle, "..###..");
 }
 
 // Runs of painted pixels along a long horizontal line in the given style.
@@ -126,23 +84,17 @@ std::vector<int> Loeb(TPenStil stil)
     int n = 0;
     for (int x = 0; x < 200; ++x)
     {
-        if (b.pixel(x, 2) != kHvidPixel)
-        {
-            ++n;
-        }
-        else if (n > 0)
+        n += b.pixel(x, 2) != kHvidPixel ? 1 : 0;
+        if ((b.pixel(x, 2) == kHvidPixel || x == 199) && n > 0)
         {
             loeb.push_back(n);
             n = 0;
         }
     }
-    if (n > 0)
-    {
-        loeb.push_back(n);
-    }
     return loeb;
 }
 
+// Dots are short and all alike; dashes are longer; dash-dot alternates long and short.
 TEST(QtLaerred, PenstileFuldPrikketStregPrikStiplet)
 {
     EXPECT_EQ(Loeb(TPenStil::Fuld), std::vector<int>{200});
@@ -151,98 +103,79 @@ TEST(QtLaerred, PenstileFuldPrikketStregPrikStiplet)
     const auto stregPrik = Loeb(TPenStil::StregPrik);
     ASSERT_GT(prikket.size(), 10U);
     ASSERT_GT(stiplet.size(), 3U);
-    // Dots are short and all alike; dashes are long; dash-dot alternates long and short.
-    EXPECT_EQ(*std::max_element(prikket.begin(), prikket.end()),
-              *std::min_element(prikket.begin(), prikket.end()));
+    ASSERT_GT(stregPrik.size(), 3U);
+    EXPECT_EQ(std::ranges::max(prikket), std::ranges::min(prikket));
     EXPECT_GT(*std::min_element(stiplet.begin(), stiplet.end() - 1), prikket[0]);
     EXPECT_GT(stregPrik[0], stregPrik[1]);
     EXPECT_LT(stregPrik[1], stregPrik[2]);
 }
 
-// A 20 x 20 square outlined in black and filled with the brush; the value at its middle and
-// at a pixel off the hatching lines.
-struct Fyld
+// A 20 x 20 square outlined in black and filled with a red brush: clear leaves the inside
+// white, solid fills all of it, the cross hatching whole rows but not every pixel.
+TEST(QtLaerred, PenselKlarFuldEllerKrydsskraveret)
 {
-    const char* navn;
-    TFyldStil stil;
-    bool midtenFarvet;
-    bool alleIndrePixelFarvet;
-};
-
-class Pensel : public ::testing::TestWithParam<Fyld>
-{
-};
-
-TEST_P(Pensel, KlarFuldEllerKrydsskraveret)
-{
-    const TFarve roed{255, 0, 0};
-    const QImage b = Mal(40, 40, [&](QtLaerred& l) {
-        l.SaetPenFarve({0, 0, 0});
-        l.SaetFyldStil(GetParam().stil);
-        l.SaetFyldFarve(roed);
-        const TPixel hjoerner[] = {{10, 10}, {30, 10}, {30, 30}, {10, 30}};
-        l.Polygon(hjoerner);
-    });
-    // The outline is the pen's.
-    EXPECT_EQ(b.pixel(20, 10), qRgb(0, 0, 0));
-    EXPECT_EQ(b.pixel(10, 20), qRgb(0, 0, 0));
-    int roede = 0;
-    int hvide = 0;
-    for (int y = 12; y < 29; ++y)
+    struct
     {
-        for (int x = 12; x < 29; ++x)
-        {
-            roede += b.pixel(x, y) == Rgb(roed) ? 1 : 0;
-            hvide += b.pixel(x, y) == kHvidPixel ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(roede > 0, GetParam().midtenFarvet);
-    EXPECT_EQ(hvide == 0, GetParam().alleIndrePixelFarvet);
-    if (GetParam().stil == TFyldStil::Krydsskraveret)
+        const char* navn;
+        TFyldStil stil;
+        bool roedt, heltRoedt;
+    } const tilfaelde[] = {{"Klar", TFyldStil::Klar, false, false},
+                           {"Fuld", TFyldStil::Fuld, true, true},
+                           {"Krydsskraveret", TFyldStil::Krydsskraveret, true, false}};
+    for (const auto& c : tilfaelde)
     {
-        // Horizontal and vertical hatching: some whole rows and columns of the inside are red.
+        SCOPED_TRACE(c.navn);
+        const QImage b = Mal(40, 40, [&](QtLaerred& l) {
+            l.SaetPenFarve({0, 0, 0});
+            l.SaetFyldStil(c.stil);
+            l.SaetFyldFarve({255, 0, 0});
+            const TPixel hjoerner[] = {{10, 10}, {30, 10}, {30, 30}, {10, 30}};
+            l.Polygon(hjoerner);
+        });
+        EXPECT_EQ(b.pixel(20, 10), qRgb(0, 0, 0));
+        EXPECT_EQ(b.pixel(10, 20), qRgb(0, 0, 0));
+        int roede = 0;
+        int hvide = 0;
         bool helRaekke = false;
-        for (int y = 12; y < 29 && !helRaekke; ++y)
+        for (int y = 12; y < 29; ++y)
         {
-            helRaekke = Raekke(b, y, 12, 28) == std::string(17, '#');
+            for (int x = 12; x < 29; ++x)
+            {
+                roede += b.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+                hvide += b.pixel(x, y) == kHvidPixel ? 1 : 0;
+            }
+            helRaekke = helRaekke || Raekke(b, y, 12, 28) == std::string(17, '#');
         }
-        EXPECT_TRUE(helRaekke);
+        EXPECT_EQ(roede > 0, c.roedt);
+        EXPECT_EQ(hvide == 0, c.heltRoedt);
+        EXPECT_EQ(helRaekke, c.roedt);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Stile, Pensel,
-                         ::testing::Values(Fyld{"Klar", TFyldStil::Klar, false, false},
-                                           Fyld{"Fuld", TFyldStil::Fuld, true, true},
-                                           Fyld{"Krydsskraveret", TFyldStil::Krydsskraveret, true, false}),
-                         [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(QtLaerred, PixelSaetterNetopEnPixel)
 {
     const QImage b = Mal(10, 10, [](QtLaerred& l) { l.SaetPixel({4, 6}, {0, 128, 0}); });
-    int farvede = 0;
-    for (int y = 0; y < 10; ++y)
-    {
-        for (int x = 0; x < 10; ++x)
-        {
-            farvede += b.pixel(x, y) != kHvidPixel ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(farvede, 1);
     EXPECT_EQ(b.pixel(4, 6), qRgb(0, 128, 0));
+    EXPECT_EQ(std::count(reinterpret_cast<const QRgb*>(b.constBits()),
+                         reinterpret_cast<const QRgb*>(b.constBits()) + 100, kHvidPixel),
+              99);
 }
 
-// The box of the painted pixels of a text written at the anchor (100, 50).
+// The box of the painted pixels of "Spærhoved" written at the anchor (100, 50) on a red
+// field: only the glyphs are painted, never a background.
 struct Boks
 {
-    int venstre = 1000;
-    int top = 1000;
-    int hoejre = -1;
-    int bund = -1;
+    int venstre = 1000, top = 1000, hoejre = -1, bund = -1;
 };
 
 Boks TekstBoks(TVandretJustering vandret, TLodretJustering lodret)
 {
     const QImage b = Mal(200, 100, [&](QtLaerred& l) {
+        l.SaetFyldStil(TFyldStil::Fuld);
+        l.SaetPenFarve({255, 0, 0});
+        l.SaetFyldFarve({255, 0, 0});
+        const TPixel felt[] = {{0, 0}, {199, 0}, {199, 99}, {0, 99}};
+        l.Polygon(felt);
         l.SaetTekstJustering(vandret, lodret);
         l.SaetTekstFarve({0, 0, 255});
         l.SkrivTekst({100, 50}, "Spærhoved");
@@ -252,82 +185,46 @@ Boks TekstBoks(TVandretJustering vandret, TLodretJustering lodret)
     {
         for (int x = 0; x < 200; ++x)
         {
-            if (b.pixel(x, y) != kHvidPixel)
+            EXPECT_NE(b.pixel(x, y), kHvidPixel);
+            if (qRed(b.pixel(x, y)) < 128)
             {
-                boks.venstre = std::min(boks.venstre, x);
-                boks.hoejre = std::max(boks.hoejre, x);
-                boks.top = std::min(boks.top, y);
-                boks.bund = std::max(boks.bund, y);
+                boks = {std::min(boks.venstre, x), std::min(boks.top, y), std::max(boks.hoejre, x),
+                        std::max(boks.bund, y)};
             }
         }
     }
     return boks;
 }
 
-TEST(QtLaerred, TekstStarterVedCentreresPaaEllerSlutterVedAnkeret)
+// Left-aligned text starts at the anchor, right-aligned ends there, centred is centred on
+// it; top-aligned hangs below the anchor within a line height, bottom-aligned stands on it.
+TEST(QtLaerred, TekstensJusteringOmAnkeret)
 {
     const Boks venstre = TekstBoks(TVandretJustering::Venstre, TLodretJustering::Top);
     EXPECT_GE(venstre.venstre, 100);
     EXPECT_LE(venstre.venstre, 102);
-    const Boks hoejre = TekstBoks(TVandretJustering::Hoejre, TLodretJustering::Top);
+    EXPECT_GE(venstre.top, 50);
+    EXPECT_LE(venstre.bund - 50, 16);
+    const Boks hoejre = TekstBoks(TVandretJustering::Hoejre, TLodretJustering::Bund);
     EXPECT_LE(hoejre.hoejre, 100);
     EXPECT_GE(hoejre.hoejre, 96);
+    EXPECT_LT(hoejre.bund, 50);
     const Boks midt = TekstBoks(TVandretJustering::Centreret, TLodretJustering::Top);
     EXPECT_NEAR((midt.venstre + midt.hoejre) / 2.0, 100, 2);
 }
 
-TEST(QtLaerred, TekstHaengerUnderEllerStaarPaaAnkeret)
-{
-    const Boks top = TekstBoks(TVandretJustering::Venstre, TLodretJustering::Top);
-    EXPECT_GE(top.top, 50);
-    const Boks bund = TekstBoks(TVandretJustering::Venstre, TLodretJustering::Bund);
-    EXPECT_LT(bund.bund, 50);
-    // The line is at most the text height high.
-    EXPECT_LE(top.bund - 50, 16);
-}
-
-TEST(QtLaerred, TekstMalerKunGlyfferneIkkeBaggrunden)
-{
-    const QImage b = Mal(200, 40, [](QtLaerred& l) {
-        l.SaetPenFarve({255, 0, 0});
-        l.SaetFyldStil(TFyldStil::Fuld);
-        l.SaetFyldFarve({255, 0, 0});
-        const TPixel felt[] = {{0, 0}, {199, 0}, {199, 39}, {0, 39}};
-        l.Polygon(felt);
-        l.SaetTekstJustering(TVandretJustering::Venstre, TLodretJustering::Top);
-        l.SaetTekstFarve({0, 0, 255});
-        l.SkrivTekst({10, 10}, "Gavlspær");
-    });
-    int hvide = 0;
-    int blaa = 0;
-    for (int y = 1; y < 39; ++y)
-    {
-        for (int x = 1; x < 199; ++x)
-        {
-            hvide += b.pixel(x, y) == kHvidPixel ? 1 : 0;
-            blaa += qBlue(b.pixel(x, y)) > 200 && qRed(b.pixel(x, y)) < 60 ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(hvide, 0);
-    EXPECT_GT(blaa, 20);
-}
-
-TEST(QtLaerred, TekstHoejdenErEnLinjesHoejdeISkriften)
+// The drawings' font is a 12-pixel sans serif; a line of it a little more than 12 pixels.
+TEST(TegningensSkrift, TolvPixelSansSerif)
 {
     int hoejde = 0;
     Mal(10, 10, [&](QtLaerred& l) { hoejde = l.TekstHoejde("0"); });
-    // A 12-pixel font: ascent and descent together a little more than 12 pixels.
     EXPECT_GE(hoejde, 12);
     EXPECT_LE(hoejde, 16);
-}
-
-TEST(TegningensSkrift, TolvPixelSansSerif)
-{
-    test::SikrQtApplikation();
     const QFontInfo info(TegningensSkrift());
     EXPECT_EQ(info.pixelSize(), 12);
     const QString familie = info.family();
-    EXPECT_TRUE(familie == "MS Sans Serif" || familie == "Liberation Sans" || familie == "DejaVu Sans")
+    EXPECT_TRUE(familie == "MS Sans Serif" || familie == "Liberation Sans" ||
+                familie == "DejaVu Sans")
         << familie.toStdString();
 }
 
