@@ -17,7 +17,7 @@ namespace taglo
 namespace
 {
 
-// A red line across an otherwise empty drawing, from (0, 0) to (18, 0), and a text.
+// A red line across an otherwise empty drawing, from (0, 0) to (18, 0), and a green text.
 TTegning RoedLinje()
 {
     TTegning t;
@@ -28,14 +28,22 @@ TTegning RoedLinje()
     return t;
 }
 
+std::string Indhold(const std::filesystem::path& fil)
+{
+    std::stringstream indhold;
+    indhold << std::ifstream(fil).rdbuf();
+    return indhold.str();
+}
+
 class Eksport : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         test::SikrQtApplikation();
-        mappe_ = std::filesystem::temp_directory_path() /
-                 ("taglo_eksport_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        mappe_ =
+            std::filesystem::temp_directory_path() / ("taglo_eksport_" + std::string(info->name()));
         std::filesystem::create_directories(mappe_);
     }
     void TearDown() override { std::filesystem::remove_all(mappe_); }
@@ -44,72 +52,65 @@ protected:
     test::OptagneMeddelelser meddelelser_;
 };
 
-// On 1000 x 700 the line (widened to -1..19) maps onto columns 50..950 at row 350.
+// On 1000 x 700 the line (widened to -1..19) maps onto columns 50..949 at row 350, on white.
 TEST_F(Eksport, BilledetHarHvidBaggrundOgTegningenPaaSinPlads)
 {
     const QImage b = TegningSomBillede(RoedLinje(), kEksportBredde, kEksportHoejde);
-    ASSERT_EQ(b.width(), 1000);
-    ASSERT_EQ(b.height(), 700);
+    ASSERT_EQ(b.size(), QSize(1000, 700));
     EXPECT_EQ(b.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(b.pixel(40, 350), qRgb(255, 255, 255));
     EXPECT_EQ(b.pixel(60, 350), qRgb(255, 0, 0));
     EXPECT_EQ(b.pixel(949, 350), qRgb(255, 0, 0));
     EXPECT_EQ(b.pixel(950, 350), qRgb(255, 255, 255));
-    EXPECT_EQ(b.pixel(40, 350), qRgb(255, 255, 255));
 }
 
-TEST_F(Eksport, PngFilLaesesTilbageMedSammeBillede)
+// A PNG file reads back as the same picture; an SVG file has the size, the text and the
+// line's colour.
+TEST_F(Eksport, PngOgSvgFiler)
 {
-    const auto fil = mappe_ / "figur.png";
-    ASSERT_TRUE(EksporterTegning(RoedLinje(), fil, TBilledformat::Png, 640, 480, meddelelser_));
-    EXPECT_TRUE(meddelelser_.liste.empty());
+    const auto png = mappe_ / "figur.png";
+    ASSERT_TRUE(EksporterTegning(RoedLinje(), png, TBilledformat::Png, 640, 480, meddelelser_));
     QImage b;
-    ASSERT_TRUE(b.load(QString::fromStdString(fil.string()), "PNG"));
-    EXPECT_EQ(b.size(), QSize(640, 480));
+    ASSERT_TRUE(b.load(QString::fromStdString(png.string()), "PNG"));
     EXPECT_EQ(b.convertToFormat(QImage::Format_RGB32),
               TegningSomBillede(RoedLinje(), 640, 480).convertToFormat(QImage::Format_RGB32));
+
+    const auto svg = mappe_ / "figur.svg";
+    ASSERT_TRUE(EksporterTegning(RoedLinje(), svg, TBilledformat::Svg, 1000, 700, meddelelser_));
+    const std::string tekst = Indhold(svg);
+    for (const char* del : {"<svg", "viewBox=\"0 0 1000 700\"", "Husbredde", "#ff0000"})
+    {
+        EXPECT_NE(tekst.find(del), std::string::npos) << del;
+    }
+    EXPECT_TRUE(meddelelser_.liste.empty());
 }
 
-TEST_F(Eksport, SvgFilMedStoerrelseOgTekst)
-{
-    const auto fil = mappe_ / "figur.svg";
-    ASSERT_TRUE(EksporterTegning(RoedLinje(), fil, TBilledformat::Svg, 1000, 700, meddelelser_));
-    std::ifstream ind(fil);
-    std::stringstream indhold;
-    indhold << ind.rdbuf();
-    const std::string svg = indhold.str();
-    EXPECT_NE(svg.find("<svg"), std::string::npos);
-    EXPECT_NE(svg.find("viewBox=\"0 0 1000 700\""), std::string::npos);
-    EXPECT_NE(svg.find("Husbredde"), std::string::npos);
-    EXPECT_NE(svg.find("#ff0000"), std::string::npos);
-}
-
+// A folder that does not exist gives an error that names the file, and no file.
 TEST_F(Eksport, UskrivbarSti)
 {
     const auto fil = mappe_ / "findes_ikke" / "figur.png";
     EXPECT_FALSE(EksporterTegning(RoedLinje(), fil, TBilledformat::Png, 100, 100, meddelelser_));
     ASSERT_EQ(meddelelser_.liste.size(), 1U);
     EXPECT_EQ(meddelelser_.liste[0].art, "fejl");
-    EXPECT_EQ(meddelelser_.liste[0].tekst.rfind("Figuren kunne ikke gemmes i \"" + fil.string() + "\": ", 0),
+    EXPECT_EQ(meddelelser_.liste[0].tekst.rfind(
+                  "Figuren kunne ikke gemmes i \"" + fil.string() + "\": ", 0),
               0U);
     EXPECT_FALSE(std::filesystem::exists(fil));
 }
 
+// A size outside 1..10000 pixels is refused with a message before anything is written: an
+// existing file is kept.
 TEST_F(Eksport, UrimeligStoerrelseAfvisesFoerNogetSkrives)
 {
     const auto fil = mappe_ / "figur.png";
-    {
-        std::ofstream gammel(fil);
-        gammel << "gammel";
-    }
+    std::ofstream(fil) << "gammel";
     EXPECT_FALSE(EksporterTegning(RoedLinje(), fil, TBilledformat::Png, 0, 700, meddelelser_));
-    EXPECT_FALSE(EksporterTegning(RoedLinje(), fil, TBilledformat::Png, 1000, 100000, meddelelser_));
+    EXPECT_FALSE(
+        EksporterTegning(RoedLinje(), fil, TBilledformat::Png, 1000, 100000, meddelelser_));
     ASSERT_EQ(meddelelser_.liste.size(), 2U);
     EXPECT_EQ(meddelelser_.liste[0].tekst,
               "Billedets størrelse skal være mellem 1 og 10000 pixel på hver led, ikke 0 x 700.");
-    std::ifstream ind(fil);
-    std::string indhold;
-    ind >> indhold;
-    EXPECT_EQ(indhold, "gammel");
+    EXPECT_EQ(Indhold(fil), "gammel");
 }
 
 TEST(BilledformatAfFilnavn, EndelsenAfgoer)
@@ -121,6 +122,7 @@ TEST(BilledformatAfFilnavn, EndelsenAfgoer)
     EXPECT_EQ(BilledformatAfFilnavn("figur"), std::nullopt);
 }
 
+// A paint box without width or height paints nothing.
 TEST(TegnPaaMaler, NulStorMalefladeTegnerIntet)
 {
     test::SikrQtApplikation();
@@ -130,13 +132,9 @@ TEST(TegnPaaMaler, NulStorMalefladeTegnerIntet)
     TegnPaaMaler(maler, 0, 50, RoedLinje());
     TegnPaaMaler(maler, 50, 0, RoedLinje());
     maler.end();
-    for (int y = 0; y < 50; ++y)
-    {
-        for (int x = 0; x < 50; ++x)
-        {
-            ASSERT_EQ(b.pixel(x, y), qRgb(255, 255, 255));
-        }
-    }
+    QImage hvid(50, 50, QImage::Format_RGB32);
+    hvid.fill(Qt::white);
+    EXPECT_EQ(b, hvid);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ std::string Raekke(const QImage& b, int y, int x0, int x1)
 }
 
 // A 1-pixel line leaves out its end pixel, the next line goes on from the pen position, both
-// in the pen's colour; a 3-pixel line covers three rows.
+// in the pen's colour; a 3-pixel line covers three rows; a set pixel is just that pixel.
 TEST(QtLaerred, LinjerIPennensFarveOgBredde)
 {
     const QImage b = Mal(30, 20, [](QtLaerred& l) {
@@ -59,6 +59,7 @@ TEST(QtLaerred, LinjerIPennensFarveOgBredde)
         l.SaetPenBredde(3);
         l.FlytTil({5, 15});
         l.LinjeTil({25, 15});
+        l.SaetPixel({22, 5}, {0, 128, 0});
     });
     EXPECT_EQ(Raekke(b, 2, 0, 13), "..###########.");
     EXPECT_EQ(b.pixel(8, 2), qRgb(245, 219, 115));
@@ -70,6 +71,10 @@ TEST(QtLaerred, LinjerIPennensFarveOgBredde)
         soejle.push_back(b.pixel(15, y) == kHvidPixel ? '.' : '#');
     }
     EXPECT_EQ(soejle, "..###..");
+    EXPECT_EQ(b.pixel(22, 5), qRgb(0, 128, 0));
+    EXPECT_EQ(Raekke(b, 5, 20, 24) + Raekke(b, 4, 20, 24) + Raekke(b, 6, 20, 24), "..#.."
+                                                                                  "....."
+                                                                                  ".....");
 }
 
 // Runs of painted pixels along a long horizontal line in the given style.
@@ -150,15 +155,6 @@ TEST(QtLaerred, PenselKlarFuldEllerKrydsskraveret)
         EXPECT_EQ(hvide == 0, c.heltRoedt);
         EXPECT_EQ(helRaekke, c.roedt);
     }
-}
-
-TEST(QtLaerred, PixelSaetterNetopEnPixel)
-{
-    const QImage b = Mal(10, 10, [](QtLaerred& l) { l.SaetPixel({4, 6}, {0, 128, 0}); });
-    EXPECT_EQ(b.pixel(4, 6), qRgb(0, 128, 0));
-    EXPECT_EQ(std::count(reinterpret_cast<const QRgb*>(b.constBits()),
-                         reinterpret_cast<const QRgb*>(b.constBits()) + 100, kHvidPixel),
-              99);
 }
 
 // The box of the painted pixels of "Spærhoved" written at the anchor (100, 50) on a red
