@@ -72,9 +72,9 @@ TEST(QtLaerred, LinjerIPennensFarveOgBredde)
     }
     EXPECT_EQ(soejle, "..###..");
     EXPECT_EQ(b.pixel(22, 5), qRgb(0, 128, 0));
-    EXPECT_EQ(Raekke(b, 5, 20, 24) + Raekke(b, 4, 20, 24) + Raekke(b, 6, 20, 24), "..#.."
-                                                                                  "....."
-                                                                                  ".....");
+    // Row 5 around the pixel, then the rows above and below it.
+    EXPECT_EQ(Raekke(b, 5, 20, 24) + Raekke(b, 4, 20, 24) + Raekke(b, 6, 20, 24),
+              "..#............");
 }
 
 // Runs of painted pixels along a long horizontal line in the given style.
