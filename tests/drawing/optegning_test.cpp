@@ -236,54 +236,43 @@ TEST(TegnElementer, UkendteKoderOgTommeFigurerSkaderIkke)
     EXPECT_EQ(l.polygoner.size(), 1U);
 }
 
-// Vertically centred texts are written hanging from half a line above the anchor (row 100):
-// half the height of "0" rounded to even, upwards.
-TEST(TegnElementer, LodretMidtjusteringFlytterEnHalvLinjeOp)
+// The alignment codes of a text group: vertically centred texts are written hanging from
+// half a line above the anchor (row 100), half the height of "0" rounded to even; unknown
+// codes centre horizontally and hang vertically. The group's colour is the text colour.
+TEST(TegnElementer, JusteringOgFarveAfTeksterne)
 {
+    using V = TVandretJustering;
+    using L = TLodretJustering;
     struct
     {
         const char* navn;
-        std::uint16_t just;
+        std::uint16_t vandret, lodret;
         int linjehoejde;
-        TLodretJustering flag;
+        V vandretFlag;
+        L lodretFlag;
         int op;
-    } const tilfaelde[] = {{"BundVedAnkeret", 0, 13, TLodretJustering::Bund, 0},
-                           {"Midt13PixelGiver6", 1, 13, TLodretJustering::Top, 6},
-                           {"Midt14PixelGiver7", 1, 14, TLodretJustering::Top, 7},
-                           {"Midt15PixelGiver8", 1, 15, TLodretJustering::Top, 8},
-                           {"TopVedAnkeret", 2, 13, TLodretJustering::Top, 0},
-                           {"UkendtGiverTop", 7, 13, TLodretJustering::Top, 0}};
+    } const tilfaelde[] = {{"VenstreBund", 0, 0, 13, V::Venstre, L::Bund, 0},
+                           {"CentreretMidt13PixelGiver6", 1, 1, 13, V::Centreret, L::Top, 6},
+                           {"HoejreMidt14PixelGiver7", 2, 1, 14, V::Hoejre, L::Top, 7},
+                           {"Midt15PixelGiver8", 0, 1, 15, V::Venstre, L::Top, 8},
+                           {"Top", 0, 2, 13, V::Venstre, L::Top, 0},
+                           {"UkendteKoder", 3, 7, 13, V::Centreret, L::Top, 0}};
     for (const auto& c : tilfaelde)
     {
         SCOPED_TRACE(c.navn);
         TTegning t;
-        TilfoejTekst(NyTekstGruppe(t.Tekster, 0, 0, c.just), "0", 0, 0);
+        TilfoejTekst(NyTekstGruppe(t.Tekster, kGroen, c.vandret, c.lodret), "0", 0, 0);
         OptagendeLaerred l;
         l.linjehoejde = c.linjehoejde;
         TVisning v = Enhedsvisning();
         v.TH = c.linjehoejde;
         TegnElementer(l, v, t);
         ASSERT_EQ(l.tekster.size(), 1U);
-        EXPECT_EQ(l.tekster[0].lodret, c.flag);
+        EXPECT_EQ(l.tekster[0].vandret, c.vandretFlag);
+        EXPECT_EQ(l.tekster[0].lodret, c.lodretFlag);
         EXPECT_EQ(l.tekster[0].anker, (TPixel{100, 100 - c.op}));
+        EXPECT_EQ(l.tekster[0].farve, (TFarve{0, 128, 0}));
     }
-}
-
-TEST(TegnElementer, VandretJusteringOgTekstfarve)
-{
-    TTegning t;
-    for (std::uint16_t just : {0, 1, 2, 3})
-    {
-        TilfoejTekst(NyTekstGruppe(t.Tekster, kGroen, just, 0), "x", 0, 0);
-    }
-    OptagendeLaerred l;
-    TegnElementer(l, Enhedsvisning(), t);
-    ASSERT_EQ(l.tekster.size(), 4U);
-    EXPECT_EQ(l.tekster[0].vandret, TVandretJustering::Venstre);
-    EXPECT_EQ(l.tekster[1].vandret, TVandretJustering::Centreret);
-    EXPECT_EQ(l.tekster[2].vandret, TVandretJustering::Hoejre);
-    EXPECT_EQ(l.tekster[3].vandret, TVandretJustering::Centreret);
-    EXPECT_EQ(l.tekster[0].farve, (TFarve{0, 128, 0}));
 }
 
 // Only the segments between finite points are drawn: (0,0)-(1,1) of the polyline and
