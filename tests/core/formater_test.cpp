@@ -38,25 +38,15 @@ TEST_P(ReelFormat, SkrivesMedRegionensSeparatorer)
 INSTANTIATE_TEST_SUITE_P(
     Afrunding, ReelFormat,
     ::testing::Values(FormatCase{"HalvtOpVed7komma255", "%5.2f", 7.255, " 7,26", " 7.26"},
-                      FormatCase{"HalvtOpVed22komma5", "%.0f", 22.5, "23", "23"},
                       FormatCase{"HalvtOpVed2komma5", "%.0f", 2.5, "3", "3"},
                       FormatCase{"HalvtVaekFraNulNegativ", "%.0f", -2.5, "-3", "-3"},
                       FormatCase{"EnKomma005GiverEnKomma01", "%.2f", 1.005, "1,01", "1.01"},
                       FormatCase{"NulKomma125", "%.2f", 0.125, "0,13", "0.13"},
-                      FormatCase{"HalvtOpFra0komma5", "%.0f", 0.5, "1", "1"},
-                      FormatCase{"UnderHalvtRundesNed", "%.0f", 0.49999, "0", "0"},
                       FormatCase{"MenteFlytterCiffer", "%.2f", 9.995, "10,00", "10.00"},
-                      FormatCase{"MenteGiverHundrede", "%3.0f", 99.5, "100", "100"},
-                      FormatCase{"FeltBredde10", "%10.2f", 8.0, "      8,00", "      8.00"},
                       FormatCase{"BreddeKlipperAldrig", "%2.2f", 123.4, "123,40", "123.40"},
                       FormatCase{"NegativNulUdenMinus", "%.2f", -0.001, "0,00", "0.00"},
                       FormatCase{"NegativNulPaaHeltal", "%.0f", -0.4, "0", "0"},
-                      FormatCase{"NegativtTal", "%6.2f", -1.0, " -1,00", " -1.00"},
-                      FormatCase{"EnDecimal", "%5.1f", 87.4, " 87,4", " 87.4"},
-                      FormatCase{"ProcentUdenDecimaler", "%3.0f", 87.4, " 87", " 87"},
-                      FormatCase{"LilleHalvtVaekFraNul", "%.3f", 0.0005, "0,001", "0.001"},
                       FormatCase{"LilleNegativHalvt", "%.3f", -0.0005, "-0,001", "-0.001"},
-                      FormatCase{"BittelilleTal", "%.2f", 1e-20, "0,00", "0.00"},
                       FormatCase{"KaempestortTal", "%.2f", 1e20, "100000000000000000000,00",
                                  "100000000000000000000.00"},
                       FormatCase{"FemtenCifreOgSaaNuller", "%.0f", 123456789012345678.0,
@@ -79,13 +69,16 @@ TEST(Formater, StjerneTagerBreddeOgPraecisionFraArgumenterne)
     EXPECT_EQ(Formater(Regionalindstillinger::Dansk(), "%*.*f", 10, 0, 22.5), "        23");
 }
 
-TEST(Formater, HeltalHoejrestillesOgKlippesAldrig)
+TEST(Formater, HeltalHoejrestillesKlippesAldrigOgOmsaettes)
 {
     const auto dk = Regionalindstillinger::Dansk();
     EXPECT_EQ(Formater(dk, "%2d", 3), " 3");
     EXPECT_EQ(Formater(dk, "%1d", 12), "12");
     EXPECT_EQ(Formater(dk, "%d søm", -7), "-7 søm");
     EXPECT_EQ(Formater(dk, "%1d x 2 søm", 4), "4 x 2 søm");
+    // A whole number to a real format and a real to a whole number format.
+    EXPECT_EQ(Formater(dk, "%5.2f", 3), " 3,00");
+    EXPECT_EQ(Formater(dk, "%d", 2.5), "3");
 }
 
 TEST(Formater, TekstBreddeTaellerTegnIkkeBytes)
@@ -128,19 +121,6 @@ TEST(Formater, StoersteDoubleSkrivesSaaTekstenKanLaesesIgen)
     // Values that round to a readable text still round to nearest.
     EXPECT_EQ(Formater(dk, "%.0f", 1.23456789012345678e300),
               "123456789012346" + std::string(286, '0'));
-}
-
-TEST(Formater, PunktumOgToDecimalerIKonsistensbeskeder)
-{
-    EXPECT_EQ(Formater(Regionalindstillinger::Engelsk(), "%4.2f", -1.0), "-1.00");
-    EXPECT_EQ(Formater(Regionalindstillinger::Engelsk(), "%4.2f", 0.0), "0.00");
-}
-
-TEST(Formater, HeltalTilReelOgReelTilHeltal)
-{
-    const auto dk = Regionalindstillinger::Dansk();
-    EXPECT_EQ(Formater(dk, "%5.2f", 3), " 3,00");
-    EXPECT_EQ(Formater(dk, "%d", 2.5), "3");
 }
 
 } // namespace

@@ -38,10 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TalCase{"BlanktForOgBag", "      0,30  ", 0.30},
                       TalCase{"KommaTilSidst", "1,", 1.0}, TalCase{"KommaFoerst", ",5", 0.5},
                       TalCase{"PlusOgEksponent", "+0,8E1", 8.0}, TalCase{"Minus", "-3", -3.0},
-                      TalCase{"LilleE", "1e3", 1000.0},
-                      TalCase{"EksponentMedFortegn", "2,5e-1", 0.25}, TalCase{"Nul", "0", 0.0},
+                      TalCase{"EksponentMedFortegn", "2,5e-1", 0.25},
                       TalCase{"UnderloebBliverNul", "1e-999", 0.0},
-                      TalCase{"UnderloebMedDecimaler", "0,0001e-400", 0.0},
                       TalCase{"StortMenEndeligt", "1e300", 1e300}),
     [](const auto& info) { return std::string(info.param.navn); });
 
@@ -79,30 +77,17 @@ TEST(TalFraFelt, IkkeEtTalViserTreLinjerOgGiverNul)
                                            "'abc' is not a valid floating point value"}));
 }
 
-TEST(TalFraFelt, TomTekstErIkkeEtTal)
+TEST(TalFraFelt, TomTekstOgOverloebErKonverteringsfejlUdenUendelig)
 {
-    test::OptagneMeddelelser meddelelser;
-    EXPECT_EQ(TalFraFelt("", Regionalindstillinger::Dansk(), meddelelser), 0.0);
-    ASSERT_EQ(meddelelser.liste.size(), 1U);
-    EXPECT_NE(meddelelser.liste[0].tekst.find("'' is not a valid floating point value"),
-              std::string::npos);
-}
-
-TEST(TalFraFelt, OverloebErEnKonverteringsfejlUdenUendelig)
-{
-    test::OptagneMeddelelser meddelelser;
-    const double vaerdi = TalFraFelt("1e999", Regionalindstillinger::Dansk(), meddelelser);
-    EXPECT_EQ(vaerdi, 0.0);
-    EXPECT_EQ(meddelelser.liste.size(), 1U);
-}
-
-TEST(TalTilFelt, HoejrestilletITiTegnMedFelteDecimaler)
-{
-    const auto dk = Regionalindstillinger::Dansk();
-    EXPECT_EQ(TalTilFelt(10, 2, 8.0, dk), "      8,00");
-    EXPECT_EQ(TalTilFelt(10, 0, 38.0, dk), "        38");
-    EXPECT_EQ(TalTilFelt(10, 0, 22.5, dk), "        23");
-    EXPECT_EQ(TalTilFelt(10, 2, 7.255, dk), "      7,26");
+    for (const char* tekst : {"", "1e999"})
+    {
+        test::OptagneMeddelelser meddelelser;
+        EXPECT_EQ(TalFraFelt(tekst, Regionalindstillinger::Dansk(), meddelelser), 0.0) << tekst;
+        ASSERT_EQ(meddelelser.liste.size(), 1U) << tekst;
+        EXPECT_NE(meddelelser.liste[0].tekst.find("'" + std::string(tekst) +
+                                                  "' is not a valid floating point value"),
+                  std::string::npos);
+    }
 }
 
 struct OmformatCase
@@ -136,7 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
         OmformatCase{"HusbreddeRundesTilToDecimaler", "7,255", 2, "      7,26", 7.26, 0},
         OmformatCase{"PunktumErIkkeDecimaltegn", "7.25", 2, "      0,00", 0.0, 1},
         OmformatCase{"TagvinkelRundesTilHeleGrader", "22,5", 0, "        23", 23.0, 0},
-        OmformatCase{"TagdaekningIKiloPrKvadratmeter", "250", 0, "       250", 250.0, 0},
         OmformatCase{"NegativVaerdiBevares", "-1", 2, "     -1,00", -1.0, 0}),
     [](const auto& info) { return std::string(info.param.navn); });
 
@@ -145,7 +129,6 @@ TEST(StregLinie, AntalTankestreger)
     EXPECT_EQ(StregLinie(3), "\u2014\u2014\u2014");
     EXPECT_EQ(StregLinie(0), "");
     EXPECT_EQ(StregLinie(-5), "");
-    EXPECT_EQ(StregLinie(70).size(), 70U * 3U);
 }
 
 } // namespace

@@ -34,8 +34,6 @@ class MidlertidigMappe
     }
     MidlertidigMappe(const MidlertidigMappe&) = delete;
     MidlertidigMappe& operator=(const MidlertidigMappe&) = delete;
-    MidlertidigMappe(MidlertidigMappe&&) = delete;
-    MidlertidigMappe& operator=(MidlertidigMappe&&) = delete;
 
     [[nodiscard]] const std::filesystem::path& sti() const { return mappe_; }
     [[nodiscard]] std::string sti(const std::string& navn) const

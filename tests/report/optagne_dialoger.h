@@ -1,5 +1,6 @@
-// A file dialog stand-in for tests: answers with the names it was given, in order, and
-// keeps every dialog it was asked to show.
+// A file dialog stand-in for tests: answers with the names it was given, in order (nothing:
+// the user cancels; when the answers run out, every further dialog is cancelled), and keeps
+// every dialog it was asked to show.
 #pragma once
 
 #include "core/dialoger.h"
@@ -15,8 +16,6 @@ namespace taglo::test
 class OptagneDialoger final : public Dialoger
 {
   public:
-    // The answers to give, first one first; nothing means the user cancels. When the
-    // answers run out, every further dialog is cancelled.
     explicit OptagneDialoger(std::deque<std::optional<std::string>> svar = {})
         : svar_(std::move(svar))
     {}
@@ -35,19 +34,18 @@ class OptagneDialoger final : public Dialoger
         std::string art; // "aabn" or "gem"
         FilDialog dialog;
     };
-    // Every dialog shown, in order.
     [[nodiscard]] const std::vector<Vist>& viste() const { return viste_; }
 
   private:
     std::optional<std::string> svar(const char* art, const FilDialog& dialog)
     {
         viste_.push_back({art, dialog});
-        if (svar_.empty())
+        std::optional<std::string> naeste;
+        if (!svar_.empty())
         {
-            return std::nullopt;
+            naeste = std::move(svar_.front());
+            svar_.pop_front();
         }
-        auto naeste = svar_.front();
-        svar_.pop_front();
         return naeste;
     }
 

@@ -1,14 +1,16 @@
+// The report's lines for cases the reference projects do not show: a reference project
+// with its inputs or results changed, the header, the time and the log dialog.
 #include "report/rapport.h"
 
 #include "core/taltekst.h"
-#include "eksempler.h"
 #include "navngivne_tilfaelde.h"
+#include "optagne_dialoger.h"
 #include "optagne_meddelelser.h"
+#include "referenceprojekt.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,571 +18,152 @@ namespace taglo
 {
 namespace
 {
-using test::AltHolder;
-using test::Garage;
 using test::PrintTo;
 using Linjer = std::vector<std::string>;
 
-const std::string kStreg = StregLinie(70);
+// Project 4: every check holds, direct nailing, doubled battens in the gable section.
+const test::Referenceprojekt& Projekt4()
+{
+    static const test::Referenceprojekt projekt = test::LaesReferenceprojekt(4);
+    return projekt;
+}
 
-Linjer Resultat(const TInddata& inddata, const TResultater& resultater)
+// The sections RESULTAT to ANDRE FORUDSÆTNINGER.
+Linjer Afsnit(const TInddata& inddata, const TResultater& resultater,
+              const Regionalindstillinger& regional)
 {
     Linjer liste;
-    RapportResultat(liste, inddata, resultater, Regionalindstillinger::Dansk());
+    RapportResultat(liste, inddata, resultater, regional);
+    RapportDetaljer(liste, inddata, resultater, regional, "hjaelp@taglo.invalid");
+    RapportPrimaere(liste, inddata, Projekt4().afledte, regional);
+    RapportAndre(liste, inddata, regional);
     return liste;
 }
 
-Linjer Detaljer(const TInddata& inddata, const TResultater& resultater,
-                const Regionalindstillinger& regional = Regionalindstillinger::Dansk())
-{
-    Linjer liste;
-    RapportDetaljer(liste, inddata, resultater, regional, "support@example.invalid");
-    return liste;
-}
+// Nail rows on either side of the limit of 4,5 MPa between smooth and ringed nails.
+const TNailData kGlat{"glat", 8.0, 3.0, 0.0, 80.0, 4.5, 9.0};
+const TNailData kRinget{"ringet", 8.0, 3.0, 20.0, 45.0, 4.51, 9.0};
 
-// The line that starts with `begyndelse`, or nothing.
-std::optional<std::string> LinjeDerBegynder(const Linjer& linjer, std::string_view begyndelse)
-{
-    const auto it = std::find_if(linjer.begin(), linjer.end(),
-                                 [&](const std::string& l) { return l.starts_with(begyndelse); });
-    return it == linjer.end() ? std::nullopt : std::optional<std::string>(*it);
-}
-
-// ---------------------------------------------------------------------------------------
-// RESULTAT: the verdict on the batten section.
-
-struct TvaersnitCase
+struct Variant
 {
     const char* navn;
-    bool normalfagOK;
-    bool gavlfagOK;
-    bool gavludkragningOK;
-    Linjer dom; // the verdict line and, when the section fails, the reason line
+    void (*juster)(TInddata&, TResultater&);
+    const char* linje;
 };
 
-class Tvaersnitsdom : public ::testing::TestWithParam<TvaersnitCase>
+class Rapportvariant : public ::testing::TestWithParam<Variant>
 {};
 
-TEST_P(Tvaersnitsdom, StaarIResultatetMedSinBegrundelse)
+TEST_P(Rapportvariant, GiverSinLinje)
 {
-    TResultater r = AltHolder();
-    r.NormalfagOK = GetParam().normalfagOK;
-    r.GavlfagOK = GetParam().gavlfagOK;
-    r.GavludkragningOK = GetParam().gavludkragningOK;
-
-    Linjer forventet{"RESULTAT"};
-    forventet.insert(forventet.end(), GetParam().dom.begin(), GetParam().dom.end());
-    forventet.insert(forventet.end(),
-                     {"  Lægterne er ikke forudsat dublerede i gavlsektionen.",
-                      "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan anvendes.",
-                      "  Direkte fastgørelse i spær.", "  Normalspær:         2 søm",
-                      "  Forankret gavlspær: 2 søm"});
-    EXPECT_EQ(Resultat(Garage(), r), forventet);
-}
-
-const Linjer kKanAnvendes{"  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes."};
-const std::string kKanIkke = "  Lægtetværsnittet H x B = 38 x 73 mm kan ikke anvendes.";
-
-INSTANTIATE_TEST_SUITE_P(
-    RapportResultat, Tvaersnitsdom,
-    ::testing::Values(
-        TvaersnitCase{"AltHolder", true, true, true, kKanAnvendes},
-        TvaersnitCase{
-            "GavlfagForLille", true, false, true, {kKanIkke, "  (Det er for lille i gavlfag)"}},
-        TvaersnitCase{"GavludkragningForLille",
-                      true,
-                      true,
-                      false,
-                      {kKanIkke, "  (Det er for lille i gavlfag)"}},
-        TvaersnitCase{
-            "NormalfagForLille", false, true, true, {kKanIkke, "  (Det er for lille i normalfag)"}},
-        TvaersnitCase{"NormalfagOgGavlfag",
-                      false,
-                      false,
-                      true,
-                      {kKanIkke, "  (Det er for lille både i normalfag og i gavlfag)"}},
-        TvaersnitCase{"NormalfagOgGavludkragning",
-                      false,
-                      true,
-                      false,
-                      {kKanIkke, "  (Det er for lille både i normalfag og i gavlfag)"}},
-        TvaersnitCase{"IntetHolder",
-                      false,
-                      false,
-                      false,
-                      {kKanIkke, "  (Det er for lille både i normalfag og i gavlfag)"}}),
-    [](const auto& info) { return std::string(info.param.navn); });
-
-// ---------------------------------------------------------------------------------------
-// RESULTAT: the verdict on the nail type.
-
-struct SoemCase
-{
-    const char* navn;
-    bool normalspaerOK;
-    bool gavlspaerOK;
-    const char* dom;
-};
-
-class Soemdom : public ::testing::TestWithParam<SoemCase>
-{};
-
-TEST_P(Soemdom, KraeverBeggeForbindelser)
-{
-    TResultater r = AltHolder();
-    r.NormalspaerSoemOK = GetParam().normalspaerOK;
-    r.GavlspaerSoemOK = GetParam().gavlspaerOK;
-    r.SoemtypeOK = GetParam().normalspaerOK && GetParam().gavlspaerOK;
-    const Linjer linjer = Resultat(Garage(), r);
-    ASSERT_EQ(linjer.size(), 7U);
-    EXPECT_EQ(linjer[3], GetParam().dom);
+    TInddata inddata = Projekt4().inddata;
+    TResultater resultater = Projekt4().resultater;
+    GetParam().juster(inddata, resultater);
+    const Linjer linjer = Afsnit(inddata, resultater, Regionalindstillinger::Dansk());
+    EXPECT_EQ(std::count(linjer.begin(), linjer.end(), GetParam().linje), 1) << GetParam().linje;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    RapportResultat, Soemdom,
+    Rapport, Rapportvariant,
     ::testing::Values(
-        SoemCase{"BeggeHolder", true, true, "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan anvendes."},
-        SoemCase{"KunNormalspaer", true, false,
-                 "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."},
-        SoemCase{"KunGavlspaer", false, true,
-                 "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."},
-        SoemCase{"Ingen", false, false, "  Sømtypen \"4,5 x 90 mm lægtesøm\" kan ikke anvendes."}),
+        Variant{"KunGavlfagForLille", [](TInddata&, TResultater& r) { r.GavlfagOK = false; },
+                "  (Det er for lille i gavlfag)"},
+        Variant{"KunGavludkragningForLille",
+                [](TInddata&, TResultater& r) { r.GavludkragningOK = false; },
+                "  (Det er for lille i gavlfag)"},
+        Variant{"GavludkragningForLilleNaevnerIkkeDubleringen",
+                [](TInddata&, TResultater& r) { r.GavludkragningOK = false; },
+                "  Lægtedimensionen er for lille."},
+        Variant{"GavludkragningOKUdenDublering",
+                [](TInddata& i, TResultater&) { i.DublLegter = false; },
+                "  Lægtedimensionen er OK."},
+        Variant{"NormalfagForLilleSelvomLaegtetabellenDaekker",
+                [](TInddata&, TResultater& r) { r.NormalfagOK = false; },
+                "  tabel 2005, og normmæssig eftervisning giver følgende resultat:"},
+        Variant{"NormalfagOKVedEftervisning",
+                [](TInddata&, TResultater& r) { r.NormalfagTabel2005 = false; },
+                "  Lægtedimensionen er OK. Den er IKKE dækket af lægtetabel 2005."},
+        Variant{"SupportadressenErDenAngivne",
+                [](TInddata&, TResultater& r) { r.GavlfagOK = false; },
+                "  Send gerne dine indputdata til hjaelp@taglo.invalid"},
+        Variant{"LilleNegativtTraekUdenMinus",
+                [](TInddata&, TResultater& r) { r.TraekNormalspaer = -0.4; },
+                "  Regningsmæssigt træk:    0 N   "},
+        Variant{"TerraenkategoriIkkeValgt", [](TInddata& i, TResultater&) { i.TerrKat = -1; },
+                "  Dublering af lægter:    ja     Terrænkategori:                   "},
+        Variant{"StyrkeklasseIkkeValgt", [](TInddata& i, TResultater&) { i.StyrkeKlasse = -1; },
+                "Styrkeklasse:                         Anvendelsesklasse 2; "},
+        // The load factors take every class but CC2 as CC1; so does the report.
+        Variant{"KonsekvensklasseIkkeValgtErCC1", [](TInddata& i, TResultater&) { i.Sikkl = -1; },
+                "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "},
+        Variant{"Udtraeksstyrke4komma5ErGlatSoem",
+                [](TInddata& i, TResultater&) { i.NailData = &kGlat; },
+                "  Udtræksstyrke f_uk:             4,5 MPa (Glat søm)"},
+        Variant{"LigeOver4komma5ErRingetSoem",
+                [](TInddata& i, TResultater&) { i.NailData = &kRinget; },
+                "  Udtræksstyrke f_uk:      4,5 MPa       Ringet længde:     45 mm"}),
     [](const auto& info) { return std::string(info.param.navn); });
-
-TEST(RapportResultat, DubleredeLaegterOgIndirekteFastgoerelse)
-{
-    TInddata inddata = Garage();
-    inddata.DublLegter = true;
-    VaelgSoem(inddata, 2);
-    TResultater r = AltHolder();
-    r.DirekteFastgoerelse = false;
-    r.NormalspaerSoemOK = false;
-    r.GavlspaerSoemOK = false;
-    r.SoemNormalspaer = "Utilstrækkelig bæreevne. ";
-    r.SoemGavlspaer = "3 x 2 søm";
-    EXPECT_EQ(Resultat(inddata, r),
-              (Linjer{"RESULTAT", "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.",
-                      "  Lægterne er forudsat dublerede i gavlsektionen.",
-                      "  Sømtypen \"3,8 x130 mm ringet søm (som i SKRIFT 12)\" kan ikke anvendes.",
-                      "  Indirekte fastgørelse via min 32 mm afstandslister.",
-                      "  Normalspær:         Utilstrækkelig bæreevne. ",
-                      "  Forankret gavlspær: 3 x 2 søm(i hver lægte)"}));
-}
-
-TEST(RapportResultat, TvaersnitRundesTilHeleMillimeter)
-{
-    TInddata inddata = Garage();
-    inddata.LegteHojde = 22.5;
-    inddata.LegteBredde = 100.0;
-    EXPECT_EQ(Resultat(inddata, AltHolder())[1],
-              "  Lægtetværsnittet H x B = 23 x 100 mm kan anvendes.");
-}
-
-// ---------------------------------------------------------------------------------------
-// DETALJEREDE RESULTATER
-
-TEST(RapportDetaljer, AltHolderUdenGavlfagsafsnit)
-{
-    EXPECT_EQ(Detaljer(Garage(), AltHolder()),
-              (Linjer{
-                  kStreg,
-                  "DETALJEREDE RESULTATER",
-                  "Normalfag: ",
-                  "  Lægtedimensionen er OK da normalfaget er dækket af lægtetabel 2005.",
-                  "  Normmæssig eftervisning giver til orientering følgende resultat:",
-                  "  Vind/sne:  Største udnyttelsesgrad:  42 %   ",
-                  "             for lastkomb. 3: K_FI(1,0 g + 1,5 s)",
-                  "             (K_FI er angivet under \"ANDRE FORUDSÆTNINGER\")",
-                  "  Punktlast: Største udnyttelsesgrad:  90 %   ",
-                  "             for karakteristisk last 1,50 kN",
-                  "Gavludkragning:",
-                  "  Lægtedimensionen er OK.",
-                  "  Normmæssig eftervisning er afgørende og giver følgende resultat:",
-                  "  Vind/sne:  Største udnyttelsesgrad:  31 %   ",
-                  "             for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w",
-                  "             (Der ses bort fra punktlast på gavludhænget).",
-                  "Lægtefastgørelse:",
-                  "  Direkte fastgørelse. Der er plads til 4 søm i hver lægte.",
-                  "  Fastgørelse til normalspær: 2 søm",
-                  "  Regningsmæssig bæreevne: 1.100 N",
-                  "  Regningsmæssigt træk:    350 N   ",
-                  "         for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b",
-                  "  Fastgørelse til forankret gavlspær: 2 søm",
-                  "  Regningsmæssig bæreevne: 1.100 N",
-                  "  Regningsmæssigt træk:    420 N   ",
-                  "         for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde w",
-              }));
-}
-
-TEST(RapportDetaljer, GavlfagDerSvigterFaarEgetAfsnitMedEnDecimal)
-{
-    TInddata inddata = Garage();
-    inddata.DublLegter = true;
-    TResultater r = AltHolder();
-    r.NormalfagTabel2005 = false;
-    r.GavlfagOK = false;
-    r.GavludkragningOK = false;
-    r.DirekteFastgoerelse = false;
-    r.UdnNormalfag = 0.874;
-    r.UdnNormalfagPkt = 0.874;
-    r.UdnGavlfag = 0.874;
-    r.UdnGavlfagPkt = 0.0;
-    r.UdnGavludkragning = 1.0449;
-    r.TraekNormalspaer = 1234.6;
-    r.TraekGavlspaer = 12345.5;
-    r.SoemPlads = 1;
-    r.SoemGavlspaer = "1 x 2 søm";
-    r.TekstGavlfag = "for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w";
-    EXPECT_EQ(Detaljer(inddata, r),
-              (Linjer{
-                  kStreg,
-                  "DETALJEREDE RESULTATER",
-                  "Normalfag: ",
-                  "  Lægtedimensionen er OK. Den er IKKE dækket af lægtetabel 2005.",
-                  "  Normmæssig eftervisning er afgørende og giver følgende resultat:",
-                  "  Vind/sne:  Største udnyttelsesgrad:  87 %   ",
-                  "             for lastkomb. 3: K_FI(1,0 g + 1,5 s)",
-                  "             (K_FI er angivet under \"ANDRE FORUDSÆTNINGER\")",
-                  "  Punktlast: Største udnyttelsesgrad:  87 %   ",
-                  "             for karakteristisk last 1,50 kN",
-                  "Gavlfag:",
-                  "  Uventet resultat, lægtedimensionen er muligvis for lille",
-                  "  Send gerne dine indputdata til support@example.invalid",
-                  "  Normmæssig eftervisning giver følgende resultat:",
-                  "  Vind/sne:  Største udnyttelsesgrad:  87,4 %   ",
-                  "             for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w",
-                  "  Punktlast: Største udnyttelsesgrad:   0,0 %   ",
-                  "             for karakteristisk last 1,50 kN",
-                  "",
-                  "Gavludkragning:",
-                  "  Lægtedimensionen er for lille.",
-                  "  Normmæssig eftervisning er afgørende og giver følgende resultat:",
-                  "  Vind/sne:  Største udnyttelsesgrad: 104 %   ",
-                  "             for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w",
-                  "             (Der ses bort fra punktlast på gavludhænget).",
-                  "Lægtefastgørelse:",
-                  "  Indirekte fastgørelse. Der er plads til 1 søm i hver lægte.",
-                  "  Fastgørelse til normalspær: 2 søm",
-                  "  Regningsmæssig bæreevne: 1.100 N",
-                  "  Regningsmæssigt træk:    1.235 N   ",
-                  "         for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b",
-                  "  Fastgørelse til forankret gavlspær: 1 x 2 søm(i hver lægte)",
-                  "  Regningsmæssig bæreevne: 1.100 N",
-                  "  Regningsmæssigt træk:    12.346 N   ",
-                  "         for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde w",
-              }));
-}
-
-struct NormalfagCase
-{
-    const char* navn;
-    bool ok;
-    bool tabel2005;
-    const char* linje1;
-    const char* linje2;
-};
-
-class NormalfagetsGrundlag : public ::testing::TestWithParam<NormalfagCase>
-{};
-
-TEST_P(NormalfagetsGrundlag, StaarUnderNormalfag)
-{
-    TResultater r = AltHolder();
-    r.NormalfagOK = GetParam().ok;
-    r.NormalfagTabel2005 = GetParam().tabel2005;
-    const Linjer linjer = Detaljer(Garage(), r);
-    ASSERT_GE(linjer.size(), 5U);
-    EXPECT_EQ(linjer[2], "Normalfag: ");
-    EXPECT_EQ(linjer[3], GetParam().linje1);
-    EXPECT_EQ(linjer[4], GetParam().linje2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    RapportDetaljer, NormalfagetsGrundlag,
-    ::testing::Values(
-        NormalfagCase{"ForLille", false, false,
-                      "  Lægtedimensionen er for lille. Den er IKKE dækket af lægte-",
-                      "  tabel 2005, og normmæssig eftervisning giver følgende resultat:"},
-        NormalfagCase{"ForLilleSelvomTabelDaekker", false, true,
-                      "  Lægtedimensionen er for lille. Den er IKKE dækket af lægte-",
-                      "  tabel 2005, og normmæssig eftervisning giver følgende resultat:"},
-        NormalfagCase{"DaekketAfLaegtetabel", true, true,
-                      "  Lægtedimensionen er OK da normalfaget er dækket af lægtetabel 2005.",
-                      "  Normmæssig eftervisning giver til orientering følgende resultat:"},
-        NormalfagCase{"OKVedEftervisning", true, false,
-                      "  Lægtedimensionen er OK. Den er IKKE dækket af lægtetabel 2005.",
-                      "  Normmæssig eftervisning er afgørende og giver følgende resultat:"}),
-    [](const auto& info) { return std::string(info.param.navn); });
-
-TEST(RapportDetaljer, GavludkragningOKNaevnerDubleringen)
-{
-    TInddata inddata = Garage();
-    inddata.DublLegter = true;
-    const Linjer linjer = Detaljer(inddata, AltHolder());
-    const auto it = std::find(linjer.begin(), linjer.end(), "Gavludkragning:");
-    ASSERT_NE(it, linjer.end());
-    EXPECT_EQ(*(it + 1), "  Lægtedimensionen er OK når lægterne dubleres i gavlsektionen.");
-}
-
-TEST(RapportDetaljer, GavludkragningForLilleNaevnerIkkeDubleringen)
-{
-    TInddata inddata = Garage();
-    inddata.DublLegter = true;
-    TResultater r = AltHolder();
-    r.GavludkragningOK = false;
-    const Linjer linjer = Detaljer(inddata, r);
-    const auto it = std::find(linjer.begin(), linjer.end(), "Gavludkragning:");
-    ASSERT_NE(it, linjer.end());
-    EXPECT_EQ(*(it + 1), "  Lægtedimensionen er for lille.");
-}
-
-TEST(RapportDetaljer, GavlfagsafsnitKunNaarGavlfagetSvigter)
-{
-    TResultater r = AltHolder();
-    r.GavlfagTabel2005 = false;
-    r.UdnGavlfag = 1.5; // a failing value alone does not bring the block: the verdict flag does
-    EXPECT_FALSE(LinjeDerBegynder(Detaljer(Garage(), r), "Gavlfag:").has_value());
-    r.GavlfagOK = false;
-    EXPECT_TRUE(LinjeDerBegynder(Detaljer(Garage(), r), "Gavlfag:").has_value());
-}
-
-TEST(RapportDetaljer, SupportadressenErDenAngivne)
-{
-    TResultater r = AltHolder();
-    r.GavlfagOK = false;
-    Linjer liste;
-    RapportDetaljer(liste, Garage(), r, Regionalindstillinger::Dansk(), "hjaelp@taglo.invalid");
-    EXPECT_EQ(LinjeDerBegynder(liste, "  Send gerne"),
-              "  Send gerne dine indputdata til hjaelp@taglo.invalid");
-}
-
-TEST(RapportDetaljer, TalMedEngelskeIndstillinger)
-{
-    TResultater r = AltHolder();
-    r.GavlfagOK = false;
-    r.UdnGavlfag = 0.874;
-    r.TraekNormalspaer = 1234.6;
-    const Linjer linjer = Detaljer(Garage(), r, Regionalindstillinger::Engelsk());
-    EXPECT_EQ(LinjeDerBegynder(linjer, "  Regningsmæssigt træk:"),
-              "  Regningsmæssigt træk:    1,235 N   ");
-    EXPECT_TRUE(std::find(linjer.begin(), linjer.end(),
-                          "  Vind/sne:  Største udnyttelsesgrad:  87.4 %   ") != linjer.end());
-}
-
-TEST(RapportDetaljer, LilleNegativtTraekSkrivesUdenMinus)
-{
-    TResultater r = AltHolder();
-    r.TraekNormalspaer = -0.4;
-    EXPECT_EQ(LinjeDerBegynder(Detaljer(Garage(), r), "  Regningsmæssigt træk:"),
-              "  Regningsmæssigt træk:    0 N   ");
-}
-
-TEST(RapportDetaljer, TomResultattekstGiverTomRestAfLinjen)
-{
-    TResultater r = AltHolder();
-    r.TekstNormalfag.clear();
-    r.BaereevneNormalspaer.clear();
-    const Linjer linjer = Detaljer(Garage(), r);
-    EXPECT_EQ(linjer[6], "             ");
-    EXPECT_EQ(linjer[19], "");
-}
-
-// ---------------------------------------------------------------------------------------
-// The header.
-
-TEST(RapportHoved, NiLinjerMedFirmaProjektOgTidspunkt)
-{
-    EXPECT_EQ(RapportHoved(Garage(), "Eksempel ApS", Tidspunkt{2014, 5, 1, 13, 5, 9},
-                           Regionalindstillinger::Dansk()),
-              (Linjer{kStreg, "TAGLO  *  Dimensionering af taglægter og sømforbindelser", "",
-                      kStreg, "Firma:             Eksempel ApS",
-                      "Sag/Projekt:       Garage Vestergade 12", "Afsnit/Delprojekt: Tag",
-                      "Beregnet:          2014-05-01,13:05:09 af Mette", kStreg}));
-}
-
-TEST(RapportHoved, TidensSkilletegnFoelgerIndstillingerne)
-{
-    Regionalindstillinger regional = Regionalindstillinger::Dansk();
-    regional.tid = ".";
-    const Linjer linjer = RapportHoved(Garage(), "", Tidspunkt{2009, 12, 31, 7, 0, 0}, regional);
-    EXPECT_EQ(linjer[7], "Beregnet:          2009-12-31,07.00.00 af Mette");
-}
 
 TEST(RapportHoved, LangeLinjerKlippesVed89Tegn)
 {
-    TInddata inddata = Garage();
+    TInddata inddata = Projekt4().inddata;
     inddata.Projektnavn = std::string(70, 'p');
-    const std::string firma = std::string(40, 'a') + std::string(20, 'b') + "æææææææææææææ";
+    const std::string firma = std::string(60, 'a') + "æææææææææææææ";
     const Linjer linjer = RapportHoved(inddata, firma, Tidspunkt{}, Regionalindstillinger::Dansk());
     // 19 characters of label, then 70 of the company's 73: the tenth "æ" is the last one,
     // and no "æ" is split into bytes.
-    EXPECT_EQ(linjer[4],
-              "Firma:             " + std::string(40, 'a') + std::string(20, 'b') + "ææææææææææ");
+    EXPECT_EQ(linjer[4], "Firma:             " + std::string(60, 'a') + "ææææææææææ");
     EXPECT_EQ(linjer[5], "Sag/Projekt:       " + std::string(70, 'p'));
 }
 
-// ---------------------------------------------------------------------------------------
-// PRIMÆRE FORUDSÆTNINGER
-
-TEST(RapportPrimaere, HovedinddataMedKiphoejde)
+TEST(FormaterTidspunkt, ForanstilledeNullerOgRegionensTidsskilletegn)
 {
-    TAfledte afledte;
-    afledte.KipHjd = 3.899;
-    Linjer liste;
-    RapportPrimaere(liste, Garage(), afledte, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste, (Linjer{
-                         kStreg,
-                         "PRIMÆRE FORUDSÆTNINGER",
-                         "Bygningningens geometri        Tagdækning",
-                         "  Husbredde:          6,00 m     Egenlast af tagdækning:  0,25 kN/m2",
-                         "  Facadehøjde:        2,50 m     Afstandslistetykkelse:     25 mm",
-                         "  Tagvinkel:            25 °     Undertagstykkelse:          4 mm",
-                         "  Lægteafstand (c-c): 0,32 m   Vindlast",
-                         "  Dublering af lægter:   nej     Terrænkategori:          II Land   ",
-                         "  Facadeudhæng:       0,30 m     Afstand fra Vesterhavet",
-                         "  Kiphøjde:           3,90 m       eller Ringkøbing Fjord:  25 km",
-                         "  Huslængde:          7,20 m   Karakteristisk snelast:    0,80 kN/m2",
-                         "  Normalspærafstand:  0,90 m                      (Normal værdi)",
-                         "  Gavlspærafstand:    0,60 m",
-                         "  Gavlspærindrykning: 0,10 m",
-                         "  Gavludhæng:         0,35 m",
-                     }));
+    Regionalindstillinger regional = Regionalindstillinger::Dansk();
+    EXPECT_EQ(FormaterTidspunkt({987, 1, 2, 0, 4, 0}, regional), "0987-01-02,00:04:00");
+    regional.tid = ".";
+    EXPECT_EQ(FormaterTidspunkt({2014, 5, 1, 13, 5, 9}, regional), "2014-05-01,13.05.09");
 }
 
-struct TerraenCase
+TEST(LokalTidNu, GiverEtGyldigtTidspunkt)
 {
-    const char* navn;
-    std::int32_t terrKat;
-    const char* tekst; // what follows "Terrænkategori:"
-};
-
-class Terraenkategori : public ::testing::TestWithParam<TerraenCase>
-{};
-
-TEST_P(Terraenkategori, HoejrestilletIElleveTegn)
-{
-    TInddata inddata = Garage();
-    inddata.TerrKat = GetParam().terrKat;
-    inddata.DublLegter = true;
-    Linjer liste;
-    RapportPrimaere(liste, inddata, TAfledte{}, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste[7],
-              std::string("  Dublering af lægter:    ja     Terrænkategori:") + GetParam().tekst);
+    const Tidspunkt nu = LokalTidNu();
+    EXPECT_GE(nu.aar, 2024);
+    EXPECT_TRUE(nu.maaned >= 1 && nu.maaned <= 12 && nu.dag >= 1 && nu.dag <= 31);
+    EXPECT_TRUE(nu.time >= 0 && nu.time <= 23 && nu.minut >= 0 && nu.minut <= 59);
+    EXPECT_TRUE(nu.sekund >= 0 && nu.sekund <= 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(RapportPrimaere, Terraenkategori,
-                         ::testing::Values(TerraenCase{"Hede", 0, "           I Hede   "},
-                                           TerraenCase{"Land", 1, "          II Land   "},
-                                           TerraenCase{"Forstad", 2, "         III Forstad"},
-                                           TerraenCase{"By", 3, "           IV By   "},
-                                           TerraenCase{"IngenValgt", -1, "                   "}),
-                         [](const auto& info) { return std::string(info.param.navn); });
-
-TEST(RapportPrimaere, ForhoejetSneformfaktor)
+// SkrivRapport of project 4 with the log at `niveau`; counts the readings of the clock.
+Linjer RapportMedLog(int niveau, test::OptagneDialoger& dialoger, int& aflaesninger)
 {
-    TInddata inddata = Garage();
-    inddata.NormSneFormFak = false;
-    inddata.SneFormFak = 2.8;
-    Linjer liste;
-    RapportPrimaere(liste, inddata, TAfledte{}, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste[10], "  Huslængde:          7,20 m   Karakteristisk snelast:    2,80 kN/m2");
-    EXPECT_EQ(liste[11], "  Normalspærafstand:  0,90 m                      (Forhøjet værdi)");
+    const auto& p = Projekt4();
+    auto omgivelser = test::ReferenceOmgivelser();
+    omgivelser.ur = [&aflaesninger] {
+        ++aflaesninger;
+        return test::kReferenceTidspunkt;
+    };
+    TLogliste log(niveau);
+    test::OptagneMeddelelser meddelelser;
+    auto rapport = SkrivRapport(p.inddata, p.afledte, p.resultater, TBeregning{}, log, omgivelser,
+                                dialoger, meddelelser);
+    EXPECT_TRUE(meddelelser.liste.empty());
+    return rapport;
 }
 
-// ---------------------------------------------------------------------------------------
-// ANDRE FORUDSÆTNINGER
-
-TEST(RapportAndre, NormerKlasserOgRingetSoem)
+TEST(SkrivRapport, UdenLogIngenDialogOgAnnulleretLogGiverRapportenSomSaedvanlig)
 {
-    TInddata inddata = Garage();
-    inddata.CvAreal = true;
-    inddata.StyrkeKlasse = 1;
-    Linjer liste;
-    RapportAndre(liste, inddata, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste, (Linjer{
-                         kStreg,
-                         "ANDRE FORUDSÆTNINGER",
-                         "Normudgaver: Last: EN1990 & EN1991 m. danske NA pr. april 2014",
-                         "             Træ:  EN1995+A1 m. danske NA pr. april 2014",
-                         "Vindlast, formfaktorer:",
-                         "  Der regnes med 10 m2-værdier, hvilket forudsætter at lægteenderne",
-                         "  i udhænget er forbundet indbyrdes, se SKRIFT 12, side 20",
-                         "",
-                         "Styrkeklasse: GL24c                        Anvendelsesklasse 2; ",
-                         "Konsekvensklasse: CC2 (medfører K_FI = 1,0); ",
-                         "",
-                         "Sømegenskaber:",
-                         "  Udtræksstyrke f_uk:      7,0 MPa       Ringet længde:     48 mm",
-                         "  Gennemtræksstyrke f_hk: 14,0 MPa       Hoveddiam:       11,0 mm",
-                         "",
-                     }));
-}
-
-struct KlasseCase
-{
-    const char* navn;
-    std::int32_t styrkeKlasse;
-    std::int32_t sikkl;
-    const char* styrkeLinje;
-    const char* konsekvensLinje;
-};
-
-class Klasser : public ::testing::TestWithParam<KlasseCase>
-{};
-
-TEST_P(Klasser, StaarUnderAndreForudsaetninger)
-{
-    TInddata inddata = Garage();
-    inddata.StyrkeKlasse = GetParam().styrkeKlasse;
-    inddata.Sikkl = GetParam().sikkl;
-    Linjer liste;
-    RapportAndre(liste, inddata, Regionalindstillinger::Dansk());
-    ASSERT_EQ(liste.size(), 14U);
-    EXPECT_EQ(liste[7], GetParam().styrkeLinje);
-    EXPECT_EQ(liste[8], GetParam().konsekvensLinje);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    RapportAndre, Klasser,
-    ::testing::Values(KlasseCase{"C18CC1", 0, 0,
-                                 "Styrkeklasse: C18                        Anvendelsesklasse 2; ",
-                                 "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "},
-                      KlasseCase{"GL24cCC2", 1, 1,
-                                 "Styrkeklasse: GL24c                        Anvendelsesklasse 2; ",
-                                 "Konsekvensklasse: CC2 (medfører K_FI = 1,0); "},
-                      KlasseCase{"GL28cCC1", 2, 0,
-                                 "Styrkeklasse: GL28c                        Anvendelsesklasse 2; ",
-                                 "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "},
-                      // The load factors take every class but CC2 as CC1; so does the report.
-                      KlasseCase{"IngenValgt", -1, -1,
-                                 "Styrkeklasse:                         Anvendelsesklasse 2; ",
-                                 "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "}),
-    [](const auto& info) { return std::string(info.param.navn); });
-
-TEST(RapportAndre, FirkantsoemErGlat)
-{
-    TInddata inddata = Garage();
-    VaelgSoem(inddata, 9);
-    Linjer liste;
-    RapportAndre(liste, inddata, Regionalindstillinger::Dansk());
-    // 2.45 rounds half away from zero to 2.5.
-    EXPECT_EQ(liste[11], "  Udtræksstyrke f_uk:             2,5 MPa (Glat søm)");
-    EXPECT_EQ(liste[12], "  Gennemtræksstyrke f_hk:  8,6 MPa       Hoveddiam:       11,0 mm");
-}
-
-TEST(RapportAndre, Udtraeksstyrke45ErGraensenForGlatSoem)
-{
-    TInddata inddata = Garage();
-    const TNailData glat{"glat", 8.0, 3.0, 0.0, 80.0, 4.5, 9.0};
-    const TNailData ringet{"ringet", 8.0, 3.0, 20.0, 45.0, 4.51, 9.0};
-    Linjer liste;
-    inddata.NailData = &glat;
-    RapportAndre(liste, inddata, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste[11], "  Udtræksstyrke f_uk:             4,5 MPa (Glat søm)");
-    liste.clear();
-    inddata.NailData = &ringet;
-    RapportAndre(liste, inddata, Regionalindstillinger::Dansk());
-    EXPECT_EQ(liste[11], "  Udtræksstyrke f_uk:      4,5 MPa       Ringet længde:     45 mm");
+    int aflaesninger = 0;
+    test::OptagneDialoger ubrugt({std::string("/tmp/skal-ikke-bruges.log")});
+    const Linjer udenLog = RapportMedLog(0, ubrugt, aflaesninger);
+    EXPECT_TRUE(ubrugt.viste().empty());
+    EXPECT_EQ(aflaesninger, 1) << "the time is read once from the clock";
+    for (const int niveau : {1, 2})
+    {
+        test::OptagneDialoger annulleret({std::nullopt});
+        EXPECT_EQ(RapportMedLog(niveau, annulleret, aflaesninger), udenLog);
+        ASSERT_EQ(annulleret.viste().size(), 1U);
+        EXPECT_EQ(annulleret.viste()[0].dialog.titel, "Gem logfil");
+    }
 }
 
 } // namespace
