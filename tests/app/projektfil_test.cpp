@@ -115,35 +115,25 @@ TEST(LaesProjektdata, TekstlinjerBeholdesHeleIFeltetMenAfkortesIInddata)
         << "the field shows Medarb";
 }
 
-// The integer lines and the choice each selects.
+// The integer lines: the nail's list, and the radio groups in their order.
+constexpr std::pair<std::size_t, Valg> kValglinjer[] = {
+    {8, Valg::RadioGroupDublLegter},      {21, Valg::RadioGroupTerrKat},
+    {23, Valg::RadioGroupNormSneFormFak}, {27, Valg::RadioGroupCvAreal},
+    {28, Valg::RadioGroupStyrkeKlasse},   {29, Valg::RadioGroupSikkl},
+    {30, Valg::RadioGroupForklaringMed},  {31, Valg::RadioGroupLogfil}};
+
 int Valgt(const Laesning& l, std::size_t linje)
 {
-    switch (linje)
+    for (const auto& [valgLinje, valg] : kValglinjer)
     {
-    case 8:
-        return l.vindue.Indeks(Valg::RadioGroupDublLegter);
-    case 17:
-        EXPECT_EQ(l.inddata.Nail, l.vindue.ComboBoxNail);
-        EXPECT_EQ(l.inddata.NailData, &kSoemKatalog.at(static_cast<std::size_t>(l.inddata.Nail)));
-        return l.inddata.Nail;
-    case 21:
-        EXPECT_EQ(l.inddata.TerrKat, l.vindue.Indeks(Valg::RadioGroupTerrKat));
-        return l.inddata.TerrKat;
-    case 23:
-        return l.vindue.Indeks(Valg::RadioGroupNormSneFormFak);
-    case 27:
-        return l.vindue.Indeks(Valg::RadioGroupCvAreal);
-    case 28:
-        EXPECT_EQ(l.inddata.StyrkeKlasse, l.vindue.Indeks(Valg::RadioGroupStyrkeKlasse));
-        return l.inddata.StyrkeKlasse;
-    case 29:
-        return l.vindue.Indeks(Valg::RadioGroupSikkl);
-    case 30:
-        return l.vindue.Indeks(Valg::RadioGroupForklaringMed);
-    default:
-        EXPECT_EQ(l.inddata.Logfil, l.vindue.Indeks(Valg::RadioGroupLogfil));
-        return l.inddata.Logfil;
+        if (valgLinje == linje)
+        {
+            return l.vindue.Indeks(valg);
+        }
     }
+    EXPECT_EQ(l.inddata.Nail, l.vindue.ComboBoxNail);
+    EXPECT_EQ(l.inddata.NailData, &kSoemKatalog.at(static_cast<std::size_t>(l.inddata.Nail)));
+    return l.vindue.ComboBoxNail;
 }
 
 TEST(LaesProjektdata, HeltalslinjeDerIkkeErEtHeltalGiverLinjensStandard)
@@ -367,40 +357,28 @@ TEST_P(Referenceprojekt, LaesesTilReferencensInddataOgSkrivesUaendret)
     EXPECT_EQ(d.Projektnavn.str(), forventet.at("Projektnavn").get<std::string>());
     EXPECT_EQ(d.Bygningsdel.str(), forventet.at("Bygningsdel").get<std::string>());
     EXPECT_EQ(d.Medarb.str(), forventet.at("Medarb").get<std::string>());
-    for (const auto& [felt, vaerdi] :
-         std::vector<std::pair<const char*, double>>{{"HusBr", d.HusBr},
-                                                     {"FacHjd", d.FacHjd},
-                                                     {"TagVink", d.TagVink},
-                                                     {"LegteAfst", d.LegteAfst},
-                                                     {"FacUdh", d.FacUdh},
-                                                     {"HusLn", d.HusLn},
-                                                     {"NormalSpaerAfst", d.NormalSpaerAfst},
-                                                     {"GavlspaerAfst", d.GavlspaerAfst},
-                                                     {"GavlspaerIndrykn", d.GavlspaerIndrykn},
-                                                     {"GavlUdh", d.GavlUdh},
-                                                     {"LegteHojde", d.LegteHojde},
-                                                     {"LegteBredde", d.LegteBredde},
-                                                     {"AlisteTykkelse", d.AlisteTykkelse},
-                                                     {"UtagTykkelse", d.UtagTykkelse},
-                                                     {"TagTyng", d.TagTyng},
-                                                     {"AfstVesterhav", d.AfstVesterhav},
-                                                     {"SneFormFak", d.SneFormFak},
-                                                     {"SneFormFakNormal", d.SneFormFakNormal},
-                                                     {"SneFormFakForhojet", d.SneFormFakForhojet}})
+    const char* const tal[] = {
+        "HusBr",         "FacHjd",          "TagVink",          "LegteAfst",         "FacUdh",
+        "HusLn",         "NormalSpaerAfst", "GavlspaerAfst",    "GavlspaerIndrykn",  "GavlUdh",
+        "LegteHojde",    "LegteBredde",     "AlisteTykkelse",   "UtagTykkelse",      "TagTyng",
+        "AfstVesterhav", "SneFormFak",      "SneFormFakNormal", "SneFormFakForhojet"};
+    const double talLaest[std::size(tal)] = {
+        d.HusBr,         d.FacHjd,          d.TagVink,          d.LegteAfst,         d.FacUdh,
+        d.HusLn,         d.NormalSpaerAfst, d.GavlspaerAfst,    d.GavlspaerIndrykn,  d.GavlUdh,
+        d.LegteHojde,    d.LegteBredde,     d.AlisteTykkelse,   d.UtagTykkelse,      d.TagTyng,
+        d.AfstVesterhav, d.SneFormFak,      d.SneFormFakNormal, d.SneFormFakForhojet};
+    for (std::size_t i = 0; i < std::size(tal); ++i)
     {
-        EXPECT_NEAR(vaerdi, forventet.at(felt).get<double>(), 1e-12) << felt;
+        EXPECT_NEAR(talLaest[i], forventet.at(tal[i]).get<double>(), 1e-12) << tal[i];
     }
-    for (const auto& [felt, vaerdi] :
-         std::vector<std::pair<const char*, int>>{{"DublLegter", d.DublLegter},
-                                                  {"Nail", d.Nail},
-                                                  {"TerrKat", d.TerrKat},
-                                                  {"CvAreal", d.CvAreal},
-                                                  {"NormSneFormFak", d.NormSneFormFak},
-                                                  {"StyrkeKlasse", d.StyrkeKlasse},
-                                                  {"Sikkl", d.Sikkl},
-                                                  {"ForklaringMed", d.ForklaringMed}})
+    const char* const valg[] = {"DublLegter",     "Nail",         "TerrKat", "CvAreal",
+                                "NormSneFormFak", "StyrkeKlasse", "Sikkl",   "ForklaringMed"};
+    const int valgLaest[std::size(valg)] = {d.DublLegter, d.Nail,           d.TerrKat,
+                                            d.CvAreal,    d.NormSneFormFak, d.StyrkeKlasse,
+                                            d.Sikkl,      d.ForklaringMed};
+    for (std::size_t i = 0; i < std::size(valg); ++i)
     {
-        EXPECT_EQ(vaerdi, forventet.at(felt).get<int>()) << felt;
+        EXPECT_EQ(valgLaest[i], forventet.at(valg[i]).get<int>()) << valg[i];
     }
     EXPECT_EQ(std::string(d.NailData->Name), forventet.at("NailData").get<std::string>());
 
