@@ -7,25 +7,6 @@ namespace taglo
 namespace
 {
 
-TEST(Vindue, StarterSomVinduetsDesign)
-{
-    const TVindue vindue;
-    EXPECT_EQ(vindue.Tekst(Felt::EditProjektnavn), "Skriv projektnavn her");
-    EXPECT_EQ(vindue.Tekst(Felt::EditBygningsdel), "Skriv bygningsdel her");
-    EXPECT_EQ(vindue.Tekst(Felt::EditMedarb), "Skriv dit eget navn her");
-    EXPECT_EQ(vindue.Tekst(Felt::EditLegteHojde), "        38");
-    EXPECT_EQ(vindue.Tekst(Felt::EditAfstVesterhav), "        25");
-    EXPECT_EQ(vindue.Tekst(Felt::EditHusBr), "");
-    EXPECT_EQ(vindue.Indeks(Valg::RadioGroupTerrKat), 1) << "II  Land";
-    EXPECT_EQ(vindue.Indeks(Valg::RadioGroupDublLegter), 0);
-    EXPECT_EQ(vindue.Indeks(Valg::RadioGroupLogfil), 0);
-    EXPECT_FALSE(vindue.ResultatomfangSynlig);
-    EXPECT_FALSE(vindue.MemoAdvarLgtSynlig);
-    EXPECT_FALSE(vindue.MemoAdvarForbSynlig);
-    EXPECT_EQ(vindue.AktivFane, Fane::Inddataark);
-    EXPECT_TRUE(vindue.Resultat.empty());
-}
-
 TEST(Vindue, KontrollerFindesVedDeresNavn)
 {
     EXPECT_EQ(FeltMedNavn("EditGavlspaerIndrykn"), Felt::EditGavlspaerIndrykn);
