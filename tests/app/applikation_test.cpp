@@ -681,9 +681,15 @@ TEST_F(Applikation, FilMedAfvisteVaerdierGiverIngenDom)
     Start();
     auto linjer = *LaesTekstfil(TAGLO_STANDARDFIL);
     linjer[14] = "abc";
+    linjer[23] = "ingen"; // the snow form factor in use may be no number either
+    linjer[30] = "1";
     SkrivLinjer(Sti("uden_laegte.tgl"), linjer);
     ASSERT_TRUE(app.HentProjektdata(Sti("uden_laegte.tgl")));
-    EXPECT_EQ(Vist(), (Meddelelser{Konverteringsbesked("abc")}));
+    EXPECT_EQ(Vist(), (Meddelelser{Konverteringsbesked("abc"), Konverteringsbesked("ingen")}));
+    EXPECT_EQ(app.Vindue().Tekst(Felt::EditLegteHojde), "abc") << "the field keeps the line";
+    EXPECT_DOUBLE_EQ(app.Inddata().LegteHojde, 0.0);
+    EXPECT_DOUBLE_EQ(app.Inddata().SneFormFak, 0.0);
+    EXPECT_EQ(app.Inddata().Logfil, 1) << "the reading goes on to the last line";
     app.ButtonBeregnClick();
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Lægtehøjden skal være positiv")}));
     EXPECT_FALSE(app.Beregnet());
