@@ -152,50 +152,43 @@ TEST(LaesProjektdata, HeltalslinjeDerIkkeErEtHeltalGiverLinjensStandard)
     }
 }
 
-struct HeltalsTilfaelde
+TEST(LaesProjektdata, HeltalslinjeVaelgerEtPunktDerFindes)
 {
-    const char* navn;
-    std::size_t linje;
-    const char* tekst;
-    int forventet;
-    bool advarsel; // "no nail chosen"
-};
-
-class Heltalslinje : public ::testing::TestWithParam<HeltalsTilfaelde>
-{};
-
-TEST_P(Heltalslinje, VaelgerPunkt)
-{
-    const auto& t = GetParam();
-    const auto l = Laes(MedLinje(t.linje, t.tekst));
-    ASSERT_EQ(l.udfald, TLaesning::Laest);
-    EXPECT_EQ(Valgt(l, t.linje), t.forventet);
+    const struct
+    {
+        const char* navn;
+        std::size_t linje;
+        const char* tekst;
+        int forventet;
+        bool advarsel; // "no nail chosen"
+    } kTilfaelde[] = {{"Soem3MedForanstilletBlank", 17, " 3", 3, false},
+                      {"SoemMedPlus", 17, "+4", 4, false},
+                      {"Soem12GiverSidsteSoem", 17, "12", 9, false},
+                      {"SoemStoersteHeltalGiverSidsteSoem", 17, "2147483647", 9, false},
+                      {"SoemUdenfor32BitErIkkeEtHeltal", 17, "2147483648", 5, false},
+                      {"SoemMedEfterstilletBlankErIkkeEtHeltal", 17, "3 ", 5, false},
+                      {"SoemToFortegnErIkkeEtHeltal", 17, "+-1", 5, false},
+                      {"NegativtSoemAdvarerOgGiverFoersteSoem", 17, "-1", 0, true},
+                      {"MindsteHeltalSomSoemGiverFoersteSoem", 17, "-2147483648", 0, true},
+                      {"Terraen7GiverIVCity", 21, "7", 3, false},
+                      {"TerraenNegativGiverIILand", 21, "-1", 1, false},
+                      {"TerraenDecimaltalErIkkeEtHeltal", 21, "2,0", 1, false},
+                      {"TerraenMedForanstilledeBlanke", 21, "   0", 0, false},
+                      {"DubleringForStorGiverNej", 8, "5", 1, false},
+                      {"DubleringNegativGiverJa", 8, "-2", 0, false},
+                      {"StyrkeklasseForStorGiverSidste", 28, "9", 2, false},
+                      {"LogfilForStorGiverDetaljeret", 31, "7", 2, false}};
     const std::vector<test::OptagetMeddelelse> advarsel{
         {"advarsel", "Sømtype er ikke valgt. Første søm på listen forudsættes"}};
-    EXPECT_EQ(l.meddelelser.liste, t.advarsel ? advarsel : decltype(advarsel){});
+    for (const auto& t : kTilfaelde)
+    {
+        SCOPED_TRACE(t.navn);
+        const auto l = Laes(MedLinje(t.linje, t.tekst));
+        ASSERT_EQ(l.udfald, TLaesning::Laest);
+        EXPECT_EQ(Valgt(l, t.linje), t.forventet);
+        EXPECT_EQ(l.meddelelser.liste, t.advarsel ? advarsel : decltype(advarsel){});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    LaesProjektdata, Heltalslinje,
-    ::testing::Values(
-        HeltalsTilfaelde{"Soem3MedForanstilletBlank", 17, " 3", 3, false},
-        HeltalsTilfaelde{"SoemMedPlus", 17, "+4", 4, false},
-        HeltalsTilfaelde{"Soem12GiverSidsteSoem", 17, "12", 9, false},
-        HeltalsTilfaelde{"SoemStoersteHeltalGiverSidsteSoem", 17, "2147483647", 9, false},
-        HeltalsTilfaelde{"SoemUdenfor32BitErIkkeEtHeltal", 17, "2147483648", 5, false},
-        HeltalsTilfaelde{"SoemMedEfterstilletBlankErIkkeEtHeltal", 17, "3 ", 5, false},
-        HeltalsTilfaelde{"SoemToFortegnErIkkeEtHeltal", 17, "+-1", 5, false},
-        HeltalsTilfaelde{"NegativtSoemAdvarerOgGiverFoersteSoem", 17, "-1", 0, true},
-        HeltalsTilfaelde{"MindsteHeltalSomSoemGiverFoersteSoem", 17, "-2147483648", 0, true},
-        HeltalsTilfaelde{"Terraen7GiverIVCity", 21, "7", 3, false},
-        HeltalsTilfaelde{"TerraenNegativGiverIILand", 21, "-1", 1, false},
-        HeltalsTilfaelde{"TerraenDecimaltalErIkkeEtHeltal", 21, "2,0", 1, false},
-        HeltalsTilfaelde{"TerraenMedForanstilledeBlanke", 21, "   0", 0, false},
-        HeltalsTilfaelde{"DubleringForStorGiverNej", 8, "5", 1, false},
-        HeltalsTilfaelde{"DubleringNegativGiverJa", 8, "-2", 0, false},
-        HeltalsTilfaelde{"StyrkeklasseForStorGiverSidste", 28, "9", 2, false},
-        HeltalsTilfaelde{"LogfilForStorGiverDetaljeret", 31, "7", 2, false}),
-    [](const auto& info) { return std::string(info.param.navn); });
 
 TEST(LaesProjektdata, TomSoemtabelErEnFejlOgAendrerIntet)
 {
