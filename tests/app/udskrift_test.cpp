@@ -56,22 +56,18 @@ TEST(Udskrift, SideskiftFoerstILinjenGiverNySideMedToTommeLinjer)
               (std::vector<TSkriftlinje>{{0, ""}, {18, ""}, {36, kMargen + "Side 2"}}));
 }
 
+// A line wraps after 70 characters, counted as characters, not bytes; the rest of it
+// continues on the next line without the margin.
 TEST(Udskrift, ForLangLinjeFortsaetterPaaNaesteLinje)
 {
-    const std::string lang(75, 'x');
-    const auto sider = OpdelISider({lang}, kSide);
+    const auto sider = OpdelISider({std::string(75, 'x'), StregLinie(70), "æøå"}, kSide);
     ASSERT_EQ(sider.size(), 1U);
-    ASSERT_EQ(sider[0].linjer.size(), 4U);
-    EXPECT_EQ(sider[0].linjer[2], (TSkriftlinje{36, kMargen + std::string(70, 'x')}));
-    EXPECT_EQ(sider[0].linjer[3], (TSkriftlinje{56, std::string(5, 'x')}));
-}
-
-TEST(Udskrift, StregliniePaa70TegnFylderPraecisEnLinje)
-{
-    const auto sider = OpdelISider({StregLinie(70), "æøå"}, kSide);
-    ASSERT_EQ(sider[0].linjer.size(), 4U) << "characters, not bytes, fill the line";
-    EXPECT_EQ(sider[0].linjer[2].tekst, kMargen + StregLinie(70));
-    EXPECT_EQ(sider[0].linjer[3].tekst, kMargen + "æøå");
+    EXPECT_EQ(sider[0].linjer, (std::vector<TSkriftlinje>{{0, ""},
+                                                          {18, ""},
+                                                          {36, kMargen + std::string(70, 'x')},
+                                                          {56, std::string(5, 'x')},
+                                                          {76, kMargen + StregLinie(70)},
+                                                          {96, kMargen + "æøå"}}));
 }
 
 TEST(Udskrift, TabulatorFlytterTilNaesteMultipelAfOtteTegn)
@@ -81,17 +77,12 @@ TEST(Udskrift, TabulatorFlytterTilNaesteMultipelAfOtteTegn)
     EXPECT_EQ(sider[0].linjer[3].tekst, kMargen + "abcdefgh" + std::string(6, ' ') + "y");
 }
 
-TEST(Udskrift, IngenTomSideTilSidst)
-{
-    // 47 lines end the first page exactly at its break; nothing follows.
-    const std::vector<std::string> rapport(47, "x");
-    const auto sider = OpdelISider(rapport, kSide);
-    EXPECT_EQ(sider.size(), 1U);
-}
-
-TEST(Udskrift, SideskiftLigeEfterEtAutomatiskSideskiftGiverIngenTomSide)
+// 47 lines end the first page exactly at its break: nothing follows, and a form feed
+// right after that break starts one page, not an empty one as well.
+TEST(Udskrift, IngenTomSideEfterEtAutomatiskSideskift)
 {
     std::vector<std::string> rapport(47, "x");
+    EXPECT_EQ(OpdelISider(rapport, kSide).size(), 1U);
     rapport.emplace_back("\fy");
     const auto sider = OpdelISider(rapport, kSide);
     ASSERT_EQ(sider.size(), 2U);
