@@ -20,26 +20,6 @@ std::string Id(const TLasttilfaelde& t)
     return std::to_string(t.Lastkomb) + t.Vindtilf;
 }
 
-TEST(TilfaeldeGaelder, AnalyserPrAnalyseredeParret)
-{
-    const std::vector<std::string> forventet{"3a", "5a", "5d", "5e", "5m", "5r", "5v", "6a",
-                                             "6d", "6e", "6m", "6r", "6v", "8f", "9b", "9c",
-                                             "9i", "9n", "9o", "9s", "9t", "9w"};
-    std::vector<std::string> gaelder;
-    for (int lastkomb = 0; lastkomb <= 13; ++lastkomb)
-    {
-        for (char vindtilf = 'a'; vindtilf <= 'z'; ++vindtilf)
-        {
-            if (TilfaeldeGaelder(lastkomb, vindtilf))
-            {
-                gaelder.push_back(std::to_string(lastkomb) + vindtilf);
-            }
-        }
-    }
-    EXPECT_EQ(gaelder, forventet);
-    EXPECT_FALSE(TilfaeldeGaelder(9, '\0'));
-}
-
 TEST(BeregnLaegter, EnNyKoerselBegynderForfra)
 {
     test::Beregnet b(test::Eksempeltag());
