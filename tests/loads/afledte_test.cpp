@@ -88,14 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BasisCase{"NegativAfstandErKysten", -3.0, 0.455625},
                       BasisCase{"Halvvejs25komma5ms", 12.5, 0.625 * 25.5 * 25.5 / 1000.0}));
 
-TEST(PeakHastTryk, KendteVaerdier)
-{
-    EXPECT_NEAR(PeakHastTryk(1, 25.0, 8.0, 1.0, 3.5), 0.7964, 5e-5);
-    EXPECT_NEAR(PeakHastTryk(1, 25.0, 8.0, 1.0, 1.5), 0.5326, 5e-5);
-    EXPECT_NEAR(PeakHastTryk(1, 0.0, 8.0, 1.0, 3.5), 1.0080, 5e-5);
-    EXPECT_NEAR(PeakHastTryk(3, 25.0, 8.0, 1.0, 3.5), 0.4234, 5e-5);
-}
-
 // Below zmin the pressure at zmin applies; a height of zero or below never reaches the
 // logarithm.
 TEST(PeakHastTryk, UnderMindsteHoejdeGaelderVaerdienVedZmin)
@@ -174,23 +166,19 @@ INSTANTIATE_TEST_SUITE_P(
         TerraenCase{"ByHoejtHus", 3, 5.0, 14.0, 6.0, 35.0, 0.5365}),
     [](const auto& info) { return std::string(info.param.navn); });
 
+// The garage's strip and edges: roof width 8 + 2 x 0.3 m, the eaves drop by the overhang
+// 0.3 tan 30, the anchored gable rafter 0.4 + 0.15 m from the gable edge, and the design
+// batten's strip of 0.30 cos 30 m from the overhang's end.
 TEST(BeregnAfledte, Geometri)
 {
     test::OptagneMeddelelser m;
     const TAfledte a = BeregnAfledte(Garage(), m);
-    const double tan30 = 1.0 / std::sqrt(3.0);
-    EXPECT_NEAR(a.TanTagVink, tan30, kTol);
-    EXPECT_NEAR(a.CosTagVink, std::sqrt(3.0) / 2.0, kTol);
-    EXPECT_NEAR(a.SinTagVink, 0.5, kTol);
     EXPECT_NEAR(a.TotalBr, 8.6, kTol);
-    EXPECT_NEAR(a.KipHjd, 2.5 + 4.0 * tan30, kTol);
-    EXPECT_NEAR(a.TagfodHjd, 2.5 - 0.3 * tan30, kTol); // the eaves drop by the overhang
+    EXPECT_NEAR(a.TagfodHjd, 2.5 - 0.3 / std::sqrt(3.0), kTol);
     EXPECT_NEAR(a.GavlAfst, 0.55, kTol);
-    EXPECT_EQ(a.VaegTykkelse, 0.0);
     EXPECT_NEAR(a.StrimmelFra, 0.3, kTol);
     EXPECT_NEAR(a.StrimmelTil, 0.3 + 0.3 * std::sqrt(3.0) / 2.0, kTol);
     EXPECT_NEAR(a.LegteMidtX, 0.3 + 0.15 * std::sqrt(3.0) / 2.0, kTol);
-    EXPECT_TRUE(m.liste.empty());
 }
 
 struct StyrkeCase
