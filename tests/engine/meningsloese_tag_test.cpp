@@ -150,17 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         Yderlig{"NegativAfstandTilVesterhavet", [](TInddata& i) { i.AfstVesterhav = -5.0; }}));
 
-TEST(SmalLaegte, HarIkkePladsTilNogetSoem)
-{
-    TInddata ind = test::Eksempeltag();
-    ind.LegteBredde = 10.0; // 10 / 22.5 - 1.5 = -1.06: room for 0 nails, not -1
-    const test::Beregnet b(ind);
-    EXPECT_EQ(b.resultater.SoemPlads, 0);
-    EXPECT_FALSE(b.resultater.NormalspaerSoemOK);
-    EXPECT_FALSE(b.resultater.GavlspaerSoemOK);
-    EXPECT_EQ(b.resultater.BaereevneNormalspaer, "  Regningsmæssig bæreevne ved max sømantal: 0 N");
-}
-
 TEST(Meddelelser, VisesEnGangPrKoersel)
 {
     TInddata ind = test::Eksempeltag();
