@@ -217,16 +217,5 @@ TEST(EvaluerBoejning, UdnyttelseDerIkkeErEtEndeligtTalDumper)
     EXPECT_EQ(u.r.TekstNormalfag, "for lastkomb. 5: K_FI(1,0 g + 1,5 s + 0,45 w), vindtilfælde d");
 }
 
-TEST(EvaluerBoejning, GavlfagUdenSpaendErIkkeOK)
-{
-    TInddata ind = test::Eksempeltag();
-    ind.GavlspaerAfst = 0.0;
-    Evaluering e(ind, {Udnyttelser(3, 'a', 0.0)});
-    EXPECT_FALSE(e.r.GavlfagOK);
-    EXPECT_FALSE(e.r.GavludkragningOK);
-    EXPECT_FALSE(e.r.GavlfagTabel2005);
-    EXPECT_TRUE(e.r.NormalfagOK);
-}
-
 } // namespace
 } // namespace taglo
