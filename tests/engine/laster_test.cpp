@@ -29,19 +29,6 @@ TEST(OpstilLaster, Snelastkombinationen)
     EXPECT_EQ(t.Pd, 0.0);
 }
 
-TEST(OpstilLaster, PunktlastkombinationenHarKunPunktlasten)
-{
-    test::Trin trin(test::Eksempeltag());
-    TLasttilfaelde t;
-    OpstilLaster(t, 8, 'f', trin.koersel);
-    // kmod 1.1; Pd = 1.5 x 1.5 kN = 2.25 kN; P = 2.25 / 1.1 = 2.045455 kN. The permanent
-    // load of combination 8 is the battens' own weight, which is 0; no snow.
-    EXPECT_NEAR(t.Pd, 2.25, 1e-12);
-    EXPECT_NEAR(t.FzzPkt, -2.25 / 1.1 * kCos30, 1e-12);
-    EXPECT_EQ(t.FzzEgen, 0.0);
-    EXPECT_EQ(t.FzzSne, 0.0);
-}
-
 // Peak velocity pressures of the example roof (terrain IV, far inland, ridge 5.89 m
 // raised to zmin = 10 m): k_r = 0.19 x 20^0.07 = 0.234329, c_r = k_r ln 10 = 0.539562,
 // q_m = 0.36 x c_r^2 = 0.104806, I_v = 1 / ln 10 = 0.434294;

@@ -87,8 +87,10 @@ TEST(SoemPlads, FemDiametreMellemSoemOgTilKanten)
 struct Kapacitet
 {
     const char* navn;
-    int soem;                               // index in the nail catalogue
-    double laegtehoejde, afliste, undertag; // mm
+    int soem;            // index in the nail catalogue
+    double laegtehoejde; // mm
+    double afliste;      // spacer, mm
+    double undertag;     // underlay, mm
     bool direkte;
     double Lef; // mm, of the batten's own nailing (direct, or batten to spacer)
     double Fd;  // N per nail, the governing nailing

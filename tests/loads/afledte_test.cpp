@@ -132,7 +132,10 @@ struct TerraenCase
 {
     const char* navn;
     int terraen;
-    double afstand, husbredde, facadehoejde, vinkel;
+    double afstand; // km to the North Sea
+    double husbredde;
+    double facadehoejde;
+    double vinkel;
     double QpKip; // kN/m2
 };
 
@@ -250,7 +253,10 @@ TEST(BeregnAfledte, UgyldigeInddataGiverAldrigUendeligeTal)
             EXPECT_TRUE(std::isfinite(v)) << "tilfaelde " << i;
         }
         EXPECT_GT(a.QpKip, 0.0) << "tilfaelde " << i;
-        EXPECT_TRUE(i > 1 || a.LegteEgenlast == 0.0) << "tilfaelde " << i;
+        if (i < 2) // no batten spacing
+        {
+            EXPECT_EQ(a.LegteEgenlast, 0.0);
+        }
         EXPECT_TRUE(m.liste.empty());
     }
 }
