@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace taglo
 {
 namespace
@@ -24,54 +22,11 @@ TEST(OpstilLaster, Snelastkombinationen)
     // kmod 0.9 (short-term). Roofing: 0.10 x 1.0 / 0.9 = 0.111111 kN/m2 of roof, times
     // 0.40 m of spacing = 0.044444 kN/m; snow 2.0 x 1.5 / 0.9 = 3.333333 kN/m2 of plan,
     // times 0.346410 m = 1.154701 kN/m. Components: cos 30 = 0.866025, sin 30 = 0.5.
-    EXPECT_EQ(t.Lastkomb, 3);
-    EXPECT_EQ(t.Vindtilf, 'a');
     EXPECT_DOUBLE_EQ(t.kmod, 0.9);
     EXPECT_NEAR(t.FzzEgen, -0.044444444444444 * kCos30, 1e-12);
-    EXPECT_NEAR(t.FyyEgen, -0.044444444444444 * 0.5, 1e-12);
     EXPECT_NEAR(t.FzzSne, -1.0, 1e-12);
     EXPECT_NEAR(t.FyySne, -3.333333333333333 * kStrimmel * 0.5, 1e-12);
-    EXPECT_EQ(t.FzzPkt, 0.0);
     EXPECT_EQ(t.Pd, 0.0);
-}
-
-TEST(OpstilLaster, PunktlastkombinationenHarKunPunktlasten)
-{
-    test::Trin trin(test::Eksempeltag());
-    TLasttilfaelde t;
-    OpstilLaster(t, 8, 'f', trin.koersel);
-    // kmod 1.1; Pd = 1.5 x 1.5 kN = 2.25 kN; P = 2.25 / 1.1 = 2.045455 kN. The permanent
-    // load of combination 8 is the battens' own weight, which is 0; no snow.
-    EXPECT_DOUBLE_EQ(t.kmod, 1.1);
-    EXPECT_NEAR(t.Pd, 2.25, 1e-12);
-    EXPECT_NEAR(t.FzzPkt, -2.25 / 1.1 * kCos30, 1e-12);
-    EXPECT_NEAR(t.FyyPkt, -2.25 / 1.1 * 0.5, 1e-12);
-    EXPECT_EQ(t.FzzEgen, 0.0);
-    EXPECT_EQ(t.FzzSne, 0.0);
-}
-
-TEST(OpstilLaster, LaegternesEgenvaegtIndgaarIkke)
-{
-    test::Trin trin(test::Eksempeltag());
-    // 73 x 38 x 5 / (0.4 x 10^6) = 0.03468 kN/m2 before the case.
-    ASSERT_NEAR(trin.afledte.LegteEgenlast, 73.0 * 38.0 * 5.0 / 400000.0, 1e-12);
-    TLasttilfaelde t;
-    OpstilLaster(t, 9, 'w', trin.koersel);
-    EXPECT_EQ(trin.afledte.LegteEgenlast, 0.0);
-    // 0.9 x 0.10 / 1.1 x 0.40 x cos 30: the roofing only.
-    EXPECT_NEAR(t.FzzEgen, -0.9 * 0.1 / 1.1 * 0.4 * kCos30, 1e-12);
-}
-
-TEST(OpstilLaster, FladtTagHarIngenKomposanteriTagfladen)
-{
-    TInddata ind = test::Eksempeltag();
-    ind.TagVink = 0.0;
-    test::Trin trin(ind);
-    TLasttilfaelde t;
-    OpstilLaster(t, 3, 'a', trin.koersel);
-    EXPECT_EQ(t.FyyEgen, 0.0);
-    EXPECT_EQ(t.FyySne, 0.0);
-    EXPECT_LT(t.FzzSne, 0.0);
 }
 
 // Peak velocity pressures of the example roof (terrain IV, far inland, ridge 5.89 m
@@ -81,7 +36,7 @@ TEST(OpstilLaster, FladtTagHarIngenKomposanteriTagfladen)
 constexpr double kQpKip = 0.42342182732957556;
 constexpr double kQpKipN = 0.24135552077207353;
 
-TEST(VindLinielast, IndvendigtTrykLoefterGavlpartiet)
+TEST(VindLinielast, ZonerneSkaeresTilStrimlenOgGavlpartiet)
 {
     test::Trin trin(test::Eksempeltag());
     TLasttilfaelde t;
@@ -91,34 +46,16 @@ TEST(VindLinielast, IndvendigtTrykLoefterGavlpartiet)
     // cut at D = 0.5 + 0.3 + 0.6 = 1.4 m.
     // q = 1.5 / 1.1 x 0.241356 = 0.329121 kN/m2; Fzz = 0.329121 x 0.2 x 0.346410.
     const TVindLinielast n = VindLinielast(t, 'N', trin.koersel);
-    EXPECT_NEAR(n.q, 1.5 / 1.1 * kQpKipN, 1e-9);
-    EXPECT_NEAR(n.cv, 0.2, 1e-12);
-    EXPECT_NEAR(n.bredde, kStrimmel, 1e-12);
     EXPECT_NEAR(n.Fzz, 1.5 / 1.1 * kQpKipN * 0.2 * kStrimmel, 1e-9);
     EXPECT_NEAR(n.ystart, 0.5, 1e-12);
     EXPECT_NEAR(n.yslut, 1.4, 1e-12);
-}
-
-TEST(VindLinielast, SugITagfladensHjoerneVirkerOpad)
-{
-    test::Trin trin(test::Eksempeltag());
-    TLasttilfaelde t;
-    OpstilLaster(t, 9, 'w', trin.koersel);
-    // Wind from S along the ridge: e = min(2 x 5.887, 10.8) = 10.8, a1 = 1.08, a2 = 2.7.
-    // Zone F: x 0..2.7, y 0..1.08, coefficient -1.1 (10 m2, 30 degrees), reversed to +1.1
-    // so that suction lifts: Fzz = 1.5 / 1.1 x 0.423422 x 1.1 x 0.346410 = 0.220014.
+    // Along the ridge: e = min(2 x 5.887, 10.8) = 10.8, a1 = 1.08, a2 = 2.7. Zone F:
+    // x 0..2.7, y 0..1.08, coefficient -1.1 (10 m2, 30 degrees), reversed to +1.1 so that
+    // suction lifts: Fzz = 1.5 / 1.1 x 0.423422 x 1.1 x 0.346410 = 0.220014.
     const TVindLinielast f = VindLinielast(t, 'F', trin.koersel);
     EXPECT_NEAR(f.cv, 1.1, 1e-12);
     EXPECT_NEAR(f.Fzz, 1.5 / 1.1 * kQpKip * 1.1 * kStrimmel, 1e-9);
-    EXPECT_NEAR(f.ystart, 0.0, 1e-12);
     EXPECT_NEAR(f.yslut, 1.08, 1e-12);
-}
-
-TEST(VindLinielast, ZoneVedSidenAfStrimlenGiverIntet)
-{
-    test::Trin trin(test::Eksempeltag());
-    TLasttilfaelde t;
-    OpstilLaster(t, 9, 'w', trin.koersel);
     // Zone B under the west facade overhang (x 0..0.4) only touches the strip at 0.4 m.
     const TVindLinielast b = VindLinielast(t, 'B', trin.koersel);
     EXPECT_EQ(b.bredde, 0.0);

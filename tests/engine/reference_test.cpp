@@ -15,8 +15,12 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace taglo
@@ -120,6 +124,93 @@ std::string Id(const TLasttilfaelde& t)
     return std::to_string(t.Lastkomb) + t.Vindtilf;
 }
 
+// The fields compared, by their names in the reference files.
+constexpr std::array<const char*, 23> kAfledteTalNavne{
+    "TanTagVink",  "CosTagVink",   "SinTagVink", "TotalBr",       "KipHjd",  "TagfodHjd",
+    "GavlAfst",    "VaegTykkelse", "LegteMidtX", "LegteEgenlast", "WNormal", "WParallel",
+    "StrimmelFra", "StrimmelTil",  "Personlast", "QpKip",         "QpKipN",  "SneKarak",
+    "SneLast",     "FmkGammaM",    "KmodSoem",   "Kmod9",         "GammaM"};
+std::array<double, 23> AfledteTal(const TAfledte& x)
+{
+    return {x.TanTagVink,  x.CosTagVink,   x.SinTagVink, x.TotalBr,       x.KipHjd,  x.TagfodHjd,
+            x.GavlAfst,    x.VaegTykkelse, x.LegteMidtX, x.LegteEgenlast, x.WNormal, x.WParallel,
+            x.StrimmelFra, x.StrimmelTil,  x.Personlast, x.QpKip,         x.QpKipN,  x.SneKarak,
+            x.SneLast,     x.FmkGammaM,    x.KmodSoem,   x.Kmod9,         x.GammaM};
+}
+constexpr std::array<const char*, 9> kKapacitetTalNavne{"Fra1",    "Til1",  "Fra2", "Til2", "Lef",
+                                                        "FaxPrMm", "Fhead", "Fax",  "Fd"};
+std::array<double, 9> KapacitetTal(const TSoemKapacitet& x)
+{
+    return {x.Fra1, x.Til1, x.Fra2, x.Til2, x.Lef, x.FaxPrMm, x.Fhead, x.Fax, x.Fd};
+}
+constexpr std::array<const char*, 9> kResultatSandtNavne{
+    "NormalfagOK",         "GavlfagOK",          "GavludkragningOK",
+    "DirekteFastgoerelse", "NormalspaerSoemOK",  "GavlspaerSoemOK",
+    "SoemtypeOK",          "NormalfagTabel2005", "GavlfagTabel2005"};
+std::array<bool, 9> ResultatSandt(const TResultater& x)
+{
+    return {x.NormalfagOK,         x.GavlfagOK,          x.GavludkragningOK,
+            x.DirekteFastgoerelse, x.NormalspaerSoemOK,  x.GavlspaerSoemOK,
+            x.SoemtypeOK,          x.NormalfagTabel2005, x.GavlfagTabel2005};
+}
+constexpr std::array<const char*, 8> kResultatTalNavne{
+    "UdnNormalfag",      "UdnNormalfagPkt",  "UdnGavlfag",     "UdnGavlfagPkt",
+    "UdnGavludkragning", "TraekNormalspaer", "TraekGavlspaer", "SoemBaereevne"};
+std::array<double, 8> ResultatTal(const TResultater& x)
+{
+    return {x.UdnNormalfag,      x.UdnNormalfagPkt,  x.UdnGavlfag,     x.UdnGavlfagPkt,
+            x.UdnGavludkragning, x.TraekNormalspaer, x.TraekGavlspaer, x.SoemBaereevne};
+}
+constexpr std::array<const char*, 3> kResultatHeltalNavne{"SoemantalNormalspaer",
+                                                          "SoemantalGavlspaer", "SoemPlads"};
+std::array<std::int32_t, 3> ResultatHeltal(const TResultater& x)
+{
+    return {x.SoemantalNormalspaer, x.SoemantalGavlspaer, x.SoemPlads};
+}
+constexpr std::array<const char*, 11> kResultatTekstNavne{
+    "TekstNormalfag",      "TekstNormalfagPkt",     "TekstGavlfag",        "TekstGavlfagPkt",
+    "TekstGavludkragning", "TekstTraekNormalspaer", "TekstTraekGavlspaer", "SoemNormalspaer",
+    "SoemGavlspaer",       "BaereevneNormalspaer",  "BaereevneGavlspaer"};
+std::array<std::string, 11> ResultatTekst(const TResultater& x)
+{
+    return {x.TekstNormalfag,       x.TekstNormalfagPkt,   x.TekstGavlfag,
+            x.TekstGavlfagPkt,      x.TekstGavludkragning, x.TekstTraekNormalspaer,
+            x.TekstTraekGavlspaer,  x.SoemNormalspaer,     x.SoemGavlspaer,
+            x.BaereevneNormalspaer, x.BaereevneGavlspaer};
+}
+constexpr std::array<const char*, 40> kTilfaeldeTalNavne{
+    "kmod",  "FzzEgen", "FyyEgen",   "FzzSne",    "FyySne", "FzzPkt", "FyyPkt", "Pd",
+    "RB2zz", "RB2yy",   "RB2Justzz", "RB2Justyy", "RB1zz",  "RB1yy",  "RDzz",   "RDyy",
+    "REzz",  "REyy",    "RGzz",      "RGyy",      "RDEzz",  "RDEyy",  "MB1xx",  "MB2xx",
+    "MCxx",  "MFxx",    "MGxx",      "MHxx",      "MB1zz",  "MB2zz",  "MCzz",   "MFzz",
+    "MGzz",  "MHzz",    "UB1",       "UB2",       "UC",     "UF",     "UG",     "UH"};
+std::array<double, 40> TilfaeldeTal(const TLasttilfaelde& x)
+{
+    return {x.kmod,  x.FzzEgen, x.FyyEgen,   x.FzzSne,    x.FyySne, x.FzzPkt, x.FyyPkt, x.Pd,
+            x.RB2zz, x.RB2yy,   x.RB2Justzz, x.RB2Justyy, x.RB1zz,  x.RB1yy,  x.RDzz,   x.RDyy,
+            x.REzz,  x.REyy,    x.RGzz,      x.RGyy,      x.RDEzz,  x.RDEyy,  x.MB1xx,  x.MB2xx,
+            x.MCxx,  x.MFxx,    x.MGxx,      x.MHxx,      x.MB1zz,  x.MB2zz,  x.MCzz,   x.MFzz,
+            x.MGzz,  x.MHzz,    x.UB1,       x.UB2,       x.UC,     x.UF,     x.UG,     x.UH};
+}
+
+// Each named field of a record against the reference's field of that name.
+template <class T, std::size_t N>
+void ForventFelter(const json& j, const std::array<const char*, N>& navne,
+                   const std::array<T, N>& vaerdier)
+{
+    for (std::size_t i = 0; i < N; ++i)
+    {
+        if constexpr (std::is_same_v<T, double>)
+        {
+            ForventNaer(navne[i], j.at(navne[i]), vaerdier[i]);
+        }
+        else
+        {
+            EXPECT_EQ(j.at(navne[i]).template get<T>(), vaerdier[i]) << navne[i];
+        }
+    }
+}
+
 class Referenceprojekt : public ::testing::TestWithParam<int>
 {
   protected:
@@ -133,31 +224,8 @@ class Referenceprojekt : public ::testing::TestWithParam<int>
 TEST_P(Referenceprojekt, AfledteVaerdierStemmer)
 {
     const json& a = K().reference.at("Afledte");
-    const TAfledte& afl = K().afledte;
-    ForventNaer("TanTagVink", a.at("TanTagVink"), afl.TanTagVink);
-    ForventNaer("CosTagVink", a.at("CosTagVink"), afl.CosTagVink);
-    ForventNaer("SinTagVink", a.at("SinTagVink"), afl.SinTagVink);
-    ForventNaer("TotalBr", a.at("TotalBr"), afl.TotalBr);
-    ForventNaer("KipHjd", a.at("KipHjd"), afl.KipHjd);
-    ForventNaer("TagfodHjd", a.at("TagfodHjd"), afl.TagfodHjd);
-    ForventNaer("GavlAfst", a.at("GavlAfst"), afl.GavlAfst);
-    ForventNaer("VaegTykkelse", a.at("VaegTykkelse"), afl.VaegTykkelse);
-    ForventNaer("LegteMidtX", a.at("LegteMidtX"), afl.LegteMidtX);
-    ForventNaer("LegteEgenlast", a.at("LegteEgenlast"), afl.LegteEgenlast);
-    ForventNaer("WNormal", a.at("WNormal"), afl.WNormal);
-    ForventNaer("WParallel", a.at("WParallel"), afl.WParallel);
-    ForventNaer("StrimmelFra", a.at("StrimmelFra"), afl.StrimmelFra);
-    ForventNaer("StrimmelTil", a.at("StrimmelTil"), afl.StrimmelTil);
-    ForventNaer("Personlast", a.at("Personlast"), afl.Personlast);
-    ForventNaer("QpKip", a.at("QpKip"), afl.QpKip);
-    ForventNaer("QpKipN", a.at("QpKipN"), afl.QpKipN);
-    ForventNaer("SneKarak", a.at("SneKarak"), afl.SneKarak);
-    ForventNaer("SneLast", a.at("SneLast"), afl.SneLast);
-    ForventNaer("FmkGammaM", a.at("FmkGammaM"), afl.FmkGammaM);
-    ForventNaer("KmodSoem", a.at("KmodSoem"), afl.KmodSoem);
-    ForventNaer("Kmod9", a.at("Kmod9"), afl.Kmod9);
-    ForventNaer("GammaM", a.at("GammaM"), afl.GammaM);
-    EXPECT_EQ(a.at("StyrkeKode").get<int>(), afl.StyrkeKode);
+    ForventFelter(a, kAfledteTalNavne, AfledteTal(K().afledte));
+    EXPECT_EQ(a.at("StyrkeKode").get<int>(), K().afledte.StyrkeKode);
 }
 
 void SammenlignKapacitet(const char* navn, const json& j, const std::optional<TSoemKapacitet>& k)
@@ -168,52 +236,17 @@ void SammenlignKapacitet(const char* navn, const json& j, const std::optional<TS
     {
         return;
     }
-    ForventNaer("Fra1", j.at("Fra1"), k->Fra1);
-    ForventNaer("Til1", j.at("Til1"), k->Til1);
-    ForventNaer("Fra2", j.at("Fra2"), k->Fra2);
-    ForventNaer("Til2", j.at("Til2"), k->Til2);
-    ForventNaer("Lef", j.at("Lef"), k->Lef);
-    ForventNaer("FaxPrMm", j.at("FaxPrMm"), k->FaxPrMm);
-    ForventNaer("Fhead", j.at("Fhead"), k->Fhead);
-    ForventNaer("Fax", j.at("Fax"), k->Fax);
-    ForventNaer("Fd", j.at("Fd"), k->Fd);
+    ForventFelter(j, kKapacitetTalNavne, KapacitetTal(*k));
 }
 
 TEST_P(Referenceprojekt, ResultatdataStemmer)
 {
     const json& j = K().reference.at("Resultatdata");
     const TResultater& r = K().resultater;
-    EXPECT_EQ(j.at("NormalfagOK").get<bool>(), r.NormalfagOK);
-    EXPECT_EQ(j.at("GavlfagOK").get<bool>(), r.GavlfagOK);
-    EXPECT_EQ(j.at("GavludkragningOK").get<bool>(), r.GavludkragningOK);
-    EXPECT_EQ(j.at("DirekteFastgoerelse").get<bool>(), r.DirekteFastgoerelse);
-    EXPECT_EQ(j.at("NormalspaerSoemOK").get<bool>(), r.NormalspaerSoemOK);
-    EXPECT_EQ(j.at("GavlspaerSoemOK").get<bool>(), r.GavlspaerSoemOK);
-    EXPECT_EQ(j.at("SoemtypeOK").get<bool>(), r.SoemtypeOK);
-    EXPECT_EQ(j.at("NormalfagTabel2005").get<bool>(), r.NormalfagTabel2005);
-    EXPECT_EQ(j.at("GavlfagTabel2005").get<bool>(), r.GavlfagTabel2005);
-    ForventNaer("UdnNormalfag", j.at("UdnNormalfag"), r.UdnNormalfag);
-    ForventNaer("UdnNormalfagPkt", j.at("UdnNormalfagPkt"), r.UdnNormalfagPkt);
-    ForventNaer("UdnGavlfag", j.at("UdnGavlfag"), r.UdnGavlfag);
-    ForventNaer("UdnGavlfagPkt", j.at("UdnGavlfagPkt"), r.UdnGavlfagPkt);
-    ForventNaer("UdnGavludkragning", j.at("UdnGavludkragning"), r.UdnGavludkragning);
-    ForventNaer("TraekNormalspaer", j.at("TraekNormalspaer"), r.TraekNormalspaer);
-    ForventNaer("TraekGavlspaer", j.at("TraekGavlspaer"), r.TraekGavlspaer);
-    EXPECT_EQ(j.at("SoemantalNormalspaer").get<int>(), r.SoemantalNormalspaer);
-    EXPECT_EQ(j.at("SoemantalGavlspaer").get<int>(), r.SoemantalGavlspaer);
-    EXPECT_EQ(j.at("SoemPlads").get<int>(), r.SoemPlads);
-    ForventNaer("SoemBaereevne", j.at("SoemBaereevne"), r.SoemBaereevne);
-    EXPECT_EQ(j.at("TekstNormalfag").get<std::string>(), r.TekstNormalfag);
-    EXPECT_EQ(j.at("TekstNormalfagPkt").get<std::string>(), r.TekstNormalfagPkt);
-    EXPECT_EQ(j.at("TekstGavlfag").get<std::string>(), r.TekstGavlfag);
-    EXPECT_EQ(j.at("TekstGavlfagPkt").get<std::string>(), r.TekstGavlfagPkt);
-    EXPECT_EQ(j.at("TekstGavludkragning").get<std::string>(), r.TekstGavludkragning);
-    EXPECT_EQ(j.at("TekstTraekNormalspaer").get<std::string>(), r.TekstTraekNormalspaer);
-    EXPECT_EQ(j.at("TekstTraekGavlspaer").get<std::string>(), r.TekstTraekGavlspaer);
-    EXPECT_EQ(j.at("SoemNormalspaer").get<std::string>(), r.SoemNormalspaer);
-    EXPECT_EQ(j.at("SoemGavlspaer").get<std::string>(), r.SoemGavlspaer);
-    EXPECT_EQ(j.at("BaereevneNormalspaer").get<std::string>(), r.BaereevneNormalspaer);
-    EXPECT_EQ(j.at("BaereevneGavlspaer").get<std::string>(), r.BaereevneGavlspaer);
+    ForventFelter(j, kResultatSandtNavne, ResultatSandt(r));
+    ForventFelter(j, kResultatTalNavne, ResultatTal(r));
+    ForventFelter(j, kResultatHeltalNavne, ResultatHeltal(r));
+    ForventFelter(j, kResultatTekstNavne, ResultatTekst(r));
     SammenlignKapacitet("SoemDirekte", j.at("SoemDirekte"), r.SoemDirekte);
     SammenlignKapacitet("SoemAflisteSpaer", j.at("SoemAflisteSpaer"), r.SoemAflisteSpaer);
     SammenlignKapacitet("SoemLaegteAfliste", j.at("SoemLaegteAfliste"), r.SoemLaegteAfliste);
@@ -231,46 +264,7 @@ TEST_P(Referenceprojekt, TilfaeldeStemmer)
         SCOPED_TRACE("case " + j.at("Id").get<std::string>());
         EXPECT_EQ(j.at("Id").get<std::string>(), Id(t));
         EXPECT_EQ(j.at("Lastkomb").get<int>(), t.Lastkomb);
-        ForventNaer("kmod", j.at("kmod"), t.kmod);
-        ForventNaer("FzzEgen", j.at("FzzEgen"), t.FzzEgen);
-        ForventNaer("FyyEgen", j.at("FyyEgen"), t.FyyEgen);
-        ForventNaer("FzzSne", j.at("FzzSne"), t.FzzSne);
-        ForventNaer("FyySne", j.at("FyySne"), t.FyySne);
-        ForventNaer("FzzPkt", j.at("FzzPkt"), t.FzzPkt);
-        ForventNaer("FyyPkt", j.at("FyyPkt"), t.FyyPkt);
-        ForventNaer("Pd", j.at("Pd"), t.Pd);
-        ForventNaer("RB2zz", j.at("RB2zz"), t.RB2zz);
-        ForventNaer("RB2yy", j.at("RB2yy"), t.RB2yy);
-        ForventNaer("RB2Justzz", j.at("RB2Justzz"), t.RB2Justzz);
-        ForventNaer("RB2Justyy", j.at("RB2Justyy"), t.RB2Justyy);
-        ForventNaer("RB1zz", j.at("RB1zz"), t.RB1zz);
-        ForventNaer("RB1yy", j.at("RB1yy"), t.RB1yy);
-        ForventNaer("RDzz", j.at("RDzz"), t.RDzz);
-        ForventNaer("RDyy", j.at("RDyy"), t.RDyy);
-        ForventNaer("REzz", j.at("REzz"), t.REzz);
-        ForventNaer("REyy", j.at("REyy"), t.REyy);
-        ForventNaer("RGzz", j.at("RGzz"), t.RGzz);
-        ForventNaer("RGyy", j.at("RGyy"), t.RGyy);
-        ForventNaer("RDEzz", j.at("RDEzz"), t.RDEzz);
-        ForventNaer("RDEyy", j.at("RDEyy"), t.RDEyy);
-        ForventNaer("MB1xx", j.at("MB1xx"), t.MB1xx);
-        ForventNaer("MB2xx", j.at("MB2xx"), t.MB2xx);
-        ForventNaer("MCxx", j.at("MCxx"), t.MCxx);
-        ForventNaer("MFxx", j.at("MFxx"), t.MFxx);
-        ForventNaer("MGxx", j.at("MGxx"), t.MGxx);
-        ForventNaer("MHxx", j.at("MHxx"), t.MHxx);
-        ForventNaer("MB1zz", j.at("MB1zz"), t.MB1zz);
-        ForventNaer("MB2zz", j.at("MB2zz"), t.MB2zz);
-        ForventNaer("MCzz", j.at("MCzz"), t.MCzz);
-        ForventNaer("MFzz", j.at("MFzz"), t.MFzz);
-        ForventNaer("MGzz", j.at("MGzz"), t.MGzz);
-        ForventNaer("MHzz", j.at("MHzz"), t.MHzz);
-        ForventNaer("UB1", j.at("UB1"), t.UB1);
-        ForventNaer("UB2", j.at("UB2"), t.UB2);
-        ForventNaer("UC", j.at("UC"), t.UC);
-        ForventNaer("UF", j.at("UF"), t.UF);
-        ForventNaer("UG", j.at("UG"), t.UG);
-        ForventNaer("UH", j.at("UH"), t.UH);
+        ForventFelter(j, kTilfaeldeTalNavne, TilfaeldeTal(t));
         const json& noegler = j.at("Noegle");
         ASSERT_EQ(noegler.size(), kAntalKategorier);
         for (std::size_t k = 0; k < kAntalKategorier; ++k)

@@ -8,15 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace taglo
 {
 namespace
 {
 using test::PrintTo;
-
-// kmod for instantaneous load over gamma_M of structural timber: 1.1 / 1.35.
-constexpr double f = 1.1 / 1.35;
 
 struct Afrunding
 {
@@ -36,11 +34,7 @@ TEST_P(NaermesteHeltalTest, HalveGaarTilLigeTal)
 INSTANTIATE_TEST_SUITE_P(
     Tal, NaermesteHeltalTest,
     ::testing::Values(Afrunding{"NulKommaFem", 0.5, 0}, Afrunding{"EnKommaFem", 1.5, 2},
-                      Afrunding{"ToKommaFem", 2.5, 2}, Afrunding{"TreKommaFem", 3.5, 4},
-                      Afrunding{"ToKommaSyv", 2.7, 3}, Afrunding{"TreKomma21", 3.21, 3},
-                      Afrunding{"MinusNulKommaFem", -0.5, 0},
-                      Afrunding{"MinusEnKommaFem", -1.5, -2},
-                      Afrunding{"MinusNulKomma86", -0.86, -1},
+                      Afrunding{"ToKommaFem", 2.5, 2}, Afrunding{"MinusEnKommaFem", -1.5, -2},
                       Afrunding{"IkkeEtTal", std::numeric_limits<double>::quiet_NaN(), 0},
                       Afrunding{"Kaempestort", 1e30, std::numeric_limits<std::int32_t>::max()},
                       Afrunding{"KaempestortNegativt", -1e30,
@@ -65,17 +59,14 @@ TEST_P(SoemantalTest, RundesTilLigeVedHalve)
 }
 
 // n = nearest(T / R + 0.5), halves to the even neighbour, at least 1.
-INSTANTIATE_TEST_SUITE_P(
-    Forhold, SoemantalTest,
-    ::testing::Values(Soemantal{"ForholdTo", 200.0, 100.0, 2},         // 2.5 -> 2
-                      Soemantal{"ForholdToKommaTo", 220.0, 100.0, 3},  // 2.7 -> 3
-                      Soemantal{"ForholdTre", 300.0, 100.0, 4},        // 3.5 -> 4
-                      Soemantal{"ForholdToKommaFem", 250.0, 100.0, 3}, // 3.0
-                      Soemantal{"LilleTraek", 30.0, 100.0, 1},         // 0.8 -> 1
-                      Soemantal{"IntetTraek", 0.0, 100.0, 1},          // 0.5 -> 0 -> 1
-                      Soemantal{"LaegtenTrykkesNed", -400.0, 100.0, 1},
-                      Soemantal{"BaereevneUnderEnHalvNewton", 30.0, 0.49, 10},
-                      Soemantal{"BaereevnePaaEnHalvNewton", 1.0, 0.5, 2})); // 2.5 -> 2
+INSTANTIATE_TEST_SUITE_P(Forhold, SoemantalTest,
+                         ::testing::Values(Soemantal{"ForholdTo", 200.0, 100.0, 2},  // 2.5 -> 2
+                                           Soemantal{"ForholdTre", 300.0, 100.0, 4}, // 3.5 -> 4
+                                           Soemantal{"LilleTraek", 30.0, 100.0, 1},  // 0.8 -> 1
+                                           Soemantal{"LaegtenTrykkesNed", -400.0, 100.0, 1},
+                                           Soemantal{"BaereevneUnderEnHalvNewton", 30.0, 0.49, 10},
+                                           Soemantal{"BaereevnePaaEnHalvNewton", 1.0, 0.5,
+                                                     2})); // 2.5 -> 2
 
 TEST(Soemantal, TalDerIkkeKanTaellesErUgyldigt)
 {
@@ -93,141 +84,74 @@ TEST(SoemPlads, FemDiametreMellemSoemOgTilKanten)
     EXPECT_EQ(SoemPladsI(-73.0, 3.1), 0);
 }
 
-TInddata Forbindelse(int soem, double laegtehoejde, double afliste, double undertag)
+struct Kapacitet
 {
+    const char* navn;
+    int soem;            // index in the nail catalogue
+    double laegtehoejde; // mm
+    double afliste;      // spacer, mm
+    double undertag;     // underlay, mm
+    bool direkte;
+    double Lef; // mm, of the batten's own nailing (direct, or batten to spacer)
+    double Fd;  // N per nail, the governing nailing
+};
+
+class SoemKapacitet : public ::testing::TestWithParam<Kapacitet>
+{};
+
+TEST_P(SoemKapacitet, EfterForankringOgHovedgennemtraek)
+{
+    const Kapacitet& c = GetParam();
     TInddata ind;
-    VaelgSoem(ind, soem);
-    ind.LegteHojde = laegtehoejde;
-    ind.AlisteTykkelse = afliste;
-    ind.UtagTykkelse = undertag;
-    return ind;
+    VaelgSoem(ind, c.soem);
+    ind.LegteHojde = c.laegtehoejde;
+    ind.AlisteTykkelse = c.afliste;
+    ind.UtagTykkelse = c.undertag;
+    TResultater r;
+    BeregnSoemKapacitet(ind, 1.35, 1.1, r);
+    ASSERT_EQ(r.DirekteFastgoerelse, c.direkte);
+    const std::optional<TSoemKapacitet>& egen = c.direkte ? r.SoemDirekte : r.SoemLaegteAfliste;
+    ASSERT_TRUE(egen.has_value());
+    EXPECT_EQ(r.SoemAflisteSpaer.has_value(), !c.direkte);
+    EXPECT_NEAR(egen->Lef, c.Lef, 1e-12);
+    EXPECT_GE(egen->Til2, egen->Fra2); // never a negative interval
+    EXPECT_NEAR(r.SoemBaereevne, c.Fd, 1e-3);
 }
 
-TEST(SoemKapacitet, RingetSoemDirekteGennemAfstandsliste)
-{
-    // 3.1 x 90 ringed: profiled 35.35..85.35 mm. Batten 38 + spacer 25: anchoring from
-    // 63 to 85.35 = 22.35 mm >= 6 d = 18.6 mm.
-    // f_ax,d per mm = 7 x 3.1 x f = 17.681481 N/mm; F_ax = 17.681481 x 22.35 = 395.181 N.
-    // Pull-through: 14 x 6.2^2 x f = 438.501 N. Capacity 395.181 N.
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(0, 38.0, 25.0, 0.0), 1.35, 1.1, r);
-    ASSERT_TRUE(r.DirekteFastgoerelse);
-    ASSERT_TRUE(r.SoemDirekte.has_value());
-    EXPECT_FALSE(r.SoemAflisteSpaer.has_value());
-    const TSoemKapacitet& k = *r.SoemDirekte;
-    EXPECT_NEAR(k.Fra1, 63.0, 1e-12);
-    EXPECT_NEAR(k.Til1, 85.35, 1e-12);
-    EXPECT_NEAR(k.Lef, 22.35, 1e-12);
-    EXPECT_NEAR(k.FaxPrMm, 7.0 * 3.1 * f, 1e-12);
-    EXPECT_NEAR(k.Fax, 7.0 * 3.1 * f * 22.35, 1e-9);
-    EXPECT_NEAR(k.Fhead, 14.0 * 6.2 * 6.2 * f, 1e-9);
-    EXPECT_NEAR(k.Fd, 395.18111111, 1e-6);
-    EXPECT_DOUBLE_EQ(r.SoemBaereevne, k.Fd);
-}
-
-TEST(SoemKapacitet, GlatSoemFaarSkaftetIHovedsiden)
-{
-    // 3.4 x 90 square nail, smooth over 0..90 mm. Batten 38 mm directly on the rafter:
-    // anchoring 38..90 = 52 mm >= 12 d = 40.8 mm.
-    // Head side: (8.6 x 8.5^2 + 2.45 x 3.4 x 38) x f = 937.89 x f = 764.207 N.
-    // Withdrawal: 2.45 x 3.4 x f x 52 = 352.945 N.
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(7, 38.0, 0.0, 0.0), 1.35, 1.1, r);
-    const TSoemKapacitet& k = *r.SoemDirekte;
-    EXPECT_NEAR(k.Lef, 52.0, 1e-12);
-    EXPECT_NEAR(k.Fhead, (8.6 * 8.5 * 8.5 + 2.45 * 3.4 * 38.0) * f, 1e-9);
-    EXPECT_NEAR(k.Fax, 2.45 * 3.4 * f * 52.0, 1e-9);
-    EXPECT_NEAR(r.SoemBaereevne, 352.94518518, 1e-6);
-}
-
-TEST(SoemKapacitet, ForKortForankringBaererIntet)
-{
-    // Spacer 20 mm: anchoring 58..90 = 32 mm < 12 d = 40.8 mm.
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(7, 38.0, 20.0, 0.0), 1.35, 1.1, r);
-    const TSoemKapacitet& k = *r.SoemDirekte;
-    EXPECT_EQ(k.Lef, 0.0);
-    EXPECT_EQ(k.Fra1, 90.0);
-    EXPECT_EQ(k.Til1, 90.0);
-    EXPECT_EQ(k.Fra2, 90.0);
-    EXPECT_EQ(k.Til2, 90.0);
-    EXPECT_EQ(k.Fd, 0.0);
-}
-
-TEST(SoemKapacitet, AfstandsListePaa319ErDirekte)
-{
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(9, 38.0, 31.9, 0.0), 1.35, 1.1, r);
-    EXPECT_TRUE(r.DirekteFastgoerelse);
-    EXPECT_TRUE(r.SoemDirekte.has_value());
-}
-
-TEST(SoemKapacitet, AfstandsListePaa32ErIndirekteMedToSoemninger)
-{
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(9, 38.0, 32.0, 0.0), 1.35, 1.1, r);
-    EXPECT_FALSE(r.DirekteFastgoerelse);
-    EXPECT_FALSE(r.SoemDirekte.has_value());
-    EXPECT_TRUE(r.SoemAflisteSpaer.has_value());
-    EXPECT_TRUE(r.SoemLaegteAfliste.has_value());
-}
-
-TEST(SoemKapacitet, GlatSoemTaellerBeggeForankringer)
-{
-    // 4.6 x 130 square nail; batten 38, spacer 40, underlay 5 mm.
-    // Batten to spacer: in the spacer 38..78 and in the rafter 83..130: 40 + 47 = 87 mm.
-    //   Head side: (8.6 x 11^2 + 2.45 x 4.6 x 38) x f = 1468.86 f = 1196.849 N;
-    //   withdrawal 2.45 x 4.6 x f x 87 = 798.918 N.
-    // Spacer to rafter: 45..130 = 85 mm; head side (1040.6 + 2.45 x 4.6 x 40) f = 1215.215 N;
-    //   withdrawal 2.45 x 4.6 x f x 85 = 780.552 N.
-    // The smaller nailing governs: 780.552 N.
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(9, 38.0, 40.0, 5.0), 1.35, 1.1, r);
-    const TSoemKapacitet& laegte = *r.SoemLaegteAfliste;
-    EXPECT_NEAR(laegte.Fra1, 38.0, 1e-12);
-    EXPECT_NEAR(laegte.Til1, 78.0, 1e-12);
-    EXPECT_NEAR(laegte.Fra2, 83.0, 1e-12);
-    EXPECT_NEAR(laegte.Til2, 130.0, 1e-12);
-    EXPECT_NEAR(laegte.Lef, 87.0, 1e-12);
-    EXPECT_NEAR(laegte.Fd, 2.45 * 4.6 * f * 87.0, 1e-9);
-    const TSoemKapacitet& afliste = *r.SoemAflisteSpaer;
-    EXPECT_NEAR(afliste.Lef, 85.0, 1e-12);
-    EXPECT_NEAR(afliste.Fd, 2.45 * 4.6 * f * 85.0, 1e-9);
-    EXPECT_NEAR(r.SoemBaereevne, 780.5518518, 1e-6);
-}
-
-TEST(SoemKapacitet, RingetSoemTaellerKunDenLaengsteForankring)
-{
-    // 3.8 x 130 ringed: profiled 84.3..124.3 mm; batten 38, spacer 60 mm.
-    // Batten to spacer: in the spacer 84.3..98 (13.7 mm), in the rafter 98..124.3
-    // (26.3 mm): only the rafter part counts, 26.3 >= 6 d = 22.8.
-    //   withdrawal 7 x 3.8 x f x 26.3 = 570.028 N; pull-through 14 x 7.6^2 x f = 658.892 N.
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(2, 38.0, 60.0, 0.0), 1.35, 1.1, r);
-    const TSoemKapacitet& laegte = *r.SoemLaegteAfliste;
-    EXPECT_NEAR(laegte.Fra1, 124.3, 1e-12); // the first interval is dropped
-    EXPECT_NEAR(laegte.Til1, 124.3, 1e-12);
-    EXPECT_NEAR(laegte.Fra2, 98.0, 1e-12);
-    EXPECT_NEAR(laegte.Til2, 124.3, 1e-12);
-    EXPECT_NEAR(laegte.Lef, 26.3, 1e-12);
-    EXPECT_NEAR(laegte.Fd, 7.0 * 3.8 * f * 26.3, 1e-9);
-    EXPECT_NEAR(r.SoemAflisteSpaer->Fd, 14.0 * 7.6 * 7.6 * f, 1e-9);
-    EXPECT_NEAR(r.SoemBaereevne, 570.02814815, 1e-6);
-}
-
-TEST(SoemKapacitet, AfstandslisteDybereEndSoemmetGiverIngenNegativeIntervaller)
-{
-    // 3.1 x 90 ringed (to 85.35 mm) through a 38 mm batten into a 60 mm spacer: the
-    // spacer interval ends at the nail's tip, the rafter interval is empty.
-    TResultater r;
-    BeregnSoemKapacitet(Forbindelse(0, 38.0, 60.0, 0.0), 1.35, 1.1, r);
-    const TSoemKapacitet& laegte = *r.SoemLaegteAfliste;
-    EXPECT_NEAR(laegte.Fra1, 38.0, 1e-12);
-    EXPECT_NEAR(laegte.Til1, 85.35, 1e-12);
-    EXPECT_NEAR(laegte.Fra2, 85.35, 1e-12);
-    EXPECT_NEAR(laegte.Til2, 85.35, 1e-12);
-    EXPECT_NEAR(laegte.Lef, 47.35, 1e-12);
-}
+// f = 1.1 / 1.35, kmod for instantaneous load over gamma_M of structural timber.
+INSTANTIATE_TEST_SUITE_P(
+    Haandregnet, SoemKapacitet,
+    ::testing::Values(
+        // 3.1 x 90 ringed: profiled 35.35..85.35 mm. Batten 38 + spacer 25: anchoring 63 to
+        // 85.35 = 22.35 mm >= 6 d = 18.6 mm; withdrawal 7 x 3.1 x f x 22.35 = 395.181 N,
+        // pull-through 14 x 6.2^2 x f = 438.501 N.
+        Kapacitet{"RingetSoemDirekteGennemAfstandsliste", 0, 38.0, 25.0, 0.0, true, 22.35, 395.181},
+        // 3.4 x 90 square nail, smooth over 0..90 mm, batten 38 mm on the rafter: anchoring
+        // 38..90 = 52 mm >= 12 d = 40.8 mm. Head side with the shank in the batten:
+        // (8.6 x 8.5^2 + 2.45 x 3.4 x 38) x f = 764.207 N; withdrawal 2.45 x 3.4 x f x 52
+        // = 352.945 N.
+        Kapacitet{"GlatSoemFaarSkaftetIHovedsiden", 7, 38.0, 0.0, 0.0, true, 52.0, 352.945},
+        // Spacer 20 mm: anchoring 58..90 = 32 mm < 12 d = 40.8 mm carries nothing.
+        Kapacitet{"ForKortForankringBaererIntet", 7, 38.0, 20.0, 0.0, true, 0.0, 0.0},
+        // 4.6 x 130 square nail on a 31.9 mm spacer: still direct, anchoring 69.9..130 =
+        // 60.1 mm >= 12 d = 55.2 mm.
+        Kapacitet{"AfstandslisteUnder32mmErDirekte", 9, 38.0, 31.9, 0.0, true, 60.1,
+                  2.45 * 4.6 * 60.1 * 1.1 / 1.35},
+        // From 32 mm the spacer is nailed on its own: batten to spacer 38..70 + 70..130 =
+        // 92 mm, withdrawal 2.45 x 4.6 x f x 92 = 844.8 N (head side 1196.8 N); spacer to
+        // rafter 98 mm, 899.9 N.
+        Kapacitet{"AfstandslistePaa32mmErIndirekte", 9, 38.0, 32.0, 0.0, false, 92.0,
+                  2.45 * 4.6 * 92.0 * 1.1 / 1.35},
+        // 3.8 x 130 ringed: profiled 84.3..124.3 mm; batten 38, spacer 60 mm. Batten to
+        // spacer: 13.7 mm in the spacer, 26.3 mm in the rafter; only the longer counts,
+        // 26.3 >= 6 d = 22.8: 7 x 3.8 x f x 26.3 = 570.028 N. Spacer to rafter:
+        // pull-through 14 x 7.6^2 x f = 658.892 N.
+        Kapacitet{"RingetSoemTaellerKunDenLaengsteForankring", 2, 38.0, 60.0, 0.0, false, 26.3,
+                  570.028},
+        // 3.1 x 90 ringed (to 85.35 mm) through a 38 mm batten into a 60 mm spacer: the
+        // spacer interval ends at the tip, the rafter interval is empty: 47.35 mm. Both
+        // nailings are held by the pull-through 438.501 N.
+        Kapacitet{"AfstandslisteDybereEndSoemmet", 0, 38.0, 60.0, 0.0, false, 47.35, 438.501}));
 
 // Uplift cases for the nail verdicts: the key values in kN divided by kmod 1.1.
 TLasttilfaelde Traek(int lastkomb, char vindtilf, double RB1zzN, double RDEzzN, double RGzzN)
@@ -276,33 +200,18 @@ TEST(EvaluerSoem, TraekOgSoemantalVedBeggeSpaer)
                     {Traek(3, 'a', -300.0, -800.0, -900.0), Traek(9, 'b', 2500.0, 600.0, 1500.0),
                      Traek(9, 'w', 2000.0, 700.0, 1400.0)});
     const TResultater& r = v.r;
-    EXPECT_TRUE(r.DirekteFastgoerelse);
-    EXPECT_NEAR(r.SoemBaereevne, 7.0 * 4.5 * f * 40.25, 1e-9);
+    EXPECT_NEAR(r.SoemBaereevne, 1033.083, 1e-3);
     EXPECT_EQ(r.SoemPlads, 2);
     EXPECT_NEAR(r.TraekNormalspaer, 1500.0, 1e-9);
     EXPECT_EQ(r.TekstTraekNormalspaer, "for lastkombination 9: 0,9 g + K_FI 1,5 w, vindtilfælde b");
-    EXPECT_EQ(r.SoemantalNormalspaer, 2);
     EXPECT_TRUE(r.NormalspaerSoemOK);
     EXPECT_EQ(r.SoemNormalspaer, "2 søm");
     EXPECT_EQ(r.BaereevneNormalspaer, "  Regningsmæssig bæreevne: 2.066 N");
-    EXPECT_NEAR(r.TraekGavlspaer, 2500.0, 1e-9);
     EXPECT_EQ(r.SoemantalGavlspaer, 3);
     EXPECT_FALSE(r.GavlspaerSoemOK);
     EXPECT_EQ(r.SoemGavlspaer, "Utilstrækkelig bæreevne. ");
     EXPECT_EQ(r.BaereevneGavlspaer, "  Regningsmæssig bæreevne ved max sømantal: 2.066 N");
     EXPECT_FALSE(r.SoemtypeOK);
-}
-
-TEST(EvaluerSoem, IndirekteFastgoerelseSkriverGangeTo)
-{
-    TInddata ind = test::Eksempeltag();
-    ind.AlisteTykkelse = 32.0;
-    ind.LegteBredde = 150.0;
-    Soemvurdering v(ind, {Traek(9, 'b', 100.0, 50.0, 60.0)});
-    EXPECT_FALSE(v.r.DirekteFastgoerelse);
-    EXPECT_EQ(v.r.SoemNormalspaer, "1 x 2 søm");
-    EXPECT_EQ(v.r.SoemGavlspaer, "1 x 2 søm");
-    EXPECT_TRUE(v.r.SoemtypeOK);
 }
 
 TEST(EvaluerSoem, StoersteTraekVedAndetNormalspaerVinderKunNaarDetErStoerre)
@@ -319,14 +228,6 @@ TEST(EvaluerSoem, StoersteTraekVedAndetNormalspaerVinderKunNaarDetErStoerre)
     EXPECT_NEAR(stoerre.r.TraekNormalspaer, 801.0, 1e-9);
 }
 
-TEST(EvaluerSoem, IntetTraekKraeverEtSoem)
-{
-    Soemvurdering v(test::Eksempeltag(), {Traek(3, 'a', -300.0, -800.0, -900.0)});
-    EXPECT_EQ(v.r.SoemantalNormalspaer, 1);
-    EXPECT_EQ(v.r.SoemantalGavlspaer, 1);
-    EXPECT_TRUE(v.r.SoemtypeOK);
-}
-
 // A 300 mm wide batten (room for 12 nails of 4.5 mm) on a 31 mm spacer and 10 mm
 // underlay: the nail's profiled part reaches only 24.25 mm into the rafter (< 6 d = 27),
 // so a nail carries nothing.
@@ -339,24 +240,19 @@ TInddata SoemUdenBaereevne()
     return ind;
 }
 
-TEST(EvaluerSoem, SoemUdenBaereevneHolderIkkeEnLoeftetLaegte)
+TEST(EvaluerSoem, SoemUdenBaereevneHolderKunEnLaegteDerIkkeLoeftes)
 {
-    Soemvurdering v(SoemUdenBaereevne(), {Traek(9, 'b', 100.0, 100.0, 100.0)});
-    ASSERT_EQ(v.r.SoemBaereevne, 0.0);
-    ASSERT_EQ(v.r.SoemPlads, 12);
-    EXPECT_EQ(v.r.SoemantalNormalspaer, 10);
-    EXPECT_FALSE(v.r.NormalspaerSoemOK);
-    EXPECT_FALSE(v.r.GavlspaerSoemOK);
-    EXPECT_FALSE(v.r.SoemtypeOK);
-    EXPECT_EQ(v.r.SoemNormalspaer, "Utilstrækkelig bæreevne. ");
-    EXPECT_EQ(v.r.BaereevneNormalspaer, "  Regningsmæssig bæreevne ved max sømantal: 0 N");
-}
-
-TEST(EvaluerSoem, SoemUdenBaereevneUdenLoeftKraeverTiSoem)
-{
-    Soemvurdering v(SoemUdenBaereevne(), {Traek(3, 'a', -100.0, -100.0, -100.0)});
-    EXPECT_EQ(v.r.SoemantalNormalspaer, 10);
-    EXPECT_TRUE(v.r.NormalspaerSoemOK);
+    Soemvurdering loeftet(SoemUdenBaereevne(), {Traek(9, 'b', 100.0, 100.0, 100.0)});
+    ASSERT_EQ(loeftet.r.SoemBaereevne, 0.0);
+    ASSERT_EQ(loeftet.r.SoemPlads, 12);
+    EXPECT_EQ(loeftet.r.SoemantalNormalspaer, 10);
+    EXPECT_FALSE(loeftet.r.NormalspaerSoemOK);
+    EXPECT_FALSE(loeftet.r.GavlspaerSoemOK);
+    EXPECT_EQ(loeftet.r.SoemNormalspaer, "Utilstrækkelig bæreevne. ");
+    // Pressed down only: ten nails, the most a count can give, and that holds.
+    Soemvurdering trykket(SoemUdenBaereevne(), {Traek(3, 'a', -100.0, -100.0, -100.0)});
+    EXPECT_EQ(trykket.r.SoemantalNormalspaer, 10);
+    EXPECT_TRUE(trykket.r.NormalspaerSoemOK);
 }
 
 TEST(EvaluerSoem, TraekDerIkkeErEtTalDumper)

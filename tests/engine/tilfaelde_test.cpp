@@ -45,15 +45,6 @@ TEST(Rangliste, LigeNoeglerBeholderDenTidligsteForrest)
 {
     // Combination 5 analysed before combination 6 with the same utilisation wins.
     EXPECT_EQ(Orden(Rangliste({0.7, 0.7, 0.3, 0.7})), (std::vector<std::size_t>{0, 1, 3, 2}));
-    EXPECT_EQ(Orden(Rangliste({0.0, 0.0, 0.0})), (std::vector<std::size_t>{0, 1, 2}));
-}
-
-TEST(Rangliste, NyStoersteNoegleBliverHoved)
-{
-    auto r = Rangliste({0.1, 0.2});
-    IndsaetSorteret(r, TRangElement{7, 0.25});
-    EXPECT_EQ(r.front().Tilfaelde, 7U);
-    EXPECT_EQ(r.front().Noegle, 0.25);
 }
 
 TEST(Rangliste, NoegleDerIkkeErEtTalStaarForrest)
@@ -61,92 +52,20 @@ TEST(Rangliste, NoegleDerIkkeErEtTalStaarForrest)
     // A utilisation that is not a finite number must reach the verdict at the head.
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Orden(Rangliste({0.5, nan, 0.9})), (std::vector<std::size_t>{1, 2, 0}));
     EXPECT_EQ(Orden(Rangliste({0.5, -inf, 0.9, nan})), (std::vector<std::size_t>{1, 3, 2, 0}));
     EXPECT_EQ(Orden(Rangliste({inf, 1e300})), (std::vector<std::size_t>{0, 1}));
 }
 
-TLasttilfaelde Tilfaelde(int lastkomb, double UC, double UF, double UG, double UH)
-{
-    TLasttilfaelde t;
-    t.Lastkomb = lastkomb;
-    t.UB1 = 0.1;
-    t.UB2 = 0.3;
-    t.UC = UC;
-    t.UF = UF;
-    t.UG = UG;
-    t.UH = UH;
-    t.RB1zz = 0.2;
-    t.RB1yy = -0.4;
-    t.RDEzz = -1.5;
-    t.RDEyy = -0.25;
-    t.RGzz = 0.7;
-    t.RGyy = -0.8;
-    BeregnNoegler(t);
-    return t;
-}
-
-TEST(Noegler, FoelgerKategorierne)
-{
-    const TLasttilfaelde t = Tilfaelde(5, 0.4, 0.2, 0.6, 0.1);
-    EXPECT_EQ(t.Noegle[kGavludkragning], 0.3);
-    EXPECT_EQ(t.Noegle[kGavlfag], 0.4);
-    EXPECT_EQ(t.Noegle[kGavlfagPkt], 0.0);
-    EXPECT_EQ(t.Noegle[kNormalfag], 0.6);
-    EXPECT_EQ(t.Noegle[kNormalfagPkt], 0.0);
-    EXPECT_EQ(t.Noegle[kTraekGavlspaer], 0.2);
-    EXPECT_EQ(t.Noegle[kKraftGavlspaer], 0.4);
-    EXPECT_EQ(t.Noegle[kTraekForsteNormalspaer], -1.5); // signed: a downward force ranks low
-    EXPECT_EQ(t.Noegle[kKraftForsteNormalspaer], 0.25);
-    EXPECT_EQ(t.Noegle[kTraekAndetNormalspaer], 0.7);
-    EXPECT_EQ(t.Noegle[kKraftAndetNormalspaer], 0.8);
-}
-
-TEST(Noegler, PunktlastenHoererTilSineEgneKategorier)
-{
-    const TLasttilfaelde t = Tilfaelde(8, 0.4, 0.2, 0.6, 0.9);
-    EXPECT_EQ(t.Noegle[kGavlfag], 0.0);
-    EXPECT_EQ(t.Noegle[kGavlfagPkt], 0.4);
-    EXPECT_EQ(t.Noegle[kNormalfag], 0.0);
-    EXPECT_EQ(t.Noegle[kNormalfagPkt], 0.9);
-}
-
 TEST(Noegler, EtMaksimumSkjulerIkkeEtUgyldigtTal)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const TLasttilfaelde t = Tilfaelde(5, 0.4, 0.2, nan, 0.1);
+    // The largest of UF, UG and UH ranks the normal section; a NaN among them must reach it.
+    TLasttilfaelde t;
+    t.Lastkomb = 5;
+    t.UF = 0.2;
+    t.UG = std::numeric_limits<double>::quiet_NaN();
+    t.UH = 0.1;
+    BeregnNoegler(t);
     EXPECT_TRUE(std::isnan(t.Noegle[kNormalfag]));
-}
-
-TEST(Noegler, PunktlasttilfaeldetLederKategori2Og4NaarDetsUdnyttelseErPositiv)
-{
-    TBeregning b;
-    b.Tilfaeldeliste = {Tilfaelde(3, 0.5, 0.5, 0.9, 0.5), Tilfaelde(5, 0.6, 0.5, 0.8, 0.5),
-                        Tilfaelde(8, 0.01, 0.01, 0.02, 0.01), Tilfaelde(9, 0.7, 0.5, 0.5, 0.5)};
-    for (std::size_t k = 0; k < kAntalKategorier; ++k)
-    {
-        SorterKategori(b, k);
-    }
-    EXPECT_EQ(b.Hoved(kGavlfagPkt)->Lastkomb, 8);
-    EXPECT_EQ(b.Hoved(kNormalfagPkt)->Lastkomb, 8);
-    EXPECT_EQ(b.Hoved(kGavlfag)->Lastkomb, 9);
-    EXPECT_EQ(b.Hoved(kNormalfag)->Lastkomb, 3);
-    // Every category holds every case.
-    for (const auto& r : b.Rangliste)
-    {
-        EXPECT_EQ(r.size(), 4U);
-    }
-}
-
-TEST(Noegler, UdenPunktlastudnyttelseLederFoersteTilfaelde)
-{
-    // With the point-load case at 0, every key of categories 2 and 4 is 0 and the first
-    // case analysed heads them.
-    TBeregning b;
-    b.Tilfaeldeliste = {Tilfaelde(3, 0.5, 0.5, 0.9, 0.5), Tilfaelde(8, 0.0, 0.0, 0.0, 0.0)};
-    SorterKategori(b, kNormalfagPkt);
-    EXPECT_EQ(b.Hoved(kNormalfagPkt)->Lastkomb, 3);
-    EXPECT_EQ(b.Rangliste[kNormalfagPkt].front().Noegle, 0.0);
 }
 
 TEST(Beregning, TomRanglisteHarIntetHoved)
@@ -158,35 +77,22 @@ TEST(Beregning, TomRanglisteHarIntetHoved)
 TEST(Resultater, NulstillingGiverTiSoemOgIngenKapaciteter)
 {
     TResultater r;
-    r.NormalfagOK = true;
     r.SoemtypeOK = true;
-    r.UdnNormalfag = 0.8;
-    r.SoemantalNormalspaer = 3;
     r.SoemantalGavlspaer = 0;
-    r.SoemPlads = 4;
-    r.TekstGavlfag = "x";
     r.SoemDirekte = TSoemKapacitet{};
     NulstilResultater(r);
-    EXPECT_FALSE(r.NormalfagOK);
     EXPECT_FALSE(r.SoemtypeOK);
-    EXPECT_EQ(r.UdnNormalfag, 0.0);
     EXPECT_EQ(r.SoemantalNormalspaer, 10);
     EXPECT_EQ(r.SoemantalGavlspaer, 10);
-    EXPECT_EQ(r.SoemPlads, 0);
-    EXPECT_TRUE(r.TekstGavlfag.empty());
     EXPECT_FALSE(r.SoemDirekte.has_value());
 }
 
-TEST(Log, UdenNiveauFindesIngenListe)
+TEST(Log, LinjerTilfoejesIRaekkefoelgeOgKunMedNiveau)
 {
-    TLogliste log(0);
-    log.LogLinie("ikke med");
-    EXPECT_FALSE(log.findes());
-    EXPECT_TRUE(log.linjer().empty());
-}
-
-TEST(Log, LinjerTilfoejesIRaekkefoelge)
-{
+    TLogliste uden(0);
+    uden.LogLinie("ikke med");
+    EXPECT_FALSE(uden.findes());
+    EXPECT_TRUE(uden.linjer().empty());
     TLogliste log(1);
     log.LogLinie("første");
     log.LogLinie("");
@@ -202,10 +108,6 @@ TEST(Tilfaeldetekst, VindtilfaeldeKunForKombinationerMedVind)
     t.Vindtilf = 'w';
     EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk),
               "for lastkomb. 9: 0,9 g + K_FI 1,5 w, vindtilfælde w");
-    t.Lastkomb = 6;
-    t.Vindtilf = 'e';
-    EXPECT_EQ(TilfaeldeTekst("for lastkombination %d: %s", t, dk),
-              "for lastkombination 6: K_FI(1,0 g + 1,5 w), vindtilfælde e");
     t.Lastkomb = 3;
     t.Vindtilf = 'a';
     EXPECT_EQ(TilfaeldeTekst("for lastkomb. %d: %s", t, dk),
