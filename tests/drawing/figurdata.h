@@ -1,11 +1,16 @@
-// Hand-made inputs and derived geometry for the figure tests.
+// A hand-made house with its derived geometry, and looking things up in a built figure the
+// way a reader of the drawing would: a text by its wording, the figures of a colour.
 #pragma once
 
 #include "core/inddata.h"
+#include "drawing/tegning.h"
 #include "loads/afledte.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string_view>
+#include <vector>
 
 namespace taglo::test
 {
@@ -43,6 +48,51 @@ inline TAfledte Geometri(const TInddata& i)
     a.KipHjd = i.FacHjd + 0.5 * i.HusBr * a.TanTagVink;
     a.TagfodHjd = a.KipHjd - a.TotalBr / 2 * a.TanTagVink;
     return a;
+}
+
+// A text found in a drawing, with the group it belongs to; both null when there is none.
+struct FundetTekst
+{
+    const TTegnTekst* tekst = nullptr;
+    const TTekstGruppe* gruppe = nullptr;
+};
+
+inline FundetTekst FindTekst(const TTegning& t, std::string_view ordlyd)
+{
+    for (const TTekstGruppe& g : t.Tekster)
+    {
+        for (const TTegnTekst& x : g.Tekster)
+        {
+            if (x.Tekst == ordlyd)
+            {
+                return {&x, &g};
+            }
+        }
+    }
+    return {};
+}
+
+// The figures filled solid with the given colour.
+inline std::vector<const TTegnFigur*> FyldteFigurer(const TTegning& t, std::uint16_t fyldfarve)
+{
+    std::vector<const TTegnFigur*> r;
+    for (const TTegnFigur& f : t.Figurer)
+    {
+        if (f.FyldStil == kFyldFuld && f.FyldFarve == fyldfarve)
+        {
+            r.push_back(&f);
+        }
+    }
+    return r;
+}
+
+inline double MindsteY(const TTegnFigur& f)
+{
+    return std::ranges::min(f.Punkter, {}, &TTegnPunkt::Y).Y;
+}
+inline double StoersteY(const TTegnFigur& f)
+{
+    return std::ranges::max(f.Punkter, {}, &TTegnPunkt::Y).Y;
 }
 
 } // namespace taglo::test

@@ -1,8 +1,11 @@
 #include "drawing/soemforbindelse.h"
 
-#include "figursoegning.h"
+#include "figurdata.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace taglo
 {
@@ -12,6 +15,11 @@ using test::FindTekst;
 using test::FyldteFigurer;
 
 const Regionalindstillinger kDansk = Regionalindstillinger::Dansk();
+
+std::pair<double, double> Xy(TTegnPunkt p)
+{
+    return {p.X, p.Y};
+}
 
 // A 38 x 73 mm batten nailed with "4,5 x 90 mm laegtesoem" (head 11 mm, shank 4.5 mm, profiled
 // part from 35.25 mm for 48 mm).
@@ -68,11 +76,14 @@ TResultater Indirekte()
     return r;
 }
 
-// The bands: the rafter 120 mm deep directly under the batten, spacer batten and underlay,
-// edged by two 3-pixel lines; a spacer batten that carries no nail (direct nailing) is aqua
-// like every part that does not contribute, under indirect nailing it is timber-coloured
-// and only the underlay is aqua.
-TEST(Soemforbindelse, SpaeretUnderLegteAfstandslisteOgUndertag)
+// The bands and the nails of each kind of connection. Under the batten section (73 mm wide,
+// from the top of the batten at 0 down 38 mm) lie the spacer batten, the underlay and the
+// rafter, 120 mm deep and edged by two 3-pixel lines. A spacer batten that carries no nail
+// (direct nailing) is aqua like every part that does not contribute; under indirect nailing
+// it is timber-coloured, only the underlay is aqua, and the two nails stand 60 mm apart, the
+// left one from the top of the spacer batten. A nail is found by its white outline: the x of
+// its axis, the y of its head top. Without capacity records there is no section and no nail.
+TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
 {
     TInddata liste25 = Legte38();
     liste25.AlisteTykkelse = 25.0;
@@ -83,22 +94,30 @@ TEST(Soemforbindelse, SpaeretUnderLegteAfstandslisteOgUndertag)
         TResultater resultater;
         double spaerTop;
         std::vector<std::pair<double, double>> akva; // top and bottom of each aqua band
+        std::vector<std::pair<double, double>> hoveder;
     } const tilfaelde[] = {
-        {"DirekteUdenListe", Legte38(), Direkte(), -38, {}},
-        {"DirekteMedListe", liste25, Direkte(), -63, {{-38, -63}}},
-        {"IndirekteMedListeOgUndertag", MedAfstandsliste(), Indirekte(), -80, {{-76, -80}}},
-        {"UdenKapacitetsposter", Legte38(), TResultater{}, -38, {}}};
+        {"Direkte", Legte38(), Direkte(), -38, {}, {{0, 0}}},
+        {"DirekteMedListe", liste25, Direkte(), -63, {{-38, -63}}, {{0, 0}}},
+        {"Indirekte", MedAfstandsliste(), Indirekte(), -80, {{-76, -80}}, {{-30, -38}, {30, 0}}},
+        {"UdenKapacitetsposter", Legte38(), TResultater{}, -38, {}, {}}};
     for (const auto& c : tilfaelde)
     {
         SCOPED_TRACE(c.navn);
         const TTegning t = TegnSoemforbindelse(c.inddata, c.resultater, kDansk);
         std::vector<double> kanter;
+        const TTegnFigur* snit = nullptr;
         for (const TTegnFigur& f : t.Figurer)
         {
-            if (f.PenBredde == 3 && f.FyldStil == kFyldIngen)
+            if (f.PenBredde == 3)
             {
-                kanter.push_back(f.Punkter[0].Y);
-                EXPECT_EQ(f.Punkter[0].X, -200.0);
+                if (f.FyldStil == kFyldIngen)
+                {
+                    kanter.push_back(f.Punkter[0].Y);
+                }
+                else
+                {
+                    snit = &f;
+                }
             }
         }
         EXPECT_EQ(kanter, (std::vector<double>{c.spaerTop, c.spaerTop - 120}));
@@ -108,43 +127,12 @@ TEST(Soemforbindelse, SpaeretUnderLegteAfstandslisteOgUndertag)
             akva.emplace_back(test::StoersteY(*f), test::MindsteY(*f));
         }
         EXPECT_EQ(akva, c.akva);
-    }
-}
-
-// The batten section, 73 mm wide from the top of the batten at 0 down 38 mm, sits on the
-// nail through the batten; under indirect nailing the two nails stand 60 mm apart, the left
-// one from the top of the spacer batten. Without capacity records there is no section and
-// no nail. A nail is found by its white outline: the x of its axis, the y of its head top.
-TEST(Soemforbindelse, LegtesnitOgSoemmenesPlads)
-{
-    struct
-    {
-        const char* navn;
-        TInddata inddata;
-        TResultater resultater;
-        std::vector<TTegnPunkt> hoveder;
-        double snitMidte;
-    } const tilfaelde[] = {
-        {"Direkte", Legte38(), Direkte(), {{0, 0}}, 0},
-        {"Indirekte", MedAfstandsliste(), Indirekte(), {{-30, -38}, {30, 0}}, 30},
-        {"UdenKapacitetsposter", Legte38(), TResultater{}, {}, 0}};
-    for (const auto& c : tilfaelde)
-    {
-        SCOPED_TRACE(c.navn);
-        const TTegning t = TegnSoemforbindelse(c.inddata, c.resultater, kDansk);
-        const auto hvide = FyldteFigurer(t, kHvid);
-        ASSERT_EQ(hvide.size(), c.hoveder.size());
-        for (std::size_t n = 0; n < hvide.size(); ++n)
+        std::vector<std::pair<double, double>> hoveder;
+        for (const TTegnFigur* f : FyldteFigurer(t, kHvid))
         {
-            const auto& p = hvide[n]->Punkter;
-            EXPECT_DOUBLE_EQ((p.front().X + p.back().X) / 2, c.hoveder[n].X);
-            EXPECT_DOUBLE_EQ(p.front().Y, c.hoveder[n].Y);
+            hoveder.emplace_back((f->Punkter.front().X + f->Punkter.back().X) / 2, f->Punkter[0].Y);
         }
-        const TTegnFigur* snit = nullptr;
-        for (const TTegnFigur& f : t.Figurer)
-        {
-            snit = f.PenBredde == 3 && f.FyldStil == kFyldFuld ? &f : snit;
-        }
+        EXPECT_EQ(hoveder, c.hoveder);
         if (c.hoveder.empty())
         {
             EXPECT_EQ(snit, nullptr);
@@ -152,27 +140,9 @@ TEST(Soemforbindelse, LegtesnitOgSoemmenesPlads)
         }
         ASSERT_NE(snit, nullptr);
         EXPECT_EQ(snit->FyldFarve, kTraefarve);
-        EXPECT_EQ(snit->Punkter[0].X, c.snitMidte - 36.5);
-        EXPECT_EQ(snit->Punkter[2].X, c.snitMidte + 36.5);
-        EXPECT_EQ(snit->Punkter[0].Y, -38.0);
-        EXPECT_EQ(snit->Punkter[1].Y, 0.0);
-    }
-}
-
-// An anchoring interval of zero length is still drawn (head, profiled part and both
-// intervals are the three green rectangles) but gets no Fu label.
-TEST(Soemforbindelse, IntervalAfNulLaengdeTegnesMenFaarIngenFuTekst)
-{
-    TResultater r = Direkte();
-    r.SoemDirekte->Fra1 = 83.25;
-    const TTegning t = TegnSoemforbindelse(Legte38(), r, kDansk);
-    EXPECT_EQ(FyldteFigurer(t, kGroen).size(), 3U);
-    for (const TTekstGruppe& g : t.Tekster)
-    {
-        for (const TTegnTekst& x : g.Tekster)
-        {
-            EXPECT_NE(x.Tekst.rfind(" Fu =", 0), 0U) << x.Tekst;
-        }
+        const double midte = c.hoveder.back().first;
+        EXPECT_EQ(Xy(snit->Punkter[0]), std::pair(midte - 36.5, -38.0));
+        EXPECT_EQ(Xy(snit->Punkter[2]), std::pair(midte + 36.5, 0.0));
     }
 }
 
@@ -202,9 +172,6 @@ TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
 {
     const TTegning direkte = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
     const TTegning indirekte = TegnSoemforbindelse(MedAfstandsliste(), Indirekte(), kDansk);
-    TInddata medListe = Legte38();
-    medListe.AlisteTykkelse = 25.0;
-    const TTegning direkteMedListe = TegnSoemforbindelse(medListe, Direkte(), kDansk);
     TResultater udenBaereevne = Direkte();
     udenBaereevne.SoemDirekte = TSoemKapacitet{83.25, 83.25, 83.25, 83.25, 0, 20.0, 0, 0, 0};
     const TTegning nul = TegnSoemforbindelse(Legte38(), udenBaereevne, kDansk);
@@ -236,7 +203,6 @@ TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
         {direkte, "Min.", -60, 24, kSort, V, M},
         {direkte, "1 søm: 905 N", 0, 24, kSort, C, M},
         {direkte, "Max.", -60, 12, kSort, V, M},
-        {direkte, "2 søm: 1.810 N", 0, 12, kSort, C, M},
         {direkte, "38 mm lægte", -180, -19, kSort, V, M},
         {direkte, "Spærhoved", -180, -98, kSort, V, M},
         {direkte, " Fg = 1234 N ", 10, -1, kGroen, V, T},
@@ -251,21 +217,14 @@ TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
          0, -182, kSort, C, M},
         {direkte, "Trædele der ikke medvirker er lyseblå", 0, -194, kSort, C, M},
         {direkte, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke", 0, -206, kSort, C, M},
-        {direkteMedListe, "25 mm afstandsliste", -180, -50.5, kSort, V, M},
         {indirekte, "for indirekte fastgørelse med 4,5 x 90 mm lægtesøm", 0, 36, kSort, C, M},
-        {indirekte, "1 x 2 søm - OK", -200, 24, kGroen, V, M},
         {indirekte, "2 x 2 søm - OK", 200, 24, kGroen, H, M},
-        {indirekte, "1 x 2 søm: 760 N", 0, 24, kSort, C, M},
         {indirekte, "2 x 2 søm: 1.520 N", 0, 12, kSort, C, M},
         {indirekte, "38 mm afstandsliste", -180, -57, kSort, V, M},
         {indirekte, "4 mm undertag", -180, -78, kSort, V, M},
-        {indirekte, "Spærhoved", -180, -140, kSort, V, M},
-        {indirekte, " Fg = 1000 N ", -40, -39, kGroen, H, T},
         {indirekte, " Fu = 825 N ", -40, -38 - (42 + 83.25) / 2 + 5, kGroen, H, T},
-        {indirekte, " Fu = 760 N ", 40, -(38 + 76) / 2 + 5, kGroen, V, T},
         {nul, " Fg =   0 N ", 10, -1, kRoed, V, T},
         {nul, " Fu = 0 N ", 10, -83.25 - 20, kRoed, V, T},
-        {glatSoem, " Fu = 285 N ", 40, -(38 + 76) / 2 + 5, kGroen, V, T},
         {glatSoem, " Fu = 75 N ", 40, -(80 + 90) / 2 + 5, kGroen, V, T},
         {glatSoem, " (Fu = 48 mm x 7,5 N/mm) ", 30, -95.1 - 20, kGroen, C, T}};
     for (const auto& c : tekster)
