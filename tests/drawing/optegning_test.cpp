@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <limits>
 #include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace taglo
@@ -32,19 +35,18 @@ struct OptagetTekst
     TFarve farve;
 };
 
-// A canvas that records the strokes, polygons, pixels and texts painted, in pixels, and the
-// kinds of painting call in order.
+// A canvas that records the strokes, polygons, pixels and texts painted, in pixels, the
+// kinds of painting call in order ("Streg", "Polygon", "Pixel", "Tekst"), and the pen and
+// brush last set.
 class OptagendeLaerred final : public Laerred
 {
   public:
     int linjehoejde = 13; // the full line height that TekstHoejde answers
-
-    std::vector<std::string> kald; // "Streg", "Polygon", "Pixel" and "Tekst", in order
+    std::vector<std::string> kald;
     std::vector<OptagetStreg> streger;
     std::vector<std::vector<TPixel>> polygoner;
     std::vector<TPixel> pixels;
     std::vector<OptagetTekst> tekster;
-
     TPenStil penStil = TPenStil::Fuld;
     int penBredde = 1;
     TFarve penFarve;
@@ -59,22 +61,12 @@ class OptagendeLaerred final : public Laerred
     void SaetFyldStil(TFyldStil s) override { fyldStil = s; }
     void SaetFyldFarve(TFarve f) override { fyldFarve = f; }
     void FlytTil(TPixel p) override { position = p; }
-    void LinjeTil(TPixel p) override
-    {
-        kald.emplace_back("Streg");
-        streger.push_back({position, p});
-        position = p;
-    }
+    void LinjeTil(TPixel p) override { Optag("Streg", streger, {std::exchange(position, p), p}); }
     void Polygon(std::span<const TPixel> p) override
     {
-        kald.emplace_back("Polygon");
-        polygoner.emplace_back(p.begin(), p.end());
+        Optag("Polygon", polygoner, {p.begin(), p.end()});
     }
-    void SaetPixel(TPixel p, TFarve /*farve*/) override
-    {
-        kald.emplace_back("Pixel");
-        pixels.push_back(p);
-    }
+    void SaetPixel(TPixel p, TFarve /*farve*/) override { Optag("Pixel", pixels, p); }
     int TekstHoejde(std::string_view /*tekst*/) override { return linjehoejde; }
     void SaetTekstJustering(TVandretJustering v, TLodretJustering l) override
     {
@@ -84,22 +76,34 @@ class OptagendeLaerred final : public Laerred
     void SaetTekstFarve(TFarve f) override { tekststil.farve = f; }
     void SkrivTekst(TPixel p, std::string_view tekst) override
     {
-        kald.emplace_back("Tekst");
         tekststil.anker = p;
         tekststil.tekst = tekst;
-        tekster.push_back(tekststil);
+        Optag("Tekst", tekster, tekststil);
+    }
+
+  private:
+    template <class T>
+    void Optag(const char* art, std::vector<T>& liste, std::type_identity_t<T> element)
+    {
+        kald.emplace_back(art);
+        liste.push_back(std::move(element));
     }
 };
 
-// A black line through the points.
-TTegning Linjetegning(std::initializer_list<TTegnPunkt> punkter)
+// Appends a figure through the points: a black line unless said otherwise.
+void Figur(TTegning& t, std::vector<TTegnPunkt> punkter, std::uint16_t penStil = kPenFuld,
+           std::uint16_t penBredde = 1, std::uint16_t penFarve = kSort,
+           std::uint16_t fyldStil = kFyldIngen, std::uint16_t fyldFarve = kSort,
+           std::uint8_t art = kArtLinje)
+{
+    NyFigur(t.Figurer, penStil, penBredde, penFarve, fyldStil, fyldFarve, art).Punkter =
+        std::move(punkter);
+}
+
+TTegning Linjetegning(std::vector<TTegnPunkt> punkter)
 {
     TTegning t;
-    TTegnFigur& f = NyFigur(t.Figurer, 0, 1, kSort, kFyldIngen, kSort, kArtLinje);
-    for (const TTegnPunkt& p : punkter)
-    {
-        TilfoejPunkt(f, p.X, p.Y);
-    }
+    Figur(t, std::move(punkter));
     return t;
 }
 
@@ -214,13 +218,9 @@ TEST(TegnMaerke, StregerneIPixelOmPunktet)
 TEST(TegnElementer, FigurerIListeordenOmridsFoerFyldTeksterSidst)
 {
     TTegning t;
-    TilfoejPunkt(NyFigur(t.Figurer, kPenFuld, 1, kSort, kFyldIngen, kSort, kArtPilOp), 0, 0);
+    Figur(t, {{0, 0}}, kPenFuld, 1, kSort, kFyldIngen, kSort, kArtPilOp);
     TilfoejTekst(NyTekstGruppe(t.Tekster, kRoed, 0, 0), "tekst", 0, 0);
-    TTegnFigur& a =
-        NyFigur(t.Figurer, kPenStregPrik, 3, kTraefarve, kFyldKryds, kMellemgraa, kArtLinje);
-    TilfoejPunkt(a, 0, 0);
-    TilfoejPunkt(a, 1, 0);
-    TilfoejPunkt(a, 1, 1);
+    Figur(t, {{0, 0}, {1, 0}, {1, 1}}, kPenStregPrik, 3, kTraefarve, kFyldKryds, kMellemgraa);
 
     OptagendeLaerred l;
     TegnElementer(l, Enhedsvisning(), t);
@@ -280,12 +280,8 @@ TEST(TegnTegning, IkkeEndeligeKoordinaterNaarAldrigLaerredet)
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     TTegning t = Linjetegning({{0, 0}, {1, 1}, {inf, 2}, {2, 2}, {nan, 0}});
-    TTegnFigur& fyldt = NyFigur(t.Figurer, 0, 1, 0, kFyldFuld, 0, kArtLinje);
-    for (const TTegnPunkt p : {TTegnPunkt{0, 0}, {-inf, 1}, {1, 0}, {1, 1}})
-    {
-        TilfoejPunkt(fyldt, p.X, p.Y);
-    }
-    TilfoejPunkt(NyFigur(t.Figurer, 0, 1, 0, 0, 0, kArtPlus), nan, nan);
+    Figur(t, {{0, 0}, {-inf, 1}, {1, 0}, {1, 1}}, kPenFuld, 1, kSort, kFyldFuld);
+    Figur(t, {{nan, nan}}, kPenFuld, 1, kSort, kFyldIngen, kSort, kArtPlus);
     TilfoejTekst(NyTekstGruppe(t.Tekster, 0, 0, 0), "væk", inf, 0);
     TilfoejTekst(t.Tekster[0], "her", 1, 1);
 

@@ -21,38 +21,39 @@ std::pair<double, double> Xy(TTegnPunkt p)
     return {p.X, p.Y};
 }
 
-// A 38 x 73 mm batten nailed with "4,5 x 90 mm laegtesoem" (head 11 mm, shank 4.5 mm, profiled
-// part from 35.25 mm for 48 mm).
-TInddata Legte38()
+// A 38 x 73 mm batten nailed with "4,5 x 90 mm laegtesoem" (head 11 mm, shank 4.5 mm,
+// profiled part from 35.25 mm for 48 mm), or with the 3,4 mm smooth nail; indirect nailing
+// needs a spacer batten, here 38 mm on a 4 mm underlay.
+TInddata Legte38(double afstandsliste = 0, double undertag = 0, int soem = 4)
 {
     TInddata i;
     i.LegteHojde = 38.0;
     i.LegteBredde = 73.0;
-    VaelgSoem(i, 4);
+    i.AlisteTykkelse = afstandsliste;
+    i.UtagTykkelse = undertag;
+    VaelgSoem(i, soem);
     return i;
 }
 
-// Indirect nailing needs a 38 mm spacer batten; here with a 4 mm underlay below it.
-TInddata MedAfstandsliste()
+TResultater Resultater(bool direkte, bool gavlOK, int soemGavl, int soemNormal, double baereevne)
 {
-    TInddata i = Legte38();
-    i.AlisteTykkelse = 38.0;
-    i.UtagTykkelse = 4.0;
-    return i;
+    TResultater r;
+    r.DirekteFastgoerelse = direkte;
+    r.GavlspaerSoemOK = gavlOK;
+    r.SoemantalGavlspaer = soemGavl;
+    r.NormalspaerSoemOK = true;
+    r.SoemantalNormalspaer = soemNormal;
+    r.SoemPlads = 2;
+    r.SoemBaereevne = baereevne;
+    return r;
 }
 
 // Direct nailing without spacer or underlay: the nail anchors in the rafter from 38 mm below
-// its head to the end of the profiled part at 83.25 mm, 45.25 mm at 20 N/mm = 905 N.
+// its head to the end of the profiled part at 83.25 mm, 45.25 mm at 20 N/mm = 905 N; the
+// gable rafter would need 3 nails.
 TResultater Direkte()
 {
-    TResultater r;
-    r.DirekteFastgoerelse = true;
-    r.NormalspaerSoemOK = true;
-    r.SoemantalNormalspaer = 1;
-    r.GavlspaerSoemOK = false;
-    r.SoemantalGavlspaer = 3;
-    r.SoemPlads = 2;
-    r.SoemBaereevne = 905.0;
+    TResultater r = Resultater(true, false, 3, 1, 905.0);
     r.SoemDirekte = TSoemKapacitet{38.0, 83.25, 83.25, 83.25, 45.25, 20.0, 1234.4, 905.0, 905.0};
     return r;
 }
@@ -61,18 +62,22 @@ TResultater Direkte()
 // 41.25 mm x 20 N/mm = 825 N), batten to spacer anchored in the spacer (38..76 mm, 760 N).
 TResultater Indirekte()
 {
-    TResultater r;
-    r.DirekteFastgoerelse = false;
-    r.NormalspaerSoemOK = true;
-    r.SoemantalNormalspaer = 2;
-    r.GavlspaerSoemOK = true;
-    r.SoemantalGavlspaer = 1;
-    r.SoemPlads = 2;
-    r.SoemBaereevne = 760.0;
+    TResultater r = Resultater(false, true, 1, 2, 760.0);
     r.SoemAflisteSpaer =
         TSoemKapacitet{42.0, 83.25, 83.25, 83.25, 41.25, 20.0, 1000.0, 825.0, 825.0};
     r.SoemLaegteAfliste =
         TSoemKapacitet{38.0, 76.0, 83.25, 83.25, 38.0, 20.0, 1000.0, 760.0, 760.0};
+    return r;
+}
+
+// The top and bottom of each figure filled with the colour.
+std::vector<std::pair<double, double>> Baand(const TTegning& t, std::uint16_t farve)
+{
+    std::vector<std::pair<double, double>> r;
+    for (const TTegnFigur* f : FyldteFigurer(t, farve))
+    {
+        r.emplace_back(test::StoersteY(*f), test::MindsteY(*f));
+    }
     return r;
 }
 
@@ -83,10 +88,10 @@ TResultater Indirekte()
 // it is timber-coloured, only the underlay is aqua, and the two nails stand 60 mm apart, the
 // left one from the top of the spacer batten. A nail is found by its white outline: the x of
 // its axis, the y of its head top. Without capacity records there is no section and no nail.
+// Grey is the ringed part, 35.25 mm to 83.25 mm below the head of the 4,5 x 90 mm nail; a
+// smooth nail has none, so its shank stays white.
 TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
 {
-    TInddata liste25 = Legte38();
-    liste25.AlisteTykkelse = 25.0;
     struct
     {
         const char* navn;
@@ -95,11 +100,24 @@ TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
         double spaerTop;
         std::vector<std::pair<double, double>> akva; // top and bottom of each aqua band
         std::vector<std::pair<double, double>> hoveder;
-    } const tilfaelde[] = {
-        {"Direkte", Legte38(), Direkte(), -38, {}, {{0, 0}}},
-        {"DirekteMedListe", liste25, Direkte(), -63, {{-38, -63}}, {{0, 0}}},
-        {"Indirekte", MedAfstandsliste(), Indirekte(), -80, {{-76, -80}}, {{-30, -38}, {30, 0}}},
-        {"UdenKapacitetsposter", Legte38(), TResultater{}, -38, {}, {}}};
+        std::vector<std::pair<double, double>> ringet; // top and bottom of the grey part
+    } const tilfaelde[] = {{"Direkte", Legte38(), Direkte(), -38, {}, {{0, 0}}, {{-35.25, -83.25}}},
+                           {"GlatSoem", Legte38(0, 0, 7), Direkte(), -38, {}, {{0, 0}}, {}},
+                           {"DirekteMedListe",
+                            Legte38(25),
+                            Direkte(),
+                            -63,
+                            {{-38, -63}},
+                            {{0, 0}},
+                            {{-35.25, -83.25}}},
+                           {"Indirekte",
+                            Legte38(38, 4),
+                            Indirekte(),
+                            -80,
+                            {{-76, -80}},
+                            {{-30, -38}, {30, 0}},
+                            {{-73.25, -121.25}, {-35.25, -83.25}}},
+                           {"UdenKapacitetsposter", Legte38(), TResultater{}, -38, {}, {}, {}}};
     for (const auto& c : tilfaelde)
     {
         SCOPED_TRACE(c.navn);
@@ -121,12 +139,8 @@ TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
             }
         }
         EXPECT_EQ(kanter, (std::vector<double>{c.spaerTop, c.spaerTop - 120}));
-        std::vector<std::pair<double, double>> akva;
-        for (const TTegnFigur* f : FyldteFigurer(t, kAkva))
-        {
-            akva.emplace_back(test::StoersteY(*f), test::MindsteY(*f));
-        }
-        EXPECT_EQ(akva, c.akva);
+        EXPECT_EQ(Baand(t, kAkva), c.akva);
+        EXPECT_EQ(Baand(t, kSoelv), c.ringet);
         std::vector<std::pair<double, double>> hoveder;
         for (const TTegnFigur* f : FyldteFigurer(t, kHvid))
         {
@@ -146,20 +160,6 @@ TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
     }
 }
 
-// Grey is the ringed part, 35.25 mm to 83.25 mm below the head of the 4,5 x 90 mm nail; a
-// smooth nail has none, so its shank stays white.
-TEST(Soemforbindelse, GraatRingetStykkeKunPaaRingetSoem)
-{
-    const TTegning ringet = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
-    const auto graa = FyldteFigurer(ringet, kSoelv);
-    ASSERT_EQ(graa.size(), 1U);
-    EXPECT_EQ(test::StoersteY(*graa[0]), -35.25);
-    EXPECT_EQ(test::MindsteY(*graa[0]), -83.25);
-    TInddata glat = Legte38();
-    VaelgSoem(glat, 7);
-    EXPECT_TRUE(FyldteFigurer(TegnSoemforbindelse(glat, Direkte(), kDansk), kSoelv).empty());
-}
-
 // Every text of the figure with its place, colour and alignment. Notes stand centred on
 // their anchors: the header at y = 48 and 36, the verdicts at 24 (gable rafter starting at
 // x = -200, normal rafter ending at 200), the capacities at 24 and 12, the band captions
@@ -171,16 +171,14 @@ TEST(Soemforbindelse, GraatRingetStykkeKunPaaRingetSoem)
 TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
 {
     const TTegning direkte = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
-    const TTegning indirekte = TegnSoemforbindelse(MedAfstandsliste(), Indirekte(), kDansk);
+    const TTegning indirekte = TegnSoemforbindelse(Legte38(38, 4), Indirekte(), kDansk);
     TResultater udenBaereevne = Direkte();
     udenBaereevne.SoemDirekte = TSoemKapacitet{83.25, 83.25, 83.25, 83.25, 0, 20.0, 0, 0, 0};
     const TTegning nul = TegnSoemforbindelse(Legte38(), udenBaereevne, kDansk);
-    TInddata glat = MedAfstandsliste();
-    VaelgSoem(glat, 7);
     TResultater toIntervaller = Indirekte();
     toIntervaller.SoemLaegteAfliste =
         TSoemKapacitet{38.0, 76.0, 80.0, 90.0, 48.0, 7.5, 1000.0, 360.0, 360.0};
-    const TTegning glatSoem = TegnSoemforbindelse(glat, toIntervaller, kDansk);
+    const TTegning glatSoem = TegnSoemforbindelse(Legte38(38, 4, 7), toIntervaller, kDansk);
 
     constexpr auto V = kJustVenstre;
     constexpr auto C = kJustCentreret;
