@@ -104,8 +104,8 @@ struct Fejlstroem final : taglo::Meddelelser
     void fejldialog(std::string_view t) override { std::cerr << "Error: " << t << '\n'; }
 };
 
-bool Gem(const taglo::TTegning& tegning, const std::filesystem::path& stamme, int bredde, int hoejde,
-         taglo::Meddelelser& meddelelser)
+bool Gem(const taglo::TTegning& tegning, const std::filesystem::path& stamme, int bredde,
+         int hoejde, taglo::Meddelelser& meddelelser)
 {
     std::ofstream(stamme.string() + ".json") << taglo::TegningSomJson(tegning) << '\n';
     return taglo::EksporterTegning(tegning, stamme.string() + ".png", taglo::TBilledformat::Png,
@@ -144,12 +144,11 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(mappe);
     const std::string navn = std::filesystem::path(argv[1]).stem().string();
     Fejlstroem meddelelser;
-    const bool ok =
-        Gem(taglo::TegnTversnit(inddata, afledte, regional), mappe / (navn + "_tversnit"), bredde,
-            hoejde, meddelelser) &&
-        Gem(taglo::TegnLengdesnit(inddata, afledte, regional), mappe / (navn + "_lengdesnit"),
-            bredde, hoejde, meddelelser) &&
-        Gem(taglo::TegnSoemforbindelse(inddata, resultater, regional),
-            mappe / (navn + "_soemforbindelse"), bredde, hoejde, meddelelser);
+    const bool ok = Gem(taglo::TegnTversnit(inddata, afledte, regional),
+                        mappe / (navn + "_tversnit"), bredde, hoejde, meddelelser) &&
+                    Gem(taglo::TegnLengdesnit(inddata, afledte, regional),
+                        mappe / (navn + "_lengdesnit"), bredde, hoejde, meddelelser) &&
+                    Gem(taglo::TegnSoemforbindelse(inddata, resultater, regional),
+                        mappe / (navn + "_soemforbindelse"), bredde, hoejde, meddelelser);
     return ok ? 0 : 1;
 }

@@ -1,17 +1,19 @@
 #include "qtcanvas/qtlaerred.h"
 
+#include "optagne_meddelelser.h"
 #include "qt_miljoe.h"
 #include "qtcanvas/eksport.h"
 
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 
-#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
-#include <string>
+#include <sstream>
 #include <vector>
 
 namespace taglo
@@ -21,8 +23,7 @@ namespace
 
 constexpr QRgb kHvidPixel = 0xFFFFFFFF;
 
-// A white picture of the given size painted by `tegn` through a Qt canvas in the drawings'
-// font.
+// A white picture painted by `tegn` through a Qt canvas in the drawings' font.
 QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn)
 {
     test::SikrQtApplikation();
@@ -36,192 +37,137 @@ QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn)
     return billede;
 }
 
-// The pixels of row y from x0 to x1 inclusive, painted as '#' and white as '.'.
-std::string Raekke(const QImage& b, int y, int x0, int x1)
+// A 1-pixel line in the pen's colour leaves out its end pixel; a 3-pixel line covers three
+// rows. Two 20 x 20 squares outlined in timber colour with a red brush: the solid one is red
+// inside, the cross-hatched one partly red.
+TEST(QtLaerred, PenOgPenselMedDeresFarver)
 {
-    std::string r;
-    for (int x = x0; x <= x1; ++x)
-    {
-        r.push_back(b.pixel(x, y) == kHvidPixel ? '.' : '#');
-    }
-    return r;
-}
-
-// A 1-pixel line leaves out its end pixel, the next line goes on from the pen position, both
-// in the pen's colour; a 3-pixel line covers three rows; a set pixel is just that pixel.
-TEST(QtLaerred, LinjerIPennensFarveOgBredde)
-{
-    const QImage b = Mal(30, 20, [](QtLaerred& l) {
+    const QImage b = Mal(60, 45, [](QtLaerred& l) {
         l.SaetPenFarve(Farve(kTraefarve));
         l.FlytTil({2, 2});
-        l.LinjeTil({12, 2});
-        l.LinjeTil({12, 9});
-        l.SaetPenBredde(3);
-        l.FlytTil({5, 15});
-        l.LinjeTil({25, 15});
-        l.SaetPixel({22, 5}, {0, 128, 0});
-    });
-    EXPECT_EQ(Raekke(b, 2, 0, 13), "..###########.");
-    EXPECT_EQ(b.pixel(8, 2), qRgb(245, 219, 115));
-    EXPECT_EQ(b.pixel(12, 8), qRgb(245, 219, 115));
-    EXPECT_EQ(b.pixel(12, 9), kHvidPixel);
-    std::string soejle;
-    for (int y = 12; y <= 18; ++y)
-    {
-        soejle.push_back(b.pixel(15, y) == kHvidPixel ? '.' : '#');
-    }
-    EXPECT_EQ(soejle, "..###..");
-    EXPECT_EQ(b.pixel(22, 5), qRgb(0, 128, 0));
-    // Row 5 around the pixel, then the rows above and below it.
-    EXPECT_EQ(Raekke(b, 5, 20, 24) + Raekke(b, 4, 20, 24) + Raekke(b, 6, 20, 24),
-              "..#............");
-}
-
-// Runs of painted pixels along a long horizontal line in the given style.
-std::vector<int> Loeb(TPenStil stil)
-{
-    const QImage b = Mal(200, 5, [&](QtLaerred& l) {
-        l.SaetPenStil(stil);
-        l.FlytTil({0, 2});
-        l.LinjeTil({200, 2});
-    });
-    std::vector<int> loeb;
-    int n = 0;
-    for (int x = 0; x < 200; ++x)
-    {
-        n += b.pixel(x, 2) != kHvidPixel ? 1 : 0;
-        if ((b.pixel(x, 2) == kHvidPixel || x == 199) && n > 0)
-        {
-            loeb.push_back(n);
-            n = 0;
-        }
-    }
-    return loeb;
-}
-
-// Dots are short and all alike; dashes are longer; dash-dot alternates long and short.
-TEST(QtLaerred, PenstileFuldPrikketStregPrikStiplet)
-{
-    EXPECT_EQ(Loeb(TPenStil::Fuld), std::vector<int>{200});
-    const auto prikket = Loeb(TPenStil::Prikket);
-    const auto stiplet = Loeb(TPenStil::Stiplet);
-    const auto stregPrik = Loeb(TPenStil::StregPrik);
-    ASSERT_GT(prikket.size(), 10U);
-    ASSERT_GT(stiplet.size(), 3U);
-    ASSERT_GT(stregPrik.size(), 3U);
-    EXPECT_EQ(std::ranges::max(prikket), std::ranges::min(prikket));
-    EXPECT_GT(*std::min_element(stiplet.begin(), stiplet.end() - 1), prikket[0]);
-    EXPECT_GT(stregPrik[0], stregPrik[1]);
-    EXPECT_LT(stregPrik[1], stregPrik[2]);
-}
-
-// A 20 x 20 square outlined in black and filled with a red brush: clear leaves the inside
-// white, solid fills all of it, the cross hatching whole rows but not every pixel.
-TEST(QtLaerred, PenselKlarFuldEllerKrydsskraveret)
-{
-    struct
-    {
-        const char* navn;
-        TFyldStil stil;
-        bool roedt, heltRoedt;
-    } const tilfaelde[] = {{"Klar", TFyldStil::Klar, false, false},
-                           {"Fuld", TFyldStil::Fuld, true, true},
-                           {"Krydsskraveret", TFyldStil::Krydsskraveret, true, false}};
-    for (const auto& c : tilfaelde)
-    {
-        SCOPED_TRACE(c.navn);
-        const QImage b = Mal(40, 40, [&](QtLaerred& l) {
-            l.SaetPenFarve({0, 0, 0});
-            l.SaetFyldStil(c.stil);
-            l.SaetFyldFarve({255, 0, 0});
-            const TPixel hjoerner[] = {{10, 10}, {30, 10}, {30, 30}, {10, 30}};
-            l.Polygon(hjoerner);
-        });
-        EXPECT_EQ(b.pixel(20, 10), qRgb(0, 0, 0));
-        EXPECT_EQ(b.pixel(10, 20), qRgb(0, 0, 0));
-        int roede = 0;
-        int hvide = 0;
-        bool helRaekke = false;
-        for (int y = 12; y < 29; ++y)
-        {
-            for (int x = 12; x < 29; ++x)
-            {
-                roede += b.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
-                hvide += b.pixel(x, y) == kHvidPixel ? 1 : 0;
-            }
-            helRaekke = helRaekke || Raekke(b, y, 12, 28) == std::string(17, '#');
-        }
-        EXPECT_EQ(roede > 0, c.roedt);
-        EXPECT_EQ(hvide == 0, c.heltRoedt);
-        EXPECT_EQ(helRaekke, c.roedt);
-    }
-}
-
-// The box of the painted pixels of "Spærhoved" written at the anchor (100, 50) on a red
-// field: only the glyphs are painted, never a background.
-struct Boks
-{
-    int venstre = 1000, top = 1000, hoejre = -1, bund = -1;
-};
-
-Boks TekstBoks(TVandretJustering vandret, TLodretJustering lodret)
-{
-    const QImage b = Mal(200, 100, [&](QtLaerred& l) {
-        l.SaetFyldStil(TFyldStil::Fuld);
-        l.SaetPenFarve({255, 0, 0});
+        l.LinjeTil({8, 2});
         l.SaetFyldFarve({255, 0, 0});
-        const TPixel felt[] = {{0, 0}, {199, 0}, {199, 99}, {0, 99}};
-        l.Polygon(felt);
-        l.SaetTekstJustering(vandret, lodret);
-        l.SaetTekstFarve({0, 0, 255});
-        l.SkrivTekst({100, 50}, "Spærhoved");
+        l.SaetFyldStil(TFyldStil::Fuld);
+        const TPixel fuld[] = {{5, 10}, {25, 10}, {25, 30}, {5, 30}};
+        l.Polygon(fuld);
+        l.SaetFyldStil(TFyldStil::Krydsskraveret);
+        const TPixel skraveret[] = {{35, 10}, {55, 10}, {55, 30}, {35, 30}};
+        l.Polygon(skraveret);
+        l.SaetPenBredde(3);
+        l.FlytTil({5, 40});
+        l.LinjeTil({50, 40});
     });
-    Boks boks;
-    for (int y = 0; y < 100; ++y)
+    const QRgb trae = qRgb(245, 219, 115);
+    const QRgb roed = qRgb(255, 0, 0);
+    EXPECT_EQ((std::vector{b.pixel(2, 2), b.pixel(7, 2), b.pixel(8, 2)}),
+              (std::vector{trae, trae, kHvidPixel}));
+    EXPECT_EQ((std::vector{b.pixel(15, 10), b.pixel(45, 30), b.pixel(15, 20)}),
+              (std::vector{trae, trae, roed}));
+    int roede = 0;
+    for (int n = 0; n < 17 * 17; ++n)
     {
-        for (int x = 0; x < 200; ++x)
-        {
-            EXPECT_NE(b.pixel(x, y), kHvidPixel);
-            if (qRed(b.pixel(x, y)) < 128)
-            {
-                boks = {std::min(boks.venstre, x), std::min(boks.top, y), std::max(boks.hoejre, x),
-                        std::max(boks.bund, y)};
-            }
-        }
+        roede += b.pixel(37 + n % 17, 12 + n / 17) == roed ? 1 : 0;
     }
-    return boks;
+    EXPECT_GT(roede, 0);
+    EXPECT_LT(roede, 17 * 17);
+    EXPECT_EQ((std::vector{b.pixel(20, 38), b.pixel(20, 39), b.pixel(20, 41), b.pixel(20, 42)}),
+              (std::vector{kHvidPixel, trae, trae, kHvidPixel}));
 }
 
-// Left-aligned text starts at the anchor, right-aligned ends there, centred is centred on
-// it; top-aligned hangs below the anchor within a line height, bottom-aligned stands on it.
+// The box of the blue pixels of "Spærhoved" written at the anchor (100, 50) on a red field:
+// only the glyphs are painted, never a background. Left-aligned text starts at the anchor,
+// right-aligned ends there, centred is centred on it; top-aligned hangs below the anchor
+// within a line height, bottom-aligned stands on it.
 TEST(QtLaerred, TekstensJusteringOmAnkeret)
 {
-    const Boks venstre = TekstBoks(TVandretJustering::Venstre, TLodretJustering::Top);
-    EXPECT_GE(venstre.venstre, 100);
-    EXPECT_LE(venstre.venstre, 102);
-    EXPECT_GE(venstre.top, 50);
-    EXPECT_LE(venstre.bund - 50, 16);
-    const Boks hoejre = TekstBoks(TVandretJustering::Hoejre, TLodretJustering::Bund);
-    EXPECT_LE(hoejre.hoejre, 100);
-    EXPECT_GE(hoejre.hoejre, 96);
-    EXPECT_LT(hoejre.bund, 50);
-    const Boks midt = TekstBoks(TVandretJustering::Centreret, TLodretJustering::Top);
-    EXPECT_NEAR((midt.venstre + midt.hoejre) / 2.0, 100, 2);
+    const auto tekstboks = [](TVandretJustering vandret, TLodretJustering lodret) {
+        const QImage b = Mal(200, 100, [&](QtLaerred& l) {
+            l.SaetFyldStil(TFyldStil::Fuld);
+            l.SaetPenFarve({255, 0, 0});
+            l.SaetFyldFarve({255, 0, 0});
+            const TPixel felt[] = {{0, 0}, {199, 0}, {199, 99}, {0, 99}};
+            l.Polygon(felt);
+            l.SaetTekstJustering(vandret, lodret);
+            l.SaetTekstFarve({0, 0, 255});
+            l.SkrivTekst({100, 50}, "Spærhoved");
+        });
+        QRect boks;
+        for (int y = 0; y < 100; ++y)
+        {
+            for (int x = 0; x < 200; ++x)
+            {
+                EXPECT_NE(b.pixel(x, y), kHvidPixel);
+                if (qRed(b.pixel(x, y)) < 128)
+                {
+                    boks |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return boks;
+    };
+    const QRect venstre = tekstboks(TVandretJustering::Venstre, TLodretJustering::Top);
+    EXPECT_NEAR(venstre.left(), 101, 1);
+    EXPECT_GE(venstre.top(), 50);
+    EXPECT_LE(venstre.bottom(), 50 + 16);
+    const QRect hoejre = tekstboks(TVandretJustering::Hoejre, TLodretJustering::Bund);
+    EXPECT_NEAR(hoejre.right(), 98, 2);
+    EXPECT_LT(hoejre.bottom(), 50);
+    EXPECT_NEAR(tekstboks(TVandretJustering::Centreret, TLodretJustering::Top).center().x(), 100,
+                2);
 }
 
-// The drawings' font is a 12-pixel sans serif; a line of it a little more than 12 pixels.
-TEST(TegningensSkrift, TolvPixelSansSerif)
+// A red line from (0, 0) to (18, 0) and a green text.
+TTegning RoedLinje()
 {
-    int hoejde = 0;
-    Mal(10, 10, [&](QtLaerred& l) { hoejde = l.TekstHoejde("0"); });
-    EXPECT_GE(hoejde, 12);
-    EXPECT_LE(hoejde, 16);
-    const QFontInfo info(TegningensSkrift());
-    EXPECT_EQ(info.pixelSize(), 12);
-    const QString familie = info.family();
-    EXPECT_TRUE(familie == "MS Sans Serif" || familie == "Liberation Sans" ||
-                familie == "DejaVu Sans")
-        << familie.toStdString();
+    TTegning t;
+    TTegnFigur& f = NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje);
+    f.Punkter = {{0, 0}, {18, 0}};
+    TilfoejTekst(NyTekstGruppe(t.Tekster, kGroen, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
+    return t;
+}
+
+// A PNG file reads back as a picture of the asked size with the line on white, an SVG file
+// has the asked size; a size outside 1..10000 pixels is refused with a message, the file kept.
+TEST(EksporterTegning, PngOgSvgIDenBedteStoerrelse)
+{
+    test::SikrQtApplikation();
+    const auto mappe = std::filesystem::temp_directory_path() / "taglo_eksport_test";
+    std::filesystem::create_directories(mappe);
+    test::OptagneMeddelelser meddelelser;
+    const auto png = mappe / "figur.png";
+    ASSERT_TRUE(EksporterTegning(RoedLinje(), png, TBilledformat::Png, 640, 480, meddelelser));
+    QImage b;
+    ASSERT_TRUE(b.load(QString::fromStdString(png.string()), "PNG"));
+    EXPECT_EQ(b.size(), QSize(640, 480));
+    EXPECT_EQ(b.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(b.pixel(40, 240), qRgb(255, 0, 0)); // the line spans columns 32..607
+
+    const auto svg = mappe / "figur.svg";
+    ASSERT_TRUE(EksporterTegning(RoedLinje(), svg, TBilledformat::Svg, 1000, 700, meddelelser));
+    std::stringstream tekst;
+    tekst << std::ifstream(svg).rdbuf();
+    EXPECT_NE(tekst.str().find("viewBox=\"0 0 1000 700\""), std::string::npos);
+    EXPECT_TRUE(meddelelser.liste.empty());
+
+    EXPECT_FALSE(EksporterTegning(RoedLinje(), png, TBilledformat::Png, 0, 700, meddelelser));
+    EXPECT_EQ(meddelelser.liste.at(0).tekst,
+              "Billedets størrelse skal være mellem 1 og 10000 pixel på hver led, ikke 0 x 700.");
+    EXPECT_TRUE(b.load(QString::fromStdString(png.string()), "PNG"));
+    std::filesystem::remove_all(mappe);
+}
+
+// A paint box of zero or negative size paints nothing.
+TEST(TegnPaaMaler, NulStorMalefladeTegnerIntet)
+{
+    test::SikrQtApplikation();
+    QImage b(50, 50, QImage::Format_RGB32);
+    b.fill(Qt::white);
+    const QImage hvid = b.copy();
+    QPainter maler(&b);
+    TegnPaaMaler(maler, 0, 50, RoedLinje());
+    TegnPaaMaler(maler, 50, -3, RoedLinje());
+    maler.end();
+    EXPECT_EQ(b, hvid);
 }
 
 } // namespace
