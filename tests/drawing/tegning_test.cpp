@@ -17,52 +17,6 @@ namespace
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The box around all points of all figures: texts do not count, a lone anchor point is
-// widened by 1 on each axis, points that are not finite numbers are left out, and an empty
-// drawing gives the unit box.
-TEST(FindGraenser, OmslutterFigurernesEndeligePunkter)
-{
-    struct
-    {
-        const char* navn;
-        std::vector<TTegnPunkt> punkter;
-        TGraenser boks;
-    } const tilfaelde[] = {{"TomTegning", {}, {0, 0, 1, 1}},
-                           {"EtAnkerpunkt", {{3, -2}}, {2, -3, 4, -1}},
-                           {"IkkeEndelige", {{0, 0}, {kInf, 1}, {2, kNaN}, {1, 2}}, {0, 0, 1, 2}}};
-    for (const auto& c : tilfaelde)
-    {
-        SCOPED_TRACE(c.navn);
-        TTegning t;
-        TTegnFigur& f = NyFigur(t.Figurer, 0, 1, 0, 0, 0, 0);
-        f.Punkter = c.punkter;
-        TilfoejTekst(NyTekstGruppe(t.Tekster, 0, 0, 0), "langt ude", 100, 100);
-        const TGraenser g = FindGraenser(t.Figurer);
-        EXPECT_EQ((std::vector{g.MinX, g.MinY, g.MaxX, g.MaxY}),
-                  (std::vector{c.boks.MinX, c.boks.MinY, c.boks.MaxX, c.boks.MaxY}));
-    }
-}
-
-// The nineteen colour codes of the drawings; any other code is black.
-TEST(Farve, KoderneGiverFarvetabellensRgb)
-{
-    struct
-    {
-        std::uint16_t kode;
-        TFarve rgb;
-    } const tabel[] = {{0, {0, 0, 0}},        {1, {0, 0, 255}},      {2, {0, 128, 0}},
-                       {3, {0, 128, 128}},    {4, {255, 0, 0}},      {5, {128, 0, 128}},
-                       {6, {128, 0, 0}},      {7, {192, 192, 192}},  {8, {128, 128, 128}},
-                       {9, {0, 255, 255}},    {10, {0, 255, 0}},     {11, {0, 192, 192}},
-                       {12, {255, 204, 204}}, {13, {192, 0, 192}},   {14, {255, 255, 0}},
-                       {15, {255, 255, 255}}, {16, {245, 219, 115}}, {17, {155, 155, 155}},
-                       {18, {216, 228, 248}}, {19, {0, 0, 0}},       {65535, {0, 0, 0}}};
-    for (const auto& c : tabel)
-    {
-        EXPECT_EQ(Farve(c.kode), c.rgb) << "kode " << c.kode;
-    }
-}
-
 // Whichever way round the ends are given, the arrowheads point inwards at the left and the
 // right end, and the value is the length with two decimals and the regional separator.
 TEST(MaalVandret, PileIEnderneOgVaerdienMedRegionensDecimaltegn)
