@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -130,34 +129,30 @@ struct Koersel
 };
 
 class Referenceprojekt : public ::testing::TestWithParam<int>
-{
-  protected:
-    void SetUp() override { k_ = std::make_unique<Koersel>(GetParam()); }
-    [[nodiscard]] const Koersel& K() const { return *k_; }
-
-  private:
-    std::unique_ptr<Koersel> k_;
-};
+{};
 
 TEST_P(Referenceprojekt, AfledteVaerdierStemmer)
 {
-    ForventSom(K().reference.at("Afledte"), K().afledte, "Afledte");
+    const Koersel p(GetParam());
+    ForventSom(p.reference.at("Afledte"), p.afledte, "Afledte");
 }
 
 TEST_P(Referenceprojekt, ResultatdataOgSoemkapaciteterStemmer)
 {
-    const TResultater& r = K().resultater;
+    const Koersel p(GetParam());
+    const TResultater& r = p.resultater;
     json egen = r;
     egen["SoemDirekte"] = r.SoemDirekte ? json(*r.SoemDirekte) : json(nullptr);
     egen["SoemAflisteSpaer"] = r.SoemAflisteSpaer ? json(*r.SoemAflisteSpaer) : json(nullptr);
     egen["SoemLaegteAfliste"] = r.SoemLaegteAfliste ? json(*r.SoemLaegteAfliste) : json(nullptr);
-    ForventSom(K().reference.at("Resultatdata"), egen, "Resultatdata");
+    ForventSom(p.reference.at("Resultatdata"), egen, "Resultatdata");
 }
 
 TEST_P(Referenceprojekt, TilfaeldeOgRanglisternesHovederStemmer)
 {
-    const json& cases = K().reference.at("Cases");
-    const auto& liste = K().beregning.Tilfaeldeliste;
+    const Koersel p(GetParam());
+    const json& cases = p.reference.at("Cases");
+    const auto& liste = p.beregning.Tilfaeldeliste;
     ASSERT_EQ(cases.size(), liste.size());
     for (std::size_t i = 0; i < liste.size(); ++i)
     {
@@ -167,20 +162,21 @@ TEST_P(Referenceprojekt, TilfaeldeOgRanglisternesHovederStemmer)
     }
     for (std::size_t k = 0; k < kAntalKategorier; ++k)
     {
-        const TLasttilfaelde* hoved = K().beregning.Hoved(k);
+        const TLasttilfaelde* hoved = p.beregning.Hoved(k);
         ASSERT_NE(hoved, nullptr);
-        EXPECT_EQ(K().reference.at("Heads").at(std::to_string(k)).get<std::string>(), Id(*hoved))
+        EXPECT_EQ(p.reference.at("Heads").at(std::to_string(k)).get<std::string>(), Id(*hoved))
             << "category " << k;
     }
 }
 
 TEST_P(Referenceprojekt, LoglinjerStemmerEfterDetaljer)
 {
+    const Koersel p(GetParam());
     const std::vector<std::string> fil = DelLinjer(test::LaesHeleFilen(Filnavn(GetParam(), "log")));
     const auto detaljer = std::find(fil.begin(), fil.end(), "DETALJER");
     ASSERT_NE(detaljer, fil.end());
     const std::vector<std::string> forventet(detaljer + 1, fil.end());
-    const std::vector<std::string>& linjer = K().log.linjer();
+    const std::vector<std::string>& linjer = p.log.linjer();
     int fejl = 0;
     for (std::size_t i = 0; i < std::min(forventet.size(), linjer.size()) && fejl < 10; ++i)
     {
