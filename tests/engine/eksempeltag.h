@@ -1,13 +1,18 @@
-// The roof the hand calculations of the engine tests are worked on, and a run around it.
+// The roof the hand calculations of the engine tests are worked on, a run around it, and
+// the evaluation of cases made up for a test.
 #pragma once
 
 #include "core/inddata.h"
 #include "core/regional.h"
 #include "engine/koersel.h"
 #include "engine/laegter.h"
+#include "engine/tilfaelde.h"
 #include "loads/afledte.h"
 
 #include "optagne_meddelelser.h"
+
+#include <utility>
+#include <vector>
 
 namespace taglo::test
 {
@@ -85,5 +90,44 @@ struct Trin
                                   regional, meddelelser, VurderGyldighed(inddata, afledte)}
     {}
 };
+
+// The verdicts of a roof whose rankings hold exactly the given cases.
+struct Vurderet
+{
+    Trin trin;
+    TBeregning beregning;
+    TResultater r;
+
+    Vurderet(const TInddata& ind, std::vector<TLasttilfaelde> tilfaelde) : trin(ind)
+    {
+        beregning.Tilfaeldeliste = std::move(tilfaelde);
+        for (TLasttilfaelde& t : beregning.Tilfaeldeliste)
+        {
+            BeregnNoegler(t);
+        }
+        for (std::size_t k = 0; k < kAntalKategorier; ++k)
+        {
+            SorterKategori(beregning, k);
+        }
+        NulstilResultater(r);
+        EvaluerResultater(beregning, trin.koersel, r);
+    }
+};
+
+// A case (kmod 1.1) with one utilisation for every check point and the uplift in N at the
+// gable rafter, the first and the second normal rafter.
+inline TLasttilfaelde Tilfaelde(int lastkomb, char vindtilf, double U, double RB1N = 0.0,
+                                double RDEN = 0.0, double RGN = 0.0)
+{
+    TLasttilfaelde t;
+    t.Lastkomb = lastkomb;
+    t.Vindtilf = vindtilf;
+    t.kmod = 1.1;
+    t.UB1 = t.UB2 = t.UC = t.UF = t.UG = t.UH = U;
+    t.RB1zz = RB1N / 1100.0;
+    t.RDEzz = RDEN / 1100.0;
+    t.RGzz = RGN / 1100.0; // reactions in kN divided by kmod
+    return t;
+}
 
 } // namespace taglo::test
