@@ -2,7 +2,6 @@
 
 #include "app/projektfil.h"
 
-#include "navngivne_tilfaelde.h"
 #include "reference.h"
 
 #include <gtest/gtest.h>

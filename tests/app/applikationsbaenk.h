@@ -7,6 +7,7 @@
 #include "core/support.h"
 #include "core/tekstfil.h"
 
+#include "navngivne_tilfaelde.h"
 #include "optagne_meddelelser.h"
 
 #include <gtest/gtest.h>
