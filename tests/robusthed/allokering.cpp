@@ -34,15 +34,7 @@ void* operator new(std::size_t bytes)
     }
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t bytes)
-{
-    return ::operator new(bytes);
-}
 void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
 {
     std::free(p);
 }
@@ -50,8 +42,5 @@ void operator delete(void* p, std::size_t /*bytes*/) noexcept
 {
     std::free(p);
 }
-void operator delete[](void* p, std::size_t /*bytes*/) noexcept
-{
-    std::free(p);
-}
+// The array forms of the library call these.
 // NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)

@@ -21,7 +21,7 @@ class CliRapport : public FjendtligFil, public ::testing::WithParamInterface<Fje
 TEST_P(CliRapport, GiverStatusOgBeskedEllerEnEndeligRapport)
 {
     const auto& t = GetParam();
-    const std::string sti = SkrivFil("fjendtlig.tgl", Bytes(t));
+    const std::string sti = SkrivFil("fjendtlig.tgl", t.bytes());
     const auto udfald =
         KoerProgram(TAGLO_CLI, {"rapport", "--dansk", sti}, {"QT_QPA_PLATFORM=offscreen"}, Sti(""));
     const bool beregnet = udfald.status == 0 || udfald.status == 1;

@@ -17,14 +17,12 @@ namespace
 TEST_F(FjendtligFil, TastetTekstGiverEtFeltDerViserDenGemteVaerdi)
 {
     app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 1); // opens the snow form factor
-    const struct
-    {
-        const char* tekst;
-        bool konvertering; // the text is not a number
-    } kTekster[] = {{"", true},        {"nan", true},     {"-inf", true},
-                    {"1e400", true},   {"1e-400", false}, {"1e300", false},
-                    {"-1e300", false}, {"\t5", true},     {"\xEF\xBC\x95", true}}; // fullwidth 5
-    for (const auto& t : kTekster)
+    const std::pair<const char*, bool> kTekster[] = {
+        // each text, and whether it is no number
+        {"", true},        {"nan", true},     {"-inf", true},
+        {"1e400", true},   {"1e-400", false}, {"1e300", false},
+        {"-1e300", false}, {"\t5", true},     {"\xEF\xBC\x95", true}}; // a fullwidth 5
+    for (const auto& [tastet, konvertering] : kTekster)
     {
         for (const auto& felt : kFelter)
         {
@@ -32,11 +30,11 @@ TEST_F(FjendtligFil, TastetTekstGiverEtFeltDerViserDenGemteVaerdi)
             {
                 continue;
             }
-            SCOPED_TRACE(std::string(felt.navn) + " \"" + t.tekst + "\"");
+            SCOPED_TRACE(std::string(felt.navn) + " \"" + tastet + "\"");
             Vist();
-            app.FeltForladt(felt.felt, t.tekst);
+            app.FeltForladt(felt.felt, tastet);
             const auto vist = Vist();
-            EXPECT_EQ(!vist.empty() && vist[0] == Konverteringsbesked(t.tekst), t.konvertering);
+            EXPECT_EQ(!vist.empty() && vist[0] == Konverteringsbesked(tastet), konvertering);
             const std::string& tekst = app.Vindue().Tekst(felt.felt);
             EXPECT_GE(tekst.size(), 10U);
             EXPECT_TRUE(LaesTal(tekst, app.Regional()).has_value()) << tekst;
@@ -45,24 +43,13 @@ TEST_F(FjendtligFil, TastetTekstGiverEtFeltDerViserDenGemteVaerdi)
     }
 }
 
-TEST_F(FjendtligFil, EnMegabyteTastetTekstGiverKonverteringsbeskedenOgNul)
-{
-    const std::string tekst(kMegabyte, '9');
-    app.FeltForladt(Felt::EditLegteAfst, tekst);
-    EXPECT_EQ(Vist().at(0), Konverteringsbesked(tekst));
-    EXPECT_EQ(app.Vindue().Tekst(Felt::EditLegteAfst), "      0,00");
-    EXPECT_DOUBLE_EQ(app.Inddata().LegteAfst, 0.0);
-}
-
 // The largest double typed into a field is shown as a number that reads back to the
 // value kept, not as a 15-digit text rounded beyond every double.
 TEST_F(FjendtligFil, StoersteDoubleTastetIEtFeltViserEtTalDerKanLaesesIgen)
 {
     app.FeltForladt(Felt::EditHusBr, "1,7976931348623157e308");
     EXPECT_TRUE(meddelelser.liste.empty());
-    const auto igen = LaesTal(app.Vindue().Tekst(Felt::EditHusBr), app.Regional());
-    ASSERT_TRUE(igen.has_value()) << app.Vindue().Tekst(Felt::EditHusBr);
-    EXPECT_DOUBLE_EQ(*igen, app.Inddata().HusBr);
+    EXPECT_EQ(LaesTal(app.Vindue().Tekst(Felt::EditHusBr), app.Regional()), app.Inddata().HusBr);
     EXPECT_GT(app.Inddata().HusBr, 1.79e308);
 }
 
