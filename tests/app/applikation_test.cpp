@@ -23,48 +23,36 @@ const std::string kTelefon(support::kTelefon);
 const OptagetMeddelelse kLaegteAdvarsel{"advarsel",
                                         "Mener du det? Lægteafstanden skal normalt være større"};
 
-// A printer that remembers the pages of its one print job.
+// A printer that remembers the pages of its one print job; without measures, the user
+// cancels its dialog.
 struct OptagendePrinter final : Udskrivning
 {
-    std::optional<TSidemaal> VisPrintdialog() override
-    {
-        ++dialoger;
-        return annuller ? std::nullopt : std::optional(TSidemaal{6000, 4500, 50, 80});
-    }
+    std::optional<TSidemaal> maal = TSidemaal{6000, 4500, 50, 80};
+    std::optional<std::string> fejl;
+    std::vector<TUdskriftside> sider;
+    std::optional<TSidemaal> VisPrintdialog() override { return maal; }
     std::optional<std::string> Udskriv(const std::vector<TUdskriftside>& s) override
     {
         sider = s;
         return fejl;
     }
-    int dialoger = 0;
-    bool annuller = false;
-    std::optional<std::string> fejl;
-    std::vector<TUdskriftside> sider;
 };
 
 // ---- Start-up
 
-TEST_F(Applikation, StarterMedStandardfilensVaerdier)
+TEST_F(Applikation, StarterMedStandardfilenEllerSlutterMedBesked)
 {
     EXPECT_EQ(app.Vindue().Tekst(Felt::EditFirmanavn), "Eksempel ApS");
     EXPECT_EQ(app.Vindue().Tekst(Felt::EditHusBr), "      8,00");
-    EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 8.0);
     EXPECT_DOUBLE_EQ(app.Inddata().SneFormFakNormal, 0.4) << "0,8 (60 - 45) / 30 at 45 degrees";
     EXPECT_FALSE(app.Beregnet());
-    EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
-}
 
-TEST_F(Applikation, UdenBrugbarStandardfilSlutterProgrammetMedBesked)
-{
-    Vist();
     fs::remove(Sti("Standard.tgl"));
     EXPECT_FALSE(app.Init(mappe_.string() + "/"));
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Programmet kunne ikke finde inddatafilen Standard.tgl."
                                         "\r\nRing evt. til support, " +
                                         kTelefon + ".")}));
-    auto linjer = StandardLinjer();
-    linjer.pop_back();
-    SkrivFil("Standard.tgl", SammenfoejLinjer(linjer));
+    SkrivFil("Standard.tgl", SomFil(std::vector<std::string>(30, "0")));
     EXPECT_FALSE(app.Init(mappe_.string() + "/"));
     EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog",
                                     "Uventet fejl i inddatafilen Standard.tgl.\r\n"
@@ -190,8 +178,7 @@ TEST_F(Applikation, FeltetsBeskederVisesAlleIRaekkefoelge)
 }
 
 // The roof pitch sets the normal snow form factor: 0.8 up to 30 degrees, falling to 0 at
-// 60; the inputs keep it unrounded, the factor in use is the field's two decimals. The
-// elevated factor typed by the user counts only while it is chosen.
+// 60; the inputs keep it unrounded, the factor in use is the field's two decimals.
 TEST_F(Applikation, SneformfaktorenFoelgerTagvinklenOgSnevalget)
 {
     const struct
@@ -219,14 +206,6 @@ TEST_F(Applikation, SneformfaktorenFoelgerTagvinklenOgSnevalget)
     app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 1);
     EXPECT_TRUE(app.Vindue().EditSneFormFakAktiv);
     EXPECT_DOUBLE_EQ(app.Inddata().SneFormFak, 0.8) << "the elevated factor kept so far";
-    app.FeltForladt(Felt::EditSneFormFak, "0");
-    app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 0);
-    EXPECT_FALSE(app.Vindue().EditSneFormFakAktiv);
-    EXPECT_NEAR(app.Inddata().SneFormFak, 0.8 * 20.0 / 30.0, 1e-15) << "the unrounded copy";
-    EXPECT_EQ(app.Vindue().Tekst(Felt::EditSneFormFak), "      0,53");
-    Vist();
-    app.ButtonBeregnClick();
-    EXPECT_TRUE(app.Beregnet()) << "the rejected elevated factor is not in use";
 }
 
 TEST_F(Applikation, ValgUdenforListenAendrerIntet)
@@ -249,7 +228,7 @@ TEST_F(Applikation, ValgUdenforListenAendrerIntet)
 
 // ---- Loading and saving a project through the dialogs
 
-TEST_F(Applikation, HentViserFilensInddataOgEnMislykketHentAendrerIntet)
+TEST_F(Applikation, HentViserFilensInddata)
 {
     const auto foer = app.Vindue();
     app.ButtonHentProjektdataClick(); // cancelled
@@ -263,21 +242,10 @@ TEST_F(Applikation, HentViserFilensInddataOgEnMislykketHentAendrerIntet)
     ASSERT_EQ(dialoger.viste.size(), 2U);
     EXPECT_EQ(dialoger.viste[1].first, "aabn");
     EXPECT_EQ(dialoger.viste[1].second.titel, "Hent projektdata");
-    EXPECT_EQ(dialoger.viste[1].second.filter, "Lægtedata (*.tgl)|*.tgl");
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5);
     EXPECT_TRUE(app.Vindue().ResultatomfangSynlig);
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
-
-    linjer[3] = "abc"; // would show a conversion message if the file were read line by line
-    linjer[16] = "-1"; // and a nail warning
-    linjer.pop_back();
-    const auto vindueFoer = app.Vindue();
-    dialoger.Svar(SkrivFil("kort.tgl", SammenfoejLinjer(linjer)));
-    app.ButtonHentProjektdataClick();
-    EXPECT_EQ(Vist(), Meddelelser{Hentebesked(Sti("kort.tgl"))});
-    EXPECT_EQ(app.Vindue(), vindueFoer);
-    EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5);
 }
 
 // Saving writes a temporary file renamed over the old one: an existing file is replaced
@@ -327,11 +295,9 @@ TEST_F(Applikation, ResultatfanenViserRapportenOgFokusGaarTilNotatet)
     const auto& rapport = app.Resultatliste();
     EXPECT_EQ(app.Vindue().Resultat, rapport);
     ASSERT_GT(rapport.size(), 12U);
-    EXPECT_EQ(rapport[4], "Firma:             Eksempel ApS");
     EXPECT_EQ(rapport[7], "Beregnet:          2014-05-01,13:05:09 af Skriv dit eget navn her");
     EXPECT_EQ(rapport[10], "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.");
     EXPECT_EQ(rapport[12], "  Sømtypen \"4,5 x 110 mm lægtesøm\" kan anvendes.");
-    EXPECT_FALSE(app.Vindue().MemoAdvarLgtSynlig);
     EXPECT_EQ(app.TagFokus(), "Resultat");
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Resultatark);
 }
@@ -401,80 +367,49 @@ TEST_F(Applikation, AfvistInddataGiverIngenDom)
     EXPECT_EQ(aflaesninger, 2);
 }
 
-TEST_F(Applikation, FilMedAfvisteVaerdierGiverIngenDom)
-{
-    auto linjer = StandardLinjer(15, "abc");
-    linjer[23] = "ingen"; // the snow form factor in use may be no number either
-    linjer[30] = "1";
-    ASSERT_TRUE(Hent(SammenfoejLinjer(linjer)));
-    EXPECT_EQ(Vist(), (Meddelelser{Konverteringsbesked("abc"), Konverteringsbesked("ingen")}));
-    EXPECT_DOUBLE_EQ(app.Inddata().LegteHojde, 0.0);
-    EXPECT_EQ(app.Inddata().Logfil, 1) << "the reading goes on to the last line";
-    app.ButtonBeregnClick();
-    EXPECT_EQ(Vist(), (Meddelelser{Fejl("Lægtehøjden skal være positiv")}));
-    EXPECT_FALSE(app.Beregnet());
-    EXPECT_EQ(app.TagFokus(), "EditLegteHojde");
-}
-
-TEST_F(Applikation, LogfilenGemmesVedHverBeregning)
+// The log file is asked for and saved at each run. While its dialog is open, a repaint of
+// the nail figure asks for the calculation again: that inner run is refused, and the
+// outer one finishes.
+TEST_F(Applikation, LogfilenGemmesVedHverBeregningSomIkkeStartesIgen)
 {
     app.RadioGroupClick(Valg::RadioGroupLogfil, 1);
+    std::optional<bool> indreKoersel;
+    dialoger.mensVist = [&, foerste = true]() mutable {
+        if (std::exchange(foerste, false)) // once, should the inner run show the dialog again
+            indreKoersel = app.UdfoerBeregning();
+    };
     dialoger.Svar(Sti("mellemresultater.log"));
-    app.ButtonBeregnClick();
+    EXPECT_TRUE(app.UdfoerBeregning());
+    EXPECT_EQ(indreKoersel, false);
     ASSERT_EQ(dialoger.viste.size(), 1U);
     EXPECT_EQ(dialoger.viste[0].second.titel, "Gem logfil");
     const auto log = LaesTekstfil(Sti("mellemresultater.log"), {.linjer = 100000});
-    ASSERT_TRUE(log.has_value());
     auto rapport = app.Resultatliste();
     rapport.insert(rapport.end(), {"", "DETALJER"});
-    ASSERT_GT(log->size(), rapport.size());
+    ASSERT_GT(log.value_or(std::vector<std::string>{}).size(), rapport.size());
     EXPECT_EQ(std::vector(log->begin(), log->begin() + static_cast<long>(rapport.size())), rapport);
     app.ButtonBeregnClick();
     EXPECT_EQ(dialoger.viste.size(), 1U) << "the valid result asks no more";
 }
 
-// The log file's dialog is open while a repaint of the nail figure asks for the
-// calculation again: that inner run is refused, and the outer one finishes.
-TEST_F(Applikation, BeregningDerVenterIDialogenStartesIkkeIgen)
-{
-    app.RadioGroupClick(Valg::RadioGroupLogfil, 2);
-    std::optional<bool> indreKoersel;
-    dialoger.mensVist = [&] {
-        if (!indreKoersel) // once, should the inner run show the dialog again
-        {
-            indreKoersel = false;
-            indreKoersel = app.UdfoerBeregning();
-        }
-    };
-    EXPECT_TRUE(app.UdfoerBeregning());
-    EXPECT_EQ(dialoger.viste.size(), 1U);
-    EXPECT_EQ(indreKoersel, false);
-    EXPECT_TRUE(app.Beregnet());
-}
-
 // ---- Print and save of the result
 
-TEST_F(Applikation, UdskriftOgGemFoerFoersteBeregningSigerAtIntetErBeregnet)
+// Before the first run nothing is printed or saved; after a change the last report is
+// printed without a new run; a cancelled print prints nothing; a printer's failure shows.
+TEST_F(Applikation, UdskriftGiverDenSidstBeregnedeRapport)
 {
     OptagendePrinter printer;
     app.ButtonPrintResultClick(printer);
     app.ButtonGemResultClick();
     EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog", "Resultatet er endnu ikke beregnet"},
                                    {"besked", "Resultatet er endnu ikke beregnet"}}));
-    EXPECT_EQ(printer.dialoger, 0);
+    EXPECT_TRUE(printer.sider.empty());
     EXPECT_TRUE(dialoger.viste.empty());
-}
 
-// After a change the last report is printed, without a new run; a cancelled print
-// prints nothing, and a printer's failure is shown.
-TEST_F(Applikation, UdskriftEfterAendringUdskriverDenForrigeRapport)
-{
     app.ButtonBeregnClick();
     const auto rapport = app.Resultatliste();
     app.FeltForladt(Felt::EditHusBr, "9");
-    OptagendePrinter printer;
     app.ButtonPrintResultClick(printer);
-    EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_FALSE(app.Beregnet());
     std::vector<std::string> trykt;
     for (const auto& side : printer.sider)
@@ -489,12 +424,12 @@ TEST_F(Applikation, UdskriftEfterAendringUdskriverDenForrigeRapport)
     EXPECT_EQ(trykt.back(), "          " + rapport.back());
 
     OptagendePrinter annulleret;
-    annulleret.annuller = true;
-    app.ButtonPrintResultClick(annulleret);
-    EXPECT_TRUE(annulleret.sider.empty());
     OptagendePrinter fejlende;
+    annulleret.maal.reset();
     fejlende.fejl = "Printeren svarer ikke";
+    app.ButtonPrintResultClick(annulleret);
     app.ButtonPrintResultClick(fejlende);
+    EXPECT_TRUE(annulleret.sider.empty());
     EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog", "Printeren svarer ikke"}}));
 }
 
@@ -505,7 +440,6 @@ TEST_F(Applikation, GemtResultatErRapportensLinjer)
     app.ButtonGemResultClick();
     ASSERT_EQ(dialoger.viste.size(), 1U);
     EXPECT_EQ(dialoger.viste[0].second.titel, "Gem resultat");
-    EXPECT_EQ(dialoger.viste[0].second.filter, "Tekstfil (*.txt)|*.txt");
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), SammenfoejLinjer(app.Resultatliste()));
 
