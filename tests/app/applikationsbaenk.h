@@ -73,29 +73,23 @@ inline std::vector<std::string> StandardLinjer(std::size_t nummer = 0, std::stri
     return linjer;
 }
 
-// File dialogs that answer with the one path prepared, once, and are otherwise cancelled;
-// every dialog shown is remembered.
-class SvarendeDialoger final : public Dialoger
+// File dialogs that answer with the path prepared, once, and are otherwise cancelled.
+struct SvarendeDialoger final : Dialoger
 {
-  public:
-    std::optional<std::string> aabnFil(const FilDialog& d) override { return Besvar("aabn", d); }
-    std::optional<std::string> gemFil(const FilDialog& d) override { return Besvar("gem", d); }
-    void Svar(const std::string& sti) { svar_ = sti; }
-
-    std::vector<std::pair<std::string, FilDialog>> viste; // "aabn" or "gem", and the dialog
-    std::function<void()> mensVist;                       // what happens while one is open
-
-  private:
-    std::optional<std::string> Besvar(const std::string& art, const FilDialog& dialog)
+    std::optional<std::string> aabnFil(const FilDialog& d) override { return Besvar(d); }
+    std::optional<std::string> gemFil(const FilDialog& d) override { return Besvar(d); }
+    std::optional<std::string> Besvar(const FilDialog& dialog)
     {
-        viste.emplace_back(art, dialog);
+        titler.push_back(dialog.titel);
         if (mensVist)
         {
             mensVist();
         }
-        return std::exchange(svar_, std::nullopt);
+        return std::exchange(svar, std::nullopt);
     }
-    std::optional<std::string> svar_;
+    std::optional<std::string> svar; // the path the next dialog answers with
+    std::vector<std::string> titler; // of every dialog shown
+    std::function<void()> mensVist;  // what happens while one is open
 };
 
 class Applikation : public ::testing::Test
