@@ -214,7 +214,7 @@ TEST_F(Applikation, ValgUdenforListenAendrerIntet)
 
 // ---- Loading and saving a project through the dialogs
 
-TEST_F(Applikation, HentViserFilensInddata)
+TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
 {
     app.ButtonHentProjektdataClick(); // cancelled
     dialoger.svar = SkrivFil("hus.tgl", SammenfoejLinjer(StandardLinjer(4, "     11,50")));
@@ -224,6 +224,11 @@ TEST_F(Applikation, HentViserFilensInddata)
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5);
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
+
+    dialoger.svar = SkrivFil("kort.tgl", "Kun en linje\r\n");
+    app.ButtonHentProjektdataClick();
+    EXPECT_EQ(Vist(), Meddelelser{Hentebesked(Sti("kort.tgl"))});
+    EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5) << "a failed load changes nothing";
 }
 
 // Saving writes a temporary file renamed over the old one: an existing file is replaced
