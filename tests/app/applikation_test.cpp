@@ -262,7 +262,6 @@ TEST_F(Applikation, BeregningenViserRapportenOgGentagesKunEfterEnAendring)
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_EQ(app.Vindue().Resultat, rapport);
     ASSERT_GT(rapport.size(), 12U);
-    EXPECT_EQ(rapport[7], "Beregnet:          2014-05-01,13:05:09 af Skriv dit eget navn her");
     EXPECT_EQ(rapport[10], "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.");
     EXPECT_EQ(rapport[12], "  Sømtypen \"4,5 x 110 mm lægtesøm\" kan anvendes.");
     EXPECT_EQ(app.TagFokus(), "Resultat");
@@ -371,17 +370,8 @@ TEST_F(Applikation, UdskriftOgGemGiverDenSidstBeregnedeRapport)
     app.FeltForladt(Felt::EditHusBr, "9");
     app.ButtonPrintResultClick(printer);
     EXPECT_FALSE(app.Beregnet());
-    std::vector<std::string> trykt;
-    for (const auto& side : printer.sider)
-    {
-        for (const auto& linje : side.linjer)
-        {
-            trykt.push_back(linje.tekst);
-        }
-    }
-    ASSERT_EQ(trykt.size(), rapport.size() + 2) << "two empty lines, then each report line";
-    EXPECT_EQ(trykt[2], "          " + rapport.front());
-    EXPECT_EQ(trykt.back(), "          " + rapport.back());
+    EXPECT_EQ(printer.sider, OpdelISider(rapport, *printer.maal)) << "the last report, laid out";
+    EXPECT_FALSE(printer.sider.empty());
 
     OptagendePrinter annulleret;
     OptagendePrinter fejlende;
