@@ -1,6 +1,6 @@
 // Replaces the global operator new of the test program to note the largest request; the
 // memory itself comes from malloc as before, so the sanitizers still watch it.
-#include "allokering.h"
+#include "fjendtlig_fil.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -8,72 +8,39 @@
 
 namespace
 {
-
 // The one global of the test program: operator new has nowhere else to note its requests.
-std::atomic<std::size_t>& Stoerste()
-{
-    static std::atomic<std::size_t> stoerste{0};
-    return stoerste;
-}
-
-void Noter(std::size_t bytes)
-{
-    auto& stoerste = Stoerste();
-    std::size_t hidtil = stoerste.load(std::memory_order_relaxed);
-    while (bytes > hidtil && !stoerste.compare_exchange_weak(hidtil, bytes))
-    {}
-}
-
+std::atomic<std::size_t> stoerste{0};
 } // namespace
 
-namespace taglo::test
+void taglo::test::NulstilStoersteAllokering()
 {
-
-void NulstilStoersteAllokering()
-{
-    Stoerste().store(0);
+    stoerste.store(0);
 }
 
-std::size_t StoersteAllokering()
+std::size_t taglo::test::StoersteAllokering()
 {
-    return Stoerste().load();
+    return stoerste.load();
 }
-
-} // namespace taglo::test
 
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* operator new(std::size_t bytes)
 {
-    Noter(bytes);
+    std::size_t hidtil = stoerste.load(std::memory_order_relaxed);
+    while (bytes > hidtil && !stoerste.compare_exchange_weak(hidtil, bytes))
+    {}
     if (void* p = std::malloc(bytes == 0 ? 1 : bytes))
     {
         return p;
     }
     throw std::bad_alloc();
 }
-
-void* operator new[](std::size_t bytes)
-{
-    return ::operator new(bytes);
-}
-
 void operator delete(void* p) noexcept
 {
     std::free(p);
 }
-
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-
 void operator delete(void* p, std::size_t /*bytes*/) noexcept
 {
     std::free(p);
 }
-
-void operator delete[](void* p, std::size_t /*bytes*/) noexcept
-{
-    std::free(p);
-}
+// The array forms of the library call these.
 // NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)

@@ -1,0 +1,153 @@
+// The bench of the application's tests: the program started in a folder of its own with
+// the shipped Standard.tgl beside it, its messages recorded and its file dialogs answered
+// by the test.
+#pragma once
+
+#include "app/applikation.h"
+#include "core/support.h"
+#include "core/tekstfil.h"
+
+#include "navngivne_tilfaelde.h"
+#include "optagne_meddelelser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace taglo::test
+{
+
+using Meddelelser = std::vector<OptagetMeddelelse>;
+
+inline OptagetMeddelelse Fejl(const std::string& tekst)
+{
+    return {"fejl", tekst};
+}
+
+// The message of a text that is not a number.
+inline OptagetMeddelelse Konverteringsbesked(std::string_view tekst)
+{
+    return {"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'" +
+                          std::string(tekst) + "' is not a valid floating point value"};
+}
+
+// The load message of the file at `sti`.
+inline OptagetMeddelelse Hentebesked(const std::string& sti)
+{
+    return {"fejldialog",
+            "Uventet fejl: Programmet kan ikke hente inddata fra " + sti +
+                ".\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
+                "Taglo.\r\nEllers send filen til " +
+                std::string(support::kEmail) +
+                "\r\nmed en kort beskrivelse af problemets art, eller ring " +
+                std::string(support::kTelefon) + "."};
+}
+
+// The lines joined into a file's bytes as they stand, each ended by `slut`.
+inline std::string SomFil(const std::vector<std::string>& linjer, std::string_view slut = "\r\n")
+{
+    std::string fil;
+    for (const auto& linje : linjer)
+    {
+        fil.append(linje).append(slut);
+    }
+    return fil;
+}
+
+// The 31 lines of the shipped project file, line `nummer` (1..31) replaced when given.
+inline std::vector<std::string> StandardLinjer(std::size_t nummer = 0, std::string_view tekst = "")
+{
+    auto linjer = LaesTekstfil(TAGLO_STANDARDFIL).value_or(std::vector<std::string>(31));
+    if (nummer > 0)
+    {
+        linjer.at(nummer - 1) = tekst;
+    }
+    return linjer;
+}
+
+// File dialogs that answer with the path prepared, once, and are otherwise cancelled.
+struct SvarendeDialoger final : Dialoger
+{
+    std::optional<std::string> aabnFil(const FilDialog& d) override { return Besvar(d); }
+    std::optional<std::string> gemFil(const FilDialog& d) override { return Besvar(d); }
+    std::optional<std::string> Besvar(const FilDialog& dialog)
+    {
+        titler.push_back(dialog.titel);
+        if (mensVist)
+        {
+            mensVist();
+        }
+        return std::exchange(svar, std::nullopt);
+    }
+    std::optional<std::string> svar; // the path the next dialog answers with
+    std::vector<std::string> titler; // of every dialog shown
+    std::function<void()> mensVist;  // what happens while one is open
+};
+
+class Applikation : public ::testing::Test
+{
+  protected:
+    Applikation()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string navn = std::string(info->test_suite_name()) + "_" + info->name();
+        std::replace(navn.begin(), navn.end(), '/', '_');
+        mappe_ = std::filesystem::temp_directory_path() /
+                 ("taglo_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "_" + navn);
+        std::filesystem::remove_all(mappe_);
+        std::filesystem::create_directories(mappe_);
+        std::filesystem::copy_file(TAGLO_STANDARDFIL, mappe_ / "Standard.tgl");
+    }
+    ~Applikation() override
+    {
+        std::error_code fejl;
+        std::filesystem::remove_all(mappe_, fejl);
+    }
+
+    [[nodiscard]] std::string Sti(std::string_view navn) const { return (mappe_ / navn).string(); }
+
+    // The program starts, and says nothing at a sound start-up.
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.Init(mappe_.string() + "/"));
+        ASSERT_TRUE(meddelelser.liste.empty());
+    }
+
+    // Writes the bytes as the file `navn` in the folder; returns its path.
+    std::string SkrivFil(std::string_view navn, std::string_view bytes) const
+    {
+        const std::string sti = Sti(navn);
+        std::ofstream(sti, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return sti;
+    }
+
+    // Loads the bytes as a project file with the load command; returns whether it loaded.
+    bool Hent(std::string_view bytes)
+    {
+        return app.HentProjektdata(SkrivFil("projekt.tgl", bytes));
+    }
+
+    // The messages shown since the last call.
+    Meddelelser Vist() { return std::exchange(meddelelser.liste, {}); }
+
+    std::filesystem::path mappe_;
+    OptagneMeddelelser meddelelser;
+    SvarendeDialoger dialoger;
+    int aflaesninger = 0; // how often a report has been stamped with the time
+    TApplikation app{meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS", [this] {
+                         ++aflaesninger;
+                         return Tidspunkt{2014, 5, 1, 13, 5, 9};
+                     }};
+};
+
+} // namespace taglo::test
