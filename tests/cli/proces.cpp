@@ -14,55 +14,47 @@ namespace taglo::test
 Udfald KoerProgram(const std::string& program, const std::vector<std::string>& argumenter,
                    const std::vector<std::string>& miljoe, const std::string& mappe)
 {
-    const std::string udSti = mappe + "/stdout.txt";
-    const std::string fejlSti = mappe + "/stderr.txt";
-
-    std::vector<std::string> argv{program};
-    argv.insert(argv.end(), argumenter.begin(), argumenter.end());
-    std::vector<char*> argvPeg;
-    for (auto& a : argv)
-    {
-        argvPeg.push_back(a.data());
-    }
-    argvPeg.push_back(nullptr);
-
-    std::vector<std::string> env = miljoe;
+    // The arguments, a null pointer, the environment and a null pointer, as exec takes them.
+    std::vector<std::string> tekster{program};
+    tekster.insert(tekster.end(), argumenter.begin(), argumenter.end());
+    const std::size_t antalArgumenter = tekster.size();
+    tekster.insert(tekster.end(), miljoe.begin(), miljoe.end());
     for (const char* navn : {"PATH", "HOME"})
     {
         if (const char* vaerdi = std::getenv(navn))
         {
-            env.push_back(std::string(navn) + "=" + vaerdi);
+            tekster.push_back(std::string(navn) + "=" + vaerdi);
         }
     }
-    std::vector<char*> envPeg;
-    for (auto& e : env)
+    std::vector<char*> peger;
+    for (auto& tekst : tekster)
     {
-        envPeg.push_back(e.data());
+        peger.push_back(tekst.data());
     }
-    envPeg.push_back(nullptr);
+    peger.insert(peger.begin() + static_cast<std::ptrdiff_t>(antalArgumenter), nullptr);
+    peger.push_back(nullptr);
 
+    const std::string ud = mappe + "/stdout.txt";
+    const std::string fejl = mappe + "/stderr.txt";
     posix_spawn_file_actions_t handlinger;
     posix_spawn_file_actions_init(&handlinger);
     posix_spawn_file_actions_addopen(&handlinger, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&handlinger, 1, udSti.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+    posix_spawn_file_actions_addopen(&handlinger, 1, ud.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    posix_spawn_file_actions_addopen(&handlinger, 2, fejlSti.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+    posix_spawn_file_actions_addopen(&handlinger, 2, fejl.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-
     Udfald udfald;
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &handlinger, nullptr, argvPeg.data(), envPeg.data()) ==
-        0)
+    int status = 0;
+    if (posix_spawn(&pid, program.c_str(), &handlinger, nullptr, peger.data(),
+                    peger.data() + antalArgumenter + 1) == 0 &&
+        waitpid(pid, &status, 0) == pid && WIFEXITED(status))
     {
-        int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        {
-            udfald.status = WEXITSTATUS(status);
-        }
+        udfald.status = WEXITSTATUS(status);
     }
     posix_spawn_file_actions_destroy(&handlinger);
-    udfald.ud = LaesHeleFilen(udSti);
-    udfald.fejl = LaesHeleFilen(fejlSti);
+    udfald.ud = LaesHeleFilen(ud);
+    udfald.fejl = LaesHeleFilen(fejl);
     return udfald;
 }
 

@@ -14,9 +14,8 @@ struct Udfald
     std::string fejl; // standard error
 };
 
-// Runs `program` with `argumenter` in an environment holding only PATH, HOME and the
-// variables `miljoe` ("NAVN=VÆRDI"), with standard input empty; the outputs go through
-// files in `mappe`.
+// Runs `program` with `argumenter`, standard input empty, in an environment of only PATH,
+// HOME and `miljoe` ("NAVN=VÆRDI"); the outputs go through files in `mappe`.
 Udfald KoerProgram(const std::string& program, const std::vector<std::string>& argumenter,
                    const std::vector<std::string>& miljoe, const std::string& mappe);
 

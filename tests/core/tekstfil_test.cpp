@@ -1,3 +1,5 @@
+// Text in Windows-1252 with CR LF line ends: characters, lines and files.
+#include "core/tekst.h"
 #include "core/tekstfil.h"
 
 #include "reference.h"
@@ -6,124 +8,92 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace taglo
 {
 namespace
 {
 namespace fs = std::filesystem;
+using Linjer = std::vector<std::string>;
+
+TEST(Windows1252, DanskeBogstaverOgHverByteFremOgTilbage)
+{
+    EXPECT_EQ(TilWindows1252("æøåÆØÅ—€Ÿ"), "\xE6\xF8\xE5\xC6\xD8\xC5\x97\x80\x9F");
+    EXPECT_EQ(FraWindows1252("\xE6\xF8\xE5\xC6\xD8\xC5\x97\x80\x9F"), "æøåÆØÅ—€Ÿ");
+    for (int b = 0; b < 256; ++b)
+    {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(TilWindows1252(FraWindows1252(byte)), byte) << "byte " << b;
+    }
+}
+
+TEST(Windows1252, TegnDerIkkeFindesOgUgyldigUtf8BliverSpoergsmaalstegn)
+{
+    EXPECT_EQ(TilWindows1252("→ł😀"), "???");
+    // A stray byte, then a cut-off sequence.
+    EXPECT_EQ(TilWindows1252(std::string("a\xFF") + "b\xE2\x80"), "a?b??");
+}
+
+TEST(Utf8, TegnTaellesIkkeBytes)
+{
+    EXPECT_EQ(AntalTegn("æ—a"), 3U);
+    EXPECT_EQ(ForsteTegn("æøå", 2), "æø");
+    EXPECT_EQ(ForsteTegn("abc", 10), "abc");
+}
+
+TEST(Linjer, EnderVedCrLfCrEllerLfOgSammenfoejesMedCrLf)
+{
+    EXPECT_EQ(DelLinjer("a\r\nb\rc\nd"), (Linjer{"a", "b", "c", "d"}));
+    EXPECT_EQ(DelLinjer("\n\r"), (Linjer{"", ""})); // two line ends
+    EXPECT_EQ(DelLinjer(""), Linjer{});
+    EXPECT_EQ(DelLinjer("\fSide 2\r\n\xE6"), (Linjer{"\fSide 2", "æ"}));
+    EXPECT_EQ(SammenfoejLinjer({"Lægte", "", "\fny side"}), "L\xE6gte\r\n\r\n\fny side\r\n");
+}
 
 class Tekstfil : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
-        mappe_ =
-            fs::temp_directory_path() /
-            ("taglo_tekstfil_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(mappe_);
-        fs::create_directories(mappe_);
+        fs::remove_all(mappe);
+        fs::create_directories(mappe);
     }
-    void TearDown() override
-    {
-        std::error_code fejl;
-        fs::permissions(mappe_, fs::perms::owner_all, fs::perm_options::add, fejl);
-        fs::remove_all(mappe_, fejl);
-    }
-    std::string sti(const std::string& navn) const { return (mappe_ / navn).string(); }
-    static void SkrivBytes(const std::string& sti, const std::string& bytes)
-    {
-        std::ofstream(sti, std::ios::binary) << bytes;
-    }
+    void TearDown() override { fs::remove_all(mappe); }
+    [[nodiscard]] std::string sti(const std::string& navn) const { return (mappe / navn).string(); }
 
-    fs::path mappe_;
+    const fs::path mappe = fs::temp_directory_path() / ("taglo_core_" + std::to_string(::getpid()));
 };
 
-TEST(DelLinjer, LinjeEnderVedCrLfEllerCrLf)
+TEST_F(Tekstfil, GemErstatterFilenHeltOgLaesGiverSammeLinjer)
 {
-    EXPECT_EQ(DelLinjer("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(DelLinjer("a\r\n"), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(DelLinjer("\r\n\r\n"), (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(DelLinjer("\n\r"), (std::vector<std::string>{"", ""}));
-    EXPECT_TRUE(DelLinjer("").empty());
-    EXPECT_EQ(DelLinjer("\fSide 2\r\n\xE6"), (std::vector<std::string>{"\fSide 2", "æ"}));
-}
-
-TEST(SammenfoejLinjer, CrLfEfterHverLinjeIWindows1252)
-{
-    EXPECT_EQ(SammenfoejLinjer({"Lægte", "", "\fny side"}), "L\xE6gte\r\n\r\n\fny side\r\n");
-    EXPECT_EQ(SammenfoejLinjer({}), "");
-}
-
-TEST_F(Tekstfil, GemErstatterFilenOgLaesGiverSammeLinjer)
-{
-    SkrivBytes(sti("p.tgl"), std::string(5000, 'z'));
-    const std::vector<std::string> linjer{"Ærø Tømrer", "     13,43", "——", ""};
+    std::ofstream(sti("p.tgl"), std::ios::binary) << std::string(5000, 'z');
+    const Linjer linjer{"Ærø Tømrer", "     13,43", "——", ""};
     ASSERT_FALSE(GemTekstfil(sti("p.tgl"), linjer).has_value());
     EXPECT_EQ(test::LaesHeleFilen(sti("p.tgl")),
               "\xC6r\xF8 T\xF8mrer\r\n     13,43\r\n\x97\x97\r\n\r\n");
-    EXPECT_EQ(LaesTekstfil(sti("p.tgl")).value(), linjer);
+    EXPECT_EQ(LaesTekstfil(sti("p.tgl")), linjer);
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1) << "no temporary file left";
 }
 
-TEST_F(Tekstfil, LaesningStopperEfterGraensen)
+TEST_F(Tekstfil, LaesningStopperVed31LinjerKlipperVed4096BytesOgKraeverEnFil)
 {
-    std::string indhold;
-    for (int i = 1; i <= 40; ++i)
+    std::string indhold = std::string(1 << 20, 'y') + "\n";
+    for (int i = 2; i <= 40; ++i)
     {
         indhold += "linje " + std::to_string(i) + "\r\n";
     }
-    indhold += std::string(1 << 20, 'x');
-    SkrivBytes(sti("lang.tgl"), indhold);
+    std::ofstream(sti("lang.tgl"), std::ios::binary) << indhold + std::string(1 << 20, 'x');
     const auto linjer = LaesTekstfil(sti("lang.tgl")).value();
     ASSERT_EQ(linjer.size(), 31U);
+    EXPECT_EQ(linjer.front(), std::string(4096, 'y'));
     EXPECT_EQ(linjer.back(), "linje 31");
-}
-
-TEST_F(Tekstfil, LangLinjeKlippes)
-{
-    SkrivBytes(sti("bred.tgl"), std::string(1 << 20, 'y') + "\nnaeste");
-    const auto linjer = LaesTekstfil(sti("bred.tgl")).value();
-    ASSERT_EQ(linjer.size(), 2U);
-    EXPECT_EQ(linjer[0], std::string(4096, 'y'));
-    EXPECT_EQ(linjer[1], "naeste");
-}
-
-TEST_F(Tekstfil, ManglendeFilEllerMappeKanIkkeLaeses)
-{
     EXPECT_FALSE(LaesTekstfil(sti("findes-ikke.tgl")).has_value());
-    EXPECT_FALSE(LaesTekstfil(mappe_.string()).has_value());
-}
-
-TEST_F(Tekstfil, SkrivebeskyttetFilErstattesIkke)
-{
-    SkrivBytes(sti("beskyttet.tgl"), "gammelt indhold");
-    fs::permissions(sti("beskyttet.tgl"), fs::perms::owner_read | fs::perms::group_read);
-    const auto fejl = GemTekstfil(sti("beskyttet.tgl"), {"nyt"});
-    ASSERT_TRUE(fejl.has_value());
-    EXPECT_EQ(fejl->art, "EFCreateError");
-    EXPECT_NE(fejl->besked.find(sti("beskyttet.tgl")), std::string::npos);
-    EXPECT_EQ(test::LaesHeleFilen(sti("beskyttet.tgl")), "gammelt indhold");
-}
-
-TEST_F(Tekstfil, GemIMappeDerIkkeFindesFejler)
-{
-    const auto fejl = GemTekstfil(sti("ingen/mappe/r.txt"), {"x"});
-    ASSERT_TRUE(fejl.has_value());
-    EXPECT_EQ(fejl->art, "EFCreateError");
-}
-
-TEST_F(Tekstfil, IngenMidlertidigeFilerEfterGem)
-{
-    ASSERT_FALSE(GemTekstfil(sti("a.log"), {"1", "2"}).has_value());
-    ASSERT_FALSE(GemTekstfil(sti("a.log"), {"3"}).has_value());
-    int filer = 0;
-    for ([[maybe_unused]] const auto& post : fs::directory_iterator(mappe_))
-    {
-        ++filer;
-    }
-    EXPECT_EQ(filer, 1);
+    EXPECT_FALSE(LaesTekstfil(mappe.string()).has_value()) << "a folder is no file";
 }
 
 } // namespace

@@ -1,43 +1,170 @@
-// The report's lines for cases the reference projects do not show: a reference project
-// with its inputs or results changed, the header, the time and the log dialog.
+// The report layer: the eight reference projects through the whole calculation run,
+// against the report and log files computed independently, byte for byte; the report's
+// lines in cases they do not show; saving the report ("Gem resultat") and completing and
+// saving the log ("Gem logfil").
+#include "report/logfil.h"
 #include "report/rapport.h"
+#include "report/resultatfil.h"
 
+#include "core/dialoger.h"
 #include "core/taltekst.h"
+#include "core/tekstfil.h"
+#include "engine/laegter.h"
+#include "loads/afledte.h"
 #include "navngivne_tilfaelde.h"
-#include "optagne_dialoger.h"
 #include "optagne_meddelelser.h"
-#include "referenceprojekt.h"
+#include "reference.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace taglo
 {
+
+// The plain values of the inputs, each under its own name; the texts and the nail apart.
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(TInddata, HusBr, FacHjd, TagVink, LegteAfst, DublLegter, FacUdh,
+                                   HusLn, NormalSpaerAfst, GavlspaerAfst, GavlspaerIndrykn, GavlUdh,
+                                   LegteHojde, LegteBredde, AlisteTykkelse, UtagTykkelse, TagTyng,
+                                   TerrKat, AfstVesterhav, CvAreal, NormSneFormFak, SneFormFak,
+                                   SneFormFakNormal, SneFormFakForhojet, StyrkeKlasse, Sikkl,
+                                   ForklaringMed, Logfil)
+
 namespace
 {
+namespace fs = std::filesystem;
 using test::PrintTo;
 using Linjer = std::vector<std::string>;
 
-// Project 4: every check holds, direct nailing, doubled battens in the gable section.
-const test::Referenceprojekt& Projekt4()
+// A fresh folder, removed with everything in it afterwards.
+struct MidlertidigMappe
 {
-    static const test::Referenceprojekt projekt = test::LaesReferenceprojekt(4);
-    return projekt;
+    inline static int antal = 0;
+    fs::path sti = fs::temp_directory_path() /
+                   ("taglo_report_" + std::to_string(::getpid()) + "_" + std::to_string(++antal));
+    MidlertidigMappe()
+    {
+        fs::remove_all(sti);
+        fs::create_directories(sti);
+    }
+    ~MidlertidigMappe()
+    {
+        std::error_code fejl;
+        fs::remove_all(sti, fejl);
+    }
+    [[nodiscard]] std::string operator/(const std::string& n) const { return (sti / n).string(); }
+};
+
+void SkrivBytes(const std::string& sti, const std::string& bytes)
+{
+    std::ofstream(sti, std::ios::binary) << bytes;
 }
 
-// The sections RESULTAT to ANDRE FORUDSÆTNINGER.
-Linjer Afsnit(const TInddata& inddata, const TResultater& resultater,
-              const Regionalindstillinger& regional)
+// Answers with the names it was given, in order (nothing: the user cancels; when they run
+// out, every further dialog is cancelled), and notes every dialog shown as "gem <titel>"
+// or "aabn <titel>".
+struct OptagneDialoger final : Dialoger
 {
-    Linjer liste;
-    RapportResultat(liste, inddata, resultater, regional);
-    RapportDetaljer(liste, inddata, resultater, regional, "hjaelp@taglo.invalid");
-    RapportPrimaere(liste, inddata, Projekt4().afledte, regional);
-    RapportAndre(liste, inddata, regional);
-    return liste;
+    explicit OptagneDialoger(std::vector<std::optional<std::string>> svar = {})
+        : svar(std::move(svar))
+    {}
+    std::optional<std::string> aabnFil(const FilDialog& d) override { return Svar("aabn ", d); }
+    std::optional<std::string> gemFil(const FilDialog& d) override { return Svar("gem ", d); }
+    std::optional<std::string> Svar(const std::string& art, const FilDialog& dialog)
+    {
+        viste.push_back(art + dialog.titel);
+        return viste.size() <= svar.size() ? svar[viste.size() - 1] : std::nullopt;
+    }
+
+    std::vector<std::optional<std::string>> svar;
+    std::vector<std::string> viste;
+};
+
+// The moment and the company every reference project was computed with.
+constexpr Tidspunkt kReferenceTidspunkt{2014, 5, 1, 13, 5, 9};
+const Rapportomgivelser kReferenceomgivelser{"Eksempel ApS", Regionalindstillinger::Dansk(),
+                                             [] { return kReferenceTidspunkt; },
+                                             "support@example.invalid"};
+
+// ".../projekt0N<endelse>" for endelse ".json", ".txt", ".log" or ".tgl".
+std::string ReferenceSti(int nummer, const std::string& endelse)
+{
+    return test::ReferenceMappe() + "/projekt0" + std::to_string(nummer) + endelse;
+}
+
+// A reference project's run: its inputs from projektNN.json (throws when the file is
+// missing or lacks a field) and what the engine made of them.
+struct Koersel
+{
+    TInddata inddata;
+    TAfledte afledte;
+    TResultater resultater;
+    TBeregning beregning;
+};
+Koersel KoerReferenceprojekt(int nummer, TLogliste& log, Meddelelser& meddelelser)
+{
+    const auto i =
+        nlohmann::json::parse(test::LaesHeleFilen(ReferenceSti(nummer, ".json"))).at("Inddata");
+    Koersel k{i.get<TInddata>(), {}, {}, {}};
+    k.inddata.Projektnavn = i.at("Projektnavn").get<std::string>();
+    k.inddata.Bygningsdel = i.at("Bygningsdel").get<std::string>();
+    k.inddata.Medarb = i.at("Medarb").get<std::string>();
+    VaelgSoem(k.inddata, i.at("Nail").get<int>());
+    k.afledte = BeregnAfledte(k.inddata, meddelelser);
+    k.beregning = BeregnLaegter(k.inddata, k.afledte, k.resultater, log,
+                                Regionalindstillinger::Dansk(), meddelelser);
+    return k;
+}
+
+class Referenceprojekt : public ::testing::TestWithParam<int>
+{};
+
+TEST_P(Referenceprojekt, RapportResultatfilOgDetaljeretLogErReferencens)
+{
+    const int nr = GetParam();
+    const MidlertidigMappe mappe;
+    test::OptagneMeddelelser meddelelser;
+    TLogliste log(2);
+    auto k = KoerReferenceprojekt(nr, log, meddelelser);
+    ASSERT_EQ(k.inddata.Logfil, 2);
+    OptagneDialoger dialoger({mappe / "projekt.log"});
+    const auto rapport = SkrivRapport(k.inddata, k.afledte, k.resultater, std::move(k.beregning),
+                                      log, kReferenceomgivelser, dialoger, meddelelser);
+    ASSERT_TRUE(GemResultat(mappe / "r.txt", rapport, meddelelser));
+
+    // A report without the explanation ends with an empty line, and the saved file holds
+    // one line per report line; the reference .txt files of those projects stop before
+    // that last empty line while their .log files carry it ("DETALJER" at line n + 2 there
+    // too), so one CR LF is added.
+    const std::string txt = test::LaesHeleFilen(ReferenceSti(nr, ".txt"));
+    EXPECT_EQ(test::LaesHeleFilen(mappe / "r.txt"), k.inddata.ForklaringMed ? txt : txt + "\r\n");
+    EXPECT_EQ(test::LaesHeleFilen(mappe / "projekt.log"),
+              test::LaesHeleFilen(ReferenceSti(nr, ".log")));
+    EXPECT_TRUE(meddelelser.liste.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Projekter, Referenceprojekt, ::testing::Range(1, 9),
+                         [](const auto& info) { return "projekt0" + std::to_string(info.param); });
+
+// Project 4 as computed: every check holds, direct nailing, doubled battens in the gable
+// section.
+const Koersel& Projekt4()
+{
+    static const Koersel projekt = [] {
+        TLogliste log(0);
+        test::OptagneMeddelelser meddelelser;
+        return KoerReferenceprojekt(4, log, meddelelser);
+    }();
+    return projekt;
 }
 
 // Nail rows on either side of the limit of 4,5 MPa between smooth and ringed nails.
@@ -48,123 +175,260 @@ struct Variant
 {
     const char* navn;
     void (*juster)(TInddata&, TResultater&);
-    const char* linje;
+    Linjer linjer; // each once in the sections RESULTAT to ANDRE FORUDSÆTNINGER
 };
 
 class Rapportvariant : public ::testing::TestWithParam<Variant>
 {};
 
-TEST_P(Rapportvariant, GiverSinLinje)
+TEST_P(Rapportvariant, GiverSineLinjer)
 {
-    TInddata inddata = Projekt4().inddata;
-    TResultater resultater = Projekt4().resultater;
-    GetParam().juster(inddata, resultater);
-    const Linjer linjer = Afsnit(inddata, resultater, Regionalindstillinger::Dansk());
-    EXPECT_EQ(std::count(linjer.begin(), linjer.end(), GetParam().linje), 1) << GetParam().linje;
+    TInddata i = Projekt4().inddata;
+    TResultater r = Projekt4().resultater;
+    GetParam().juster(i, r);
+    const auto dk = Regionalindstillinger::Dansk();
+    Linjer afsnit;
+    RapportResultat(afsnit, i, r, dk);
+    RapportDetaljer(afsnit, i, r, dk, "hjaelp@taglo.invalid");
+    RapportPrimaere(afsnit, i, Projekt4().afledte, dk);
+    RapportAndre(afsnit, i, dk);
+    for (const auto& linje : GetParam().linjer)
+    {
+        EXPECT_EQ(std::count(afsnit.begin(), afsnit.end(), linje), 1) << linje;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rapport, Rapportvariant,
     ::testing::Values(
-        Variant{"KunGavlfagForLille", [](TInddata&, TResultater& r) { r.GavlfagOK = false; },
-                "  (Det er for lille i gavlfag)"},
-        Variant{"KunGavludkragningForLille",
-                [](TInddata&, TResultater& r) { r.GavludkragningOK = false; },
-                "  (Det er for lille i gavlfag)"},
+        Variant{"GavlfagForLille",
+                [](TInddata&, TResultater& r) { r.GavlfagOK = false; },
+                {"  (Det er for lille i gavlfag)",
+                 "  Send gerne dine indputdata til hjaelp@taglo.invalid"}},
         Variant{"GavludkragningForLilleNaevnerIkkeDubleringen",
                 [](TInddata&, TResultater& r) { r.GavludkragningOK = false; },
-                "  Lægtedimensionen er for lille."},
+                {"  (Det er for lille i gavlfag)", "  Lægtedimensionen er for lille."}},
         Variant{"GavludkragningOKUdenDublering",
                 [](TInddata& i, TResultater&) { i.DublLegter = false; },
-                "  Lægtedimensionen er OK."},
+                {"  Lægtedimensionen er OK."}},
         Variant{"NormalfagForLilleSelvomLaegtetabellenDaekker",
                 [](TInddata&, TResultater& r) { r.NormalfagOK = false; },
-                "  tabel 2005, og normmæssig eftervisning giver følgende resultat:"},
+                {"  tabel 2005, og normmæssig eftervisning giver følgende resultat:"}},
         Variant{"NormalfagOKVedEftervisning",
                 [](TInddata&, TResultater& r) { r.NormalfagTabel2005 = false; },
-                "  Lægtedimensionen er OK. Den er IKKE dækket af lægtetabel 2005."},
-        Variant{"SupportadressenErDenAngivne",
-                [](TInddata&, TResultater& r) { r.GavlfagOK = false; },
-                "  Send gerne dine indputdata til hjaelp@taglo.invalid"},
+                {"  Lægtedimensionen er OK. Den er IKKE dækket af lægtetabel 2005."}},
         Variant{"LilleNegativtTraekUdenMinus",
                 [](TInddata&, TResultater& r) { r.TraekNormalspaer = -0.4; },
-                "  Regningsmæssigt træk:    0 N   "},
-        Variant{"TerraenkategoriIkkeValgt", [](TInddata& i, TResultater&) { i.TerrKat = -1; },
-                "  Dublering af lægter:    ja     Terrænkategori:                   "},
-        Variant{"StyrkeklasseIkkeValgt", [](TInddata& i, TResultater&) { i.StyrkeKlasse = -1; },
-                "Styrkeklasse:                         Anvendelsesklasse 2; "},
+                {"  Regningsmæssigt træk:    0 N   "}},
+        Variant{"TerraenkategoriIkkeValgt",
+                [](TInddata& i, TResultater&) { i.TerrKat = -1; },
+                {"  Dublering af lægter:    ja     Terrænkategori:                   "}},
+        Variant{"StyrkeklasseIkkeValgt",
+                [](TInddata& i, TResultater&) { i.StyrkeKlasse = -1; },
+                {"Styrkeklasse:                         Anvendelsesklasse 2; "}},
         // The load factors take every class but CC2 as CC1; so does the report.
-        Variant{"KonsekvensklasseIkkeValgtErCC1", [](TInddata& i, TResultater&) { i.Sikkl = -1; },
-                "Konsekvensklasse: CC1 (medfører K_FI = 0,9); "},
+        Variant{"KonsekvensklasseIkkeValgtErCC1",
+                [](TInddata& i, TResultater&) { i.Sikkl = -1; },
+                {"Konsekvensklasse: CC1 (medfører K_FI = 0,9); "}},
         Variant{"Udtraeksstyrke4komma5ErGlatSoem",
                 [](TInddata& i, TResultater&) { i.NailData = &kGlat; },
-                "  Udtræksstyrke f_uk:             4,5 MPa (Glat søm)"},
+                {"  Udtræksstyrke f_uk:             4,5 MPa (Glat søm)"}},
         Variant{"LigeOver4komma5ErRingetSoem",
                 [](TInddata& i, TResultater&) { i.NailData = &kRinget; },
-                "  Udtræksstyrke f_uk:      4,5 MPa       Ringet længde:     45 mm"}),
+                {"  Udtræksstyrke f_uk:      4,5 MPa       Ringet længde:     45 mm"}}),
     [](const auto& info) { return std::string(info.param.navn); });
 
-TEST(RapportHoved, LangeLinjerKlippesVed89Tegn)
+// Long texts are cut at 89 characters, never inside a character; the time has leading
+// zeros and the region's time separator.
+TEST(RapportHoved, LangeLinjerKlippesOgTidenSkrivesHel)
 {
     TInddata inddata = Projekt4().inddata;
     inddata.Projektnavn = std::string(70, 'p');
+    inddata.Medarb = "Åse";
     const std::string firma = std::string(60, 'a') + "æææææææææææææ";
-    const Linjer linjer = RapportHoved(inddata, firma, Tidspunkt{}, Regionalindstillinger::Dansk());
-    // 19 characters of label, then 70 of the company's 73: the tenth "æ" is the last one,
-    // and no "æ" is split into bytes.
+    auto regional = Regionalindstillinger::Dansk();
+    regional.tid = ".";
+    const Linjer linjer = RapportHoved(inddata, firma, {987, 1, 2, 0, 4, 0}, regional);
+    // 19 characters of label, then 70 of the company's 73: the tenth "æ" is the last one.
     EXPECT_EQ(linjer[4], "Firma:             " + std::string(60, 'a') + "ææææææææææ");
     EXPECT_EQ(linjer[5], "Sag/Projekt:       " + std::string(70, 'p'));
-}
-
-TEST(FormaterTidspunkt, ForanstilledeNullerOgRegionensTidsskilletegn)
-{
-    Regionalindstillinger regional = Regionalindstillinger::Dansk();
-    EXPECT_EQ(FormaterTidspunkt({987, 1, 2, 0, 4, 0}, regional), "0987-01-02,00:04:00");
-    regional.tid = ".";
-    EXPECT_EQ(FormaterTidspunkt({2014, 5, 1, 13, 5, 9}, regional), "2014-05-01,13.05.09");
+    EXPECT_EQ(linjer[7], "Beregnet:          0987-01-02,00.04.00 af Åse");
 }
 
 TEST(LokalTidNu, GiverEtGyldigtTidspunkt)
 {
-    const Tidspunkt nu = LokalTidNu();
-    EXPECT_GE(nu.aar, 2024);
-    EXPECT_TRUE(nu.maaned >= 1 && nu.maaned <= 12 && nu.dag >= 1 && nu.dag <= 31);
-    EXPECT_TRUE(nu.time >= 0 && nu.time <= 23 && nu.minut >= 0 && nu.minut <= 59);
-    EXPECT_TRUE(nu.sekund >= 0 && nu.sekund <= 60);
+    const Tidspunkt n = LokalTidNu();
+    EXPECT_GE(n.aar, 2024);
+    EXPECT_TRUE(n.maaned >= 1 && n.maaned <= 12 && n.dag >= 1 && n.dag <= 31 && n.time >= 0 &&
+                n.time <= 23 && n.minut >= 0 && n.minut <= 59 && n.sekund >= 0 && n.sekund <= 60);
 }
 
-// SkrivRapport of project 4 with the log at `niveau`; counts the readings of the clock.
-Linjer RapportMedLog(int niveau, test::OptagneDialoger& dialoger, int& aflaesninger)
+// Without a log no dialog is shown, and a log whose saving is cancelled leaves the report
+// as it is without; the clock is read once.
+TEST(SkrivRapport, AnnulleretLogGiverSammeRapportSomUdenLog)
 {
     const auto& p = Projekt4();
-    auto omgivelser = test::ReferenceOmgivelser();
+    int aflaesninger = 0;
+    auto omgivelser = kReferenceomgivelser;
     omgivelser.ur = [&aflaesninger] {
         ++aflaesninger;
-        return test::kReferenceTidspunkt;
+        return kReferenceTidspunkt;
     };
-    TLogliste log(niveau);
-    test::OptagneMeddelelser meddelelser;
-    auto rapport = SkrivRapport(p.inddata, p.afledte, p.resultater, TBeregning{}, log, omgivelser,
-                                dialoger, meddelelser);
-    EXPECT_TRUE(meddelelser.liste.empty());
-    return rapport;
-}
-
-TEST(SkrivRapport, UdenLogIngenDialogOgAnnulleretLogGiverRapportenSomSaedvanlig)
-{
-    int aflaesninger = 0;
-    test::OptagneDialoger ubrugt({std::string("/tmp/skal-ikke-bruges.log")});
-    const Linjer udenLog = RapportMedLog(0, ubrugt, aflaesninger);
-    EXPECT_TRUE(ubrugt.viste().empty());
-    EXPECT_EQ(aflaesninger, 1) << "the time is read once from the clock";
-    for (const int niveau : {1, 2})
+    std::vector<Linjer> rapporter;
+    for (const int niveau : {0, 1, 2})
     {
-        test::OptagneDialoger annulleret({std::nullopt});
-        EXPECT_EQ(RapportMedLog(niveau, annulleret, aflaesninger), udenLog);
-        ASSERT_EQ(annulleret.viste().size(), 1U);
-        EXPECT_EQ(annulleret.viste()[0].dialog.titel, "Gem logfil");
+        TLogliste log(niveau);
+        OptagneDialoger annulleret({std::nullopt});
+        test::OptagneMeddelelser meddelelser;
+        rapporter.push_back(SkrivRapport(p.inddata, p.afledte, p.resultater, TBeregning{}, log,
+                                         omgivelser, annulleret, meddelelser));
+        EXPECT_EQ(rapporter.back(), rapporter.front());
+        EXPECT_EQ(annulleret.viste.size(), niveau == 0 ? 0U : 1U);
+        EXPECT_EQ(aflaesninger, niveau + 1);
     }
 }
+
+// ---- Saving
+
+TEST(Gemmedialoger, TitelFilterOgEndelse)
+{
+    const auto vist = [](const FilDialog& d) {
+        return d.titel + "|" + d.filter + "|" + d.standardEndelse;
+    };
+    EXPECT_EQ(vist(ResultatDialog()), "Gem resultat|Tekstfil (*.txt)|*.txt|txt");
+    EXPECT_EQ(vist(LogfilDialog()), "Gem logfil|Tekstfil (*.log)|*.log|log");
+}
+
+const Linjer kRapport{StregLinie(2), "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.", "",
+                      "\fSide 2", "  Tagvinkel:            25 °"};
+// The report saved: Windows-1252, CR LF after every line.
+const std::string kResultatfil =
+    "\x97\x97\r\n  L\xE6gtetv\xE6rsnittet H x B = 38 x 73 mm kan anvendes.\r\n\r\n"
+    "\fSide 2\r\n  Tagvinkel:            25 \xB0\r\n";
+// The report, an empty line, "DETALJER" and the engine's lines.
+const std::string kLogfil =
+    kResultatfil + std::string("\r\nDETALJER\r\nLastkombination 3: K_FI(1,0 g + "
+                               "1,5 s) => kmod =  0,90\r\n\r\nEgenlast  0,90\r\n");
+
+TEST(GemResultat, ErstatterFilenMedLinjerneIWindows1252MedCrLf)
+{
+    const MidlertidigMappe mappe;
+    test::OptagneMeddelelser meddelelser;
+    SkrivBytes(mappe / "r.txt", std::string(10000, 'x') + "\r\n");
+    EXPECT_TRUE(GemResultat(mappe / "r.txt", kRapport, meddelelser));
+    EXPECT_TRUE(meddelelser.liste.empty());
+    EXPECT_EQ(test::LaesHeleFilen(mappe / "r.txt"), kResultatfil);
+}
+
+// A log of `niveau` into which the engine wrote its lines.
+TLogliste LogMedMotorlinjer(int niveau)
+{
+    TLogliste log(niveau);
+    for (const char* linje :
+         {"Lastkombination 3: K_FI(1,0 g + 1,5 s) => kmod =  0,90", "", "Egenlast  0,90"})
+    {
+        log.LogLinie(linje);
+    }
+    return log;
+}
+
+class FuldfoerLogPaaNiveau : public ::testing::TestWithParam<int>
+{};
+
+TEST_P(FuldfoerLogPaaNiveau, AnnulleretGemmerIntetGemtErstatterFilenUdenLogIntet)
+{
+    const bool findes = GetParam() > 0;
+    const MidlertidigMappe mappe;
+    const std::string gammel(50000, 'l');
+    SkrivBytes(mappe / "tag.log", gammel);
+    OptagneDialoger dialoger({std::nullopt, mappe / "tag.log"});
+    test::OptagneMeddelelser meddelelser;
+
+    TLogliste annulleret = LogMedMotorlinjer(GetParam());
+    FuldfoerLog(kRapport, annulleret, dialoger, meddelelser);
+    EXPECT_EQ(test::LaesHeleFilen(mappe / "tag.log"), gammel);
+    TLogliste gemt = LogMedMotorlinjer(GetParam());
+    FuldfoerLog(kRapport, gemt, dialoger, meddelelser);
+    EXPECT_EQ(test::LaesHeleFilen(mappe / "tag.log"), findes ? kLogfil : gammel);
+
+    EXPECT_EQ(gemt.linjer(), findes ? DelLinjer(kLogfil) : Linjer{});
+    EXPECT_EQ(annulleret.linjer(), gemt.linjer()) << "a cancelled log stays in memory";
+    EXPECT_EQ(dialoger.viste, findes ? Linjer(2, "gem Gem logfil") : Linjer{});
+    EXPECT_TRUE(meddelelser.liste.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(IngenBegraensetOgDetaljeret, FuldfoerLogPaaNiveau,
+                         ::testing::Values(0, 1, 2));
+
+// Every file under `mappe` with its bytes.
+std::map<std::string, std::string> Indhold(const fs::path& mappe)
+{
+    std::map<std::string, std::string> filer;
+    for (const auto& post : fs::recursive_directory_iterator(mappe))
+    {
+        filer[post.path().string()] =
+            post.is_regular_file() ? test::LaesHeleFilen(post.path()) : "";
+    }
+    return filer;
+}
+
+struct Gemmefejl
+{
+    const char* navn;
+    bool log; // "Gem logfil", else "Gem resultat"
+    const char* fil;
+    const char* aarsag; // the system's text ending the result's message
+};
+
+class Gemmefejlene : public ::testing::TestWithParam<Gemmefejl>
+{};
+
+// In a folder holding a file protected against writing (which the program never
+// replaces, whoever runs it) and a sub-folder.
+TEST_P(Gemmefejlene, MeddelelseMedFejlartOgIntetIMappenAendres)
+{
+    const auto& c = GetParam();
+    const MidlertidigMappe mappe;
+    SkrivBytes(mappe / "beskyttet.txt", "gammelt indhold\r\n");
+    fs::permissions(mappe / "beskyttet.txt", fs::perms::owner_read | fs::perms::group_read);
+    fs::create_directory(mappe / "mappe.txt");
+    SkrivBytes(mappe / "mappe.txt/noget", "x");
+    const auto foer = Indhold(mappe.sti);
+    const std::string sti = mappe / c.fil;
+    test::OptagneMeddelelser meddelelser;
+    TLogliste log = LogMedMotorlinjer(2);
+    OptagneDialoger dialoger({sti});
+    if (c.log)
+    {
+        FuldfoerLog(kRapport, log, dialoger, meddelelser);
+        EXPECT_EQ(log.linjer(), DelLinjer(kLogfil)) << "the log stays in memory";
+    }
+    else
+    {
+        EXPECT_FALSE(GemResultat(sti, kRapport, meddelelser));
+    }
+    EXPECT_EQ(Indhold(mappe.sti), foer);
+    const std::string resultat = "Kan ikke gemme resultatet under det anførte navn\r\n"
+                                 "EFCreateError\r\nKan ikke oprette filen \"" +
+                                 sti + "\": " + c.aarsag;
+    const test::OptagetMeddelelse forventet =
+        c.log ? test::OptagetMeddelelse{"fejldialog",
+                                        "Kan ikke gemme logfilen under det anførte navn"}
+              : test::OptagetMeddelelse{"besked", resultat};
+    EXPECT_EQ(meddelelser.liste, std::vector{forventet});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GemResultatOgLogfil, Gemmefejlene,
+    ::testing::Values(
+        Gemmefejl{"SkrivebeskyttetResultat", false, "beskyttet.txt", "Permission denied"},
+        Gemmefejl{"ResultatIMappeDerIkkeFindes", false, "findes-ikke/r.txt",
+                  "No such file or directory"},
+        Gemmefejl{"EnMappeErstattesIkkeAfResultatet", false, "mappe.txt", "Is a directory"},
+        Gemmefejl{"SkrivebeskyttetLogfil", true, "beskyttet.txt", ""},
+        Gemmefejl{"LogfilIMappeDerIkkeFindes", true, "findes-ikke/tag.log", ""},
+        Gemmefejl{"EnMappeErstattesIkkeAfLogfilen", true, "mappe.txt", ""}),
+    [](const auto& info) { return std::string(info.param.navn); });
 
 } // namespace
 } // namespace taglo
