@@ -5,6 +5,7 @@
 
 #include "optagne_meddelelser.h"
 #include "reference.h"
+#include "reference_json.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,19 +15,6 @@
 
 namespace taglo
 {
-
-// The records as JSON, under the names of their fields in the reference files.
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(TInddata, HusBr, FacHjd, TagVink, LegteAfst, DublLegter, FacUdh,
-                                   HusLn, NormalSpaerAfst, GavlspaerAfst, GavlspaerIndrykn, GavlUdh,
-                                   LegteHojde, LegteBredde, Nail, AlisteTykkelse, UtagTykkelse,
-                                   TagTyng, TerrKat, AfstVesterhav, CvAreal, NormSneFormFak,
-                                   SneFormFak, SneFormFakNormal, SneFormFakForhojet, StyrkeKlasse,
-                                   Sikkl, ForklaringMed, Logfil)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(TAfledte, TanTagVink, CosTagVink, SinTagVink, TotalBr, KipHjd,
-                                   TagfodHjd, GavlAfst, VaegTykkelse, LegteMidtX, LegteEgenlast,
-                                   WNormal, WParallel, StrimmelFra, StrimmelTil, Personlast, QpKip,
-                                   QpKipN, SneKarak, SneLast, FmkGammaM, KmodSoem, Kmod9, GammaM,
-                                   StyrkeKode)
 
 namespace
 {
