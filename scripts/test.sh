@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds Taglo twice (normal and with AddressSanitizer +
 # UndefinedBehaviorSanitizer) and runs every test in both builds.
-# Usage: scripts/test.sh [normal|sanitize]   (default: both)
+# Usage: scripts/test.sh [normal|sanitize|release]   (default: normal and sanitize; release
+# builds Release and runs the tests there, to check that build type too)
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$top"
@@ -15,8 +16,9 @@ builds=(${builds[*]})
 
 for kind in "${builds[@]}"; do
     case "$kind" in
-        normal)   flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
-        sanitize) flags=(-DCMAKE_BUILD_TYPE=Debug -DTAGLO_SANITIZE=ON -DTAGLO_BUILD_BENCH=OFF) ;;
+        normal)   flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGLO_WERROR=ON) ;;
+        sanitize) flags=(-DCMAKE_BUILD_TYPE=Debug -DTAGLO_SANITIZE=ON -DTAGLO_BUILD_BENCH=OFF -DTAGLO_WERROR=ON) ;;
+        release)  flags=(-DCMAKE_BUILD_TYPE=Release -DTAGLO_WERROR=ON) ;;
         *) echo "unknown build: $kind" >&2; exit 2 ;;
     esac
     dir="$top/build/$kind"

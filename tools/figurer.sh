@@ -3,14 +3,14 @@
 # shipped Standard.tgl (through taglo-cli, as the window paints them) and of the reference
 # projects as 1000 x 700 PNG pictures, with the drawing list as JSON beside each.
 # Usage: tools/figurer.sh [output folder] [projektNN ...]
-#   default folder build/figurer, default projects: all in ../shared/reference
+#   default folder build/figurer, default projects: all in tests/data/reference
 #   (projekt04: a typical 45 degree house, direct nailing; projekt01 and projekt07:
 #    indirect nailing on 45 mm and 32 mm spacer battens).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ud="${1:-$top/build/figurer}"
 shift || true
-reference="${TAGLO_REFERENCE:-$top/../shared/reference}"
+reference="${TAGLO_REFERENCE:-$top/tests/data/reference}"
 
 dir="$top/build/normal"
 cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

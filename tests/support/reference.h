@@ -1,4 +1,5 @@
-// Where the reference projects are: the folder named by TAGLO_REFERENCE (set by CTest).
+// Where the reference projects are: the repository's test data, or the folder named by
+// TAGLO_REFERENCE when it is set.
 #pragma once
 
 #include <cstdlib>
@@ -12,7 +13,7 @@ namespace taglo::test
 inline std::string ReferenceMappe()
 {
     const char* mappe = std::getenv("TAGLO_REFERENCE");
-    return mappe != nullptr ? std::string(mappe) : std::string("../shared/reference");
+    return mappe != nullptr ? std::string(mappe) : std::string(TAGLO_REFERENCE_DIR);
 }
 
 // The whole content of a file as bytes; empty when it cannot be read.
