@@ -12,6 +12,12 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+#include <optional>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace taglo
@@ -62,38 +68,175 @@ class Tekstfil : public ::testing::Test
     {
         fs::remove_all(mappe);
         fs::create_directories(mappe);
+        fs::permissions(mappe, fs::perms::all); // a shared folder: everybody may add files
     }
     void TearDown() override { fs::remove_all(mappe); }
     [[nodiscard]] std::string sti(const std::string& navn) const { return (mappe / navn).string(); }
+    std::string Skriv(const std::string& navn, const std::string& bytes) const
+    {
+        std::ofstream(sti(navn), std::ios::binary) << bytes;
+        return sti(navn);
+    }
 
     const fs::path mappe = fs::temp_directory_path() / ("taglo_core_" + std::to_string(::getpid()));
 };
 
 TEST_F(Tekstfil, GemErstatterFilenHeltOgLaesGiverSammeLinjer)
 {
-    std::ofstream(sti("p.tgl"), std::ios::binary) << std::string(5000, 'z');
+    Skriv("p.tgl", std::string(5000, 'z'));
     const Linjer linjer{"Ærø Tømrer", "     13,43", "——", ""};
     ASSERT_FALSE(GemTekstfil(sti("p.tgl"), linjer).has_value());
     EXPECT_EQ(test::LaesHeleFilen(sti("p.tgl")),
               "\xC6r\xF8 T\xF8mrer\r\n     13,43\r\n\x97\x97\r\n\r\n");
-    EXPECT_EQ(LaesTekstfil(sti("p.tgl")), linjer);
+    EXPECT_EQ(LaesTekstfil(sti("p.tgl")).linjer, linjer);
     EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1) << "no temporary file left";
 }
 
-TEST_F(Tekstfil, LaesningStopperVed31LinjerKlipperVed4096BytesOgKraeverEnFil)
+// Reading looks at 31 lines of at most 4096 bytes within the first 64 KiB, whatever follows.
+TEST_F(Tekstfil, LaesningStopperVed31LinjerKlipperVed4096BytesOgVed64KiB)
 {
-    std::string indhold = std::string(1 << 20, 'y') + "\n";
+    std::string indhold = std::string(10000, 'y') + "\n";
     for (int i = 2; i <= 40; ++i)
     {
         indhold += "linje " + std::to_string(i) + "\r\n";
     }
-    std::ofstream(sti("lang.tgl"), std::ios::binary) << indhold + std::string(1 << 20, 'x');
-    const auto linjer = LaesTekstfil(sti("lang.tgl")).value();
-    ASSERT_EQ(linjer.size(), 31U);
-    EXPECT_EQ(linjer.front(), std::string(4096, 'y'));
-    EXPECT_EQ(linjer.back(), "linje 31");
-    EXPECT_FALSE(LaesTekstfil(sti("findes-ikke.tgl")).has_value());
-    EXPECT_FALSE(LaesTekstfil(mappe.string()).has_value()) << "a folder is no file";
+    const auto lang = LaesTekstfil(Skriv("lang.tgl", indhold + std::string(1 << 20, 'x')));
+    ASSERT_EQ(lang.linjer.size(), 31U);
+    EXPECT_EQ(lang.linjer.front(), std::string(4096, 'y'));
+    EXPECT_EQ(lang.linjer.back(), "linje 31");
+    EXPECT_FALSE(lang.afkortet);
+
+    const auto udenLinjeskift = LaesTekstfil(Skriv("stor.tgl", std::string(200 << 20, '7')));
+    EXPECT_EQ(udenLinjeskift.linjer, Linjer{std::string(4096, '7')});
+    EXPECT_TRUE(udenLinjeskift.afkortet) << "the reading ended at the byte limit";
+}
+
+// Only a regular file is read: a folder, a device or a pipe without a writer gets its
+// message at once instead of holding the program.
+TEST_F(Tekstfil, KunEnAlmindeligFilLaesesOgAldrigVentes)
+{
+    ASSERT_EQ(::mkfifo(sti("kanal.tgl").c_str(), 0600), 0);
+    struct Tilfaelde
+    {
+        std::string sti;
+        TLaesefejl fejl;
+        std::string besked;
+    };
+    for (const auto& [fil, fejl, besked] : std::vector<Tilfaelde>{
+             {sti("findes-ikke.tgl"), TLaesefejl::FindesIkke, "findes-ikke.tgl findes ikke."},
+             {mappe.string(), TLaesefejl::IkkeAlmindeligFil,
+              mappe.filename().string() + " er en mappe, ikke en fil."},
+             {sti("kanal.tgl"), TLaesefejl::IkkeAlmindeligFil,
+              "kanal.tgl er ikke en almindelig fil (men f.eks. et drev eller en kanal) og "
+              "læses ikke."},
+             {"/dev/zero", TLaesefejl::IkkeAlmindeligFil,
+              "zero er ikke en almindelig fil (men f.eks. et drev eller en kanal) og læses ikke."},
+         })
+    {
+        const auto laest = LaesTekstfil(fil);
+        EXPECT_EQ(laest.fejl, fejl) << fil;
+        EXPECT_EQ(laest.besked, besked);
+        EXPECT_TRUE(laest.linjer.empty());
+    }
+}
+
+TEST_F(Tekstfil, GemFoelgerEnLinkOgBevarerFilensTilladelser)
+{
+    fs::create_directory(mappe / "projekter");
+    const auto maal = Skriv("projekter/hus.tgl", "gammel");
+    fs::permissions(maal, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("projekter/hus.tgl", sti("genvej.tgl"));
+
+    ASSERT_FALSE(GemFil(sti("genvej.tgl"), "ny").has_value());
+    EXPECT_TRUE(fs::is_symlink(sti("genvej.tgl"))) << "the link stays a link";
+    EXPECT_EQ(test::LaesHeleFilen(maal), "ny");
+    EXPECT_EQ(fs::status(maal).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// How a save run by another user ended, in a child process: the exit status says which.
+enum class Gemt
+{
+    Ja = 0,
+    Oprettefejl = 1,
+    Skrivefejl = 2,
+    Opsaetningsfejl = 3,
+};
+
+constexpr uid_t kIngen = 65534; // the unprivileged user "nobody"
+
+// Saves `bytes` at `sti` in a child process running as the user "nobody" (when the tests
+// run as root) and, when `filgraense` is given, allowed to write files of at most that
+// many bytes, so that a write fails as on a full disk.
+Gemt GemSomAndenBruger(const std::string& sti, const std::string& bytes,
+                       std::optional<rlim_t> filgraense = std::nullopt)
+{
+    const pid_t barn = ::fork();
+    if (barn == 0)
+    {
+        const auto slut = [](Gemt g) { ::_exit(static_cast<int>(g)); };
+        if (::getuid() == 0 && (::setgid(kIngen) != 0 || ::setuid(kIngen) != 0))
+        {
+            slut(Gemt::Opsaetningsfejl);
+        }
+        if (filgraense)
+        {
+            ::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead of killing
+            const rlimit graense{*filgraense, *filgraense};
+            if (::setrlimit(RLIMIT_FSIZE, &graense) != 0)
+            {
+                slut(Gemt::Opsaetningsfejl);
+            }
+        }
+        const auto fejl = GemFil(sti, bytes);
+        slut(!fejl ? Gemt::Ja
+                   : (fejl->art == "EFCreateError" ? Gemt::Oprettefejl : Gemt::Skrivefejl));
+    }
+    int status = 0;
+    ::waitpid(barn, &status, 0);
+    return WIFEXITED(status) ? static_cast<Gemt>(WEXITSTATUS(status)) : Gemt::Opsaetningsfejl;
+}
+
+// A colleague's file in a shared folder: the folder would let a new file be renamed over
+// it, but the file is not ours to write, so it stays.
+TEST_F(Tekstfil, EnAndensFilErstattesIkke)
+{
+    if (::getuid() != 0)
+    {
+        GTEST_SKIP() << "needs a file of another user: run as root, as CI does";
+    }
+    const auto fil = Skriv("kollegas.tgl", "kollegaens projekt");
+    fs::permissions(fil, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                             fs::perms::others_read);
+    EXPECT_EQ(GemSomAndenBruger(fil, "mit projekt"), Gemt::Oprettefejl);
+    EXPECT_EQ(test::LaesHeleFilen(fil), "kollegaens projekt");
+}
+
+// A file the user may write in a folder that allows no new file is written in place; when
+// the new bytes cannot all be written, the old ones are put back. When the folder allows a
+// temporary file, a failed write leaves neither a changed file nor the temporary one.
+TEST_F(Tekstfil, EnSkrivbarFilIEnLaastMappeSkrivesPaaStedetOgGenskabesVedFejl)
+{
+    const auto fil = Skriv("egen.tgl", "gammelt indhold");
+    ASSERT_EQ(::chown(fil.c_str(), ::getuid() == 0 ? kIngen : ::getuid(), ::getgid()), 0);
+    const std::string stort(1000, 'n');
+
+    EXPECT_EQ(GemSomAndenBruger(fil, stort, rlim_t{100}), Gemt::Skrivefejl);
+    EXPECT_EQ(test::LaesHeleFilen(fil), "gammelt indhold");
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1) << "no temporary file left";
+
+    fs::permissions(mappe, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                               fs::perms::others_read | fs::perms::others_exec);
+    if (::getuid() != 0)
+    {
+        fs::permissions(mappe, fs::perms::owner_write, fs::perm_options::remove);
+    }
+    EXPECT_EQ(GemSomAndenBruger(fil, stort, rlim_t{100}), Gemt::Skrivefejl);
+    EXPECT_EQ(test::LaesHeleFilen(fil), "gammelt indhold");
+    EXPECT_EQ(GemSomAndenBruger(fil, "nyt indhold"), Gemt::Ja);
+    EXPECT_EQ(test::LaesHeleFilen(fil), "nyt indhold");
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1);
+    fs::permissions(mappe, fs::perms::owner_write, fs::perm_options::add);
 }
 
 } // namespace
