@@ -24,12 +24,21 @@ std::string Telefon()
     return std::string(support::kTelefon);
 }
 
-std::string HentefejlBesked(const std::string& sti)
+// The load command's message for a file that cannot be loaded. When the file itself could
+// not be read, the reason says all; when its content is wrong, it may come from another
+// version of the program, and support would like to see it.
+std::string HentefejlBesked(const std::string& sti, const TProjektfil& fil)
 {
-    return "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + "." + "\r\n" +
-           "Det kan måske skyldes at denne fil " + "er dannet af en tidligere version af Taglo." +
-           "\r\n" + "Ellers send filen til " + std::string(support::kEmail) + "\r\n" +
-           "med en kort beskrivelse af problemets art, eller ring " + Telefon() + ".";
+    std::string besked =
+        "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + "." + "\r\n" + fil.fejl;
+    if (!fil.laesefejl)
+    {
+        besked += "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
+                  "Taglo.\r\nEllers send filen til " +
+                  std::string(support::kEmail) + "\r\n" +
+                  "med en kort beskrivelse af problemets art, eller ring " + Telefon() + ".";
+    }
+    return besked;
 }
 
 } // namespace
@@ -47,28 +56,22 @@ bool TApplikation::Init(const std::string& programmappe)
 {
     programmappe_ = programmappe;
     const auto sti = (std::filesystem::path(programmappe) / kStandardfil).string();
-    const auto linjer = LaesTekstfil(sti);
-    if (!linjer)
+    const auto fil = LaesProjektfil(sti, regional_);
+    if (fil.laesefejl == TLaesefejl::FindesIkke)
     {
         meddelelser_.fejl(
             "Programmet kunne ikke finde inddatafilen Standard.tgl.\r\nRing evt. til support, " +
             Telefon() + ".");
         return false;
     }
-    switch (LaesProjektdata(*linjer, Nails_, vindue_, Inddata_, regional_, meddelelser_))
+    if (!fil.fejl.empty())
     {
-    case TLaesning::Laest:
-        return true;
-    case TLaesning::Ulaeselig:
-        meddelelser_.fejldialog(
-            "Uventet fejl i inddatafilen Standard.tgl.\r\n"
-            "Der er måske for få linier i den, eller den er helt tom.\r\nRing evt. " +
-            Telefon() + ".");
-        return false;
-    case TLaesning::SoemtabelMangler:
+        meddelelser_.fejldialog("Uventet fejl i inddatafilen Standard.tgl.\r\n" + fil.fejl +
+                                "\r\nRing evt. " + Telefon() + ".");
         return false;
     }
-    return false;
+    return LaesProjektdata(fil.linjer, Nails_, vindue_, Inddata_, regional_, meddelelser_) ==
+           TLaesning::Laest;
 }
 
 void TApplikation::VisAfvisning(Felt felt, std::string_view besked)
@@ -204,12 +207,16 @@ void TApplikation::ButtonHentProjektdataClick()
 
 bool TApplikation::HentProjektdata(const std::string& sti)
 {
-    const auto linjer = LaesTekstfil(sti);
-    if (!linjer || LaesProjektdata(*linjer, Nails_, vindue_, Inddata_, regional_, meddelelser_) !=
-                       TLaesning::Laest)
+    const auto fil = LaesProjektfil(sti, regional_);
+    if (!fil.fejl.empty())
     {
-        meddelelser_.fejldialog(HentefejlBesked(sti));
+        meddelelser_.fejldialog(HentefejlBesked(sti, fil));
         return false;
+    }
+    if (LaesProjektdata(fil.linjer, Nails_, vindue_, Inddata_, regional_, meddelelser_) !=
+        TLaesning::Laest)
+    {
+        return false; // the nail table is missing: its message has been shown
     }
     NulstilBeregning();
     vindue_.AktivFane = Fane::Inddataark;

@@ -4,6 +4,7 @@
 #include "core/formater.h"
 #include "core/support.h"
 #include "core/taltekst.h"
+#include "core/tekst.h"
 
 #include <algorithm>
 #include <charconv>
@@ -134,18 +135,75 @@ std::optional<std::int32_t> LaesHeltal(std::string_view linje)
     return vaerdi;
 }
 
-bool ProjektdataKanLaeses(const std::vector<std::string>& linjer,
-                          const Regionalindstillinger& regional)
+namespace
 {
-    return linjer.size() >= kProjektLinjer && LaesTal(linjer[24], regional).has_value() &&
-           LaesTal(linjer[25], regional).has_value();
+
+// The text of a line as a message quotes it: at most 40 characters.
+std::string Citat(const std::string& linje)
+{
+    constexpr std::size_t kFlestTegn = 40;
+    return "'" + (AntalTegn(linje) > kFlestTegn ? ForsteTegn(linje, kFlestTegn) + "…" : linje) +
+           "'";
+}
+
+// Why lines read from the file `navn` cannot be loaded as a project; nothing when they can.
+// `afkortet`: the reading stopped at its byte limit.
+std::optional<std::string> Indholdsfejl(const std::vector<std::string>& linjer, bool afkortet,
+                                        const std::string& navn,
+                                        const Regionalindstillinger& regional)
+{
+    if (linjer.size() < kProjektLinjer)
+    {
+        if (afkortet)
+        {
+            return navn + " er for stor til en projektfil: den har ikke 31 linier i sine " +
+                   "første 64 KiB.";
+        }
+        if (linjer.empty())
+        {
+            return navn + " er tom.";
+        }
+        return navn + " har kun " + std::to_string(linjer.size()) +
+               (linjer.size() == 1 ? " linie" : " linier") + "; en projektfil har 31.";
+    }
+    for (const auto& [nr, hvad] : {std::pair<std::size_t, const char*>{25, "normal sneformfaktor"},
+                                   {26, "forhøjet sneformfaktor"}})
+    {
+        if (!LaesTal(MedRegionaltDecimaltegn(linjer[nr - 1], regional), regional))
+        {
+            return "Linie " + std::to_string(nr) + " i " + navn + " (" + hvad +
+                   ") er ikke et tal: " + Citat(linjer[nr - 1]) + ".";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TProjektfil LaesProjektfil(const std::string& sti, const Regionalindstillinger& regional)
+{
+    auto laest = LaesTekstfil(sti, {.linjer = kProjektLinjer});
+    TProjektfil fil;
+    if (laest.fejl)
+    {
+        fil.laesefejl = laest.fejl;
+        fil.fejl = std::move(laest.besked);
+        return fil;
+    }
+    if (auto fejl = Indholdsfejl(laest.linjer, laest.afkortet, Filnavn(sti), regional))
+    {
+        fil.fejl = std::move(*fejl);
+        return fil;
+    }
+    fil.linjer = std::move(laest.linjer);
+    return fil;
 }
 
 TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& nails,
                           TVindue& vindue, TInddata& inddata, const Regionalindstillinger& regional,
                           Meddelelser& meddelelser)
 {
-    if (!ProjektdataKanLaeses(linjer, regional))
+    if (Indholdsfejl(linjer, false, "", regional))
     {
         return TLaesning::Ulaeselig;
     }
@@ -153,6 +211,8 @@ TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& 
     TVindue v = vindue;
     TInddata d = inddata;
     const auto linje = [&](std::size_t nr) -> const std::string& { return linjer[nr - 1]; };
+    // A number line in the regional form, whichever decimal sign it was written with.
+    const auto tal = [&](std::size_t nr) { return MedRegionaltDecimaltegn(linje(nr), regional); };
 
     v.Tekst(Felt::EditProjektnavn) = linje(1);
     d.Projektnavn = linje(1);
@@ -167,8 +227,8 @@ TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& 
                                             [&](const auto& t) { return t.nr == nr; });
         if (talLinje != kTalLinjer.end())
         {
-            v.Tekst(talLinje->felt) = linje(nr);
-            GemFeltvaerdi(talLinje->felt, TalFraFelt(linje(nr), regional, meddelelser), d);
+            v.Tekst(talLinje->felt) = tal(nr);
+            GemFeltvaerdi(talLinje->felt, TalFraFelt(tal(nr), regional, meddelelser), d);
             continue;
         }
         const auto* valgLinje = std::find_if(kValgLinjer.begin(), kValgLinjer.end(),
@@ -205,16 +265,16 @@ TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& 
         }
         else if (nr == 24)
         {
-            v.Tekst(Felt::EditSneFormFak) = linje(nr);
-            d.SneFormFak = TalFraFelt(linje(nr), regional, meddelelser);
+            v.Tekst(Felt::EditSneFormFak) = tal(nr);
+            d.SneFormFak = TalFraFelt(tal(nr), regional, meddelelser);
         }
         else if (nr == 25)
         {
-            d.SneFormFakNormal = *LaesTal(linje(nr), regional);
+            d.SneFormFakNormal = *LaesTal(tal(nr), regional);
         }
         else if (nr == 26)
         {
-            d.SneFormFakForhojet = *LaesTal(linje(nr), regional);
+            d.SneFormFakForhojet = *LaesTal(tal(nr), regional);
         }
     }
 

@@ -6,6 +6,7 @@
 #include "core/meddelelser.h"
 #include "core/regional.h"
 #include "core/soemkatalog.h"
+#include "core/tekstfil.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,10 +34,20 @@ inline constexpr std::size_t kProjektLinjer = 31;
 // after them. Nothing for another text or a value outside 32 bits.
 [[nodiscard]] std::optional<std::int32_t> LaesHeltal(std::string_view linje);
 
-// Whether the lines can be read as a project file: at least 31 lines, and lines 25 and
-// 26 (the normal and the elevated snow form factor) numbers.
-[[nodiscard]] bool ProjektdataKanLaeses(const std::vector<std::string>& linjer,
-                                        const Regionalindstillinger& regional);
+// A project file as read from disk: its lines, or why it cannot be loaded.
+struct TProjektfil
+{
+    std::vector<std::string> linjer;     // at most the 31 lines of the format
+    std::optional<TLaesefejl> laesefejl; // the file itself could not be read
+    std::string fejl; // why the file cannot be loaded, in Danish, naming the file and the
+                      // line; empty when it can
+};
+
+// Reads the project file at `sti`: a regular file, at most its first 31 lines from its
+// first 64 KiB. It can be loaded when it has 31 lines and lines 25 and 26 (the normal and
+// the elevated snow form factor) are numbers, with either decimal sign.
+[[nodiscard]] TProjektfil LaesProjektfil(const std::string& sti,
+                                         const Regionalindstillinger& regional);
 
 // How a reading ended.
 enum class TLaesning
@@ -48,11 +59,12 @@ enum class TLaesning
 
 // LaesProjektdata: sets the window's controls and the inputs from the lines of a project
 // file, line by line. Text lines as they stand (the inputs keep 70, 70 and 30
-// characters); number lines become the field's text unchanged, the value its conversion
-// (a text that is not a number shows the conversion message and gives 0); integer lines
-// select an item (a text that is not an integer, or a negative index, gives the line's
-// default: 5 for the nail, 1 for the terrain category, 0 otherwise; an index beyond the
-// last item selects the last). A negative nail index warns "Sømtype er ikke valgt.
+// characters); number lines become the field's text, the value its conversion (a text
+// that is not a number shows the conversion message and gives 0), and a number written
+// with the other decimal sign than the regional one is shown with the regional sign;
+// integer lines select an item (a text that is not an integer, or a negative index,
+// gives the line's default: 5 for the nail, 1 for the terrain category, 0 otherwise; an
+// index beyond the last item selects the last). A negative nail index warns "Sømtype er ikke valgt.
 // Første søm på listen forudsættes" and takes the first nail; an index beyond the last
 // filled slot of `nails` takes the last nail. A log level of 0 hides the group
 // "Resultatomfang", any other shows it. Neither checks the values nor recomputes the

@@ -180,6 +180,30 @@ std::optional<double> LaesTal(std::string_view tekst, const Regionalindstillinge
     return laeser.Vaerdi();
 }
 
+std::string MedRegionaltDecimaltegn(std::string_view linje, const Regionalindstillinger& regional)
+{
+    if (LaesTal(linje, regional))
+    {
+        return std::string(linje);
+    }
+    for (const std::string_view andet : {",", "."})
+    {
+        const auto pos = linje.find(andet);
+        if (andet == regional.decimal || pos == std::string_view::npos ||
+            linje.find(andet, pos + 1) != std::string_view::npos)
+        {
+            continue;
+        }
+        std::string regionalt(linje);
+        regionalt.replace(pos, andet.size(), regional.decimal);
+        if (LaesTal(regionalt, regional))
+        {
+            return regionalt;
+        }
+    }
+    return std::string(linje);
+}
+
 double TalFraFelt(std::string_view tekst, const Regionalindstillinger& regional,
                   Meddelelser& meddelelser)
 {

@@ -20,6 +20,14 @@ namespace taglo
 [[nodiscard]] std::optional<double> LaesTal(std::string_view tekst,
                                             const Regionalindstillinger& regional);
 
+// A number line of a project file in the regional form. A line that is a number only
+// with the other decimal sign (a point where the regional sign is a comma, or the reverse)
+// gets the regional sign in its place, its digits and blanks unchanged; any other line is
+// returned as it is. A line holds one number and no thousands separators, so a single
+// comma or point in it can only be the decimal sign.
+[[nodiscard]] std::string MedRegionaltDecimaltegn(std::string_view linje,
+                                                  const Regionalindstillinger& regional);
+
 // TalFraFelt: the value of an edit field's text. A text that is not a number shows the
 // plain message box with the three lines "Det indtastede er ugyldigt som tal",
 // "EConvertError" and "'<text>' is not a valid floating point value", and gives 0.

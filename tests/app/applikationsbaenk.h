@@ -39,12 +39,13 @@ inline OptagetMeddelelse Konverteringsbesked(std::string_view tekst)
                           std::string(tekst) + "' is not a valid floating point value"};
 }
 
-// The load message of the file at `sti`.
-inline OptagetMeddelelse Hentebesked(const std::string& sti)
+// The load message of the project file at `sti` whose content is wrong for the `aarsag`
+// given.
+inline OptagetMeddelelse Hentebesked(const std::string& sti, const std::string& aarsag)
 {
     return {"fejldialog",
-            "Uventet fejl: Programmet kan ikke hente inddata fra " + sti +
-                ".\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
+            "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + ".\r\n" + aarsag +
+                "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
                 "Taglo.\r\nEllers send filen til " +
                 std::string(support::kEmail) +
                 "\r\nmed en kort beskrivelse af problemets art, eller ring " +
@@ -65,7 +66,8 @@ inline std::string SomFil(const std::vector<std::string>& linjer, std::string_vi
 // The 31 lines of the shipped project file, line `nummer` (1..31) replaced when given.
 inline std::vector<std::string> StandardLinjer(std::size_t nummer = 0, std::string_view tekst = "")
 {
-    auto linjer = LaesTekstfil(TAGLO_STANDARDFIL).value_or(std::vector<std::string>(31));
+    auto linjer = LaesTekstfil(TAGLO_STANDARDFIL).linjer;
+    linjer.resize(31);
     if (nummer > 0)
     {
         linjer.at(nummer - 1) = tekst;

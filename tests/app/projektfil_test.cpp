@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -24,13 +25,13 @@ struct Laesning
     OptagneMeddelelser meddelelser;
 };
 
-Laesning Laes(const std::vector<std::string>& linjer)
+Laesning Laes(const std::vector<std::string>& linjer,
+              const Regionalindstillinger& regional = Regionalindstillinger::Dansk())
 {
     TNails nails{};
     static_cast<void>(FyldSoemliste(nails));
     Laesning l;
-    l.udfald = LaesProjektdata(linjer, nails, l.vindue, l.inddata, Regionalindstillinger::Dansk(),
-                               l.meddelelser);
+    l.udfald = LaesProjektdata(linjer, nails, l.vindue, l.inddata, regional, l.meddelelser);
     return l;
 }
 
@@ -121,6 +122,52 @@ TEST(Projektfil, HverLinjeLanderISitFeltOgGemmesIgenUaendret)
         << "saved again line for line";
 }
 
+// A colleague's file reads under any regional settings: a number written with the other
+// decimal sign is read all the same and shown, and so saved again, with the regional one;
+// a line already in the regional form stays exactly as it was.
+TEST(Projektfil, LaesesMedKommaEllerPunktOgGemmesMedDetRegionaleTegn)
+{
+    const auto medTegn = [](std::string tekst, char fra, char til) {
+        std::replace(tekst.begin(), tekst.end(), fra, til);
+        return tekst;
+    };
+    struct Tilfaelde
+    {
+        const char* navn;
+        Regionalindstillinger regional;
+        char filensTegn;
+        char regionaltTegn;
+    };
+    for (const auto& [navn, regional, filensTegn, regionaltTegn] :
+         {Tilfaelde{"dansk fil, engelske indstillinger", Regionalindstillinger::Engelsk(), ',',
+                    '.'},
+          Tilfaelde{"engelsk fil, danske indstillinger", Regionalindstillinger::Dansk(), '.', ','},
+          Tilfaelde{"engelsk fil, engelske indstillinger", Regionalindstillinger::Engelsk(), '.',
+                    '.'}})
+    {
+        SCOPED_TRACE(navn);
+        std::vector<std::string> fil;
+        for (const auto& t : kLinjer)
+        {
+            fil.push_back(t.felt || t.tal ? medTegn(t.tekst, ',', filensTegn) : t.tekst);
+        }
+        const auto l = Laes(fil, regional);
+        ASSERT_EQ(l.udfald, TLaesning::Laest);
+        EXPECT_TRUE(l.meddelelser.liste.empty());
+        std::vector<std::string> forventet;
+        for (const auto& t : kLinjer)
+        {
+            forventet.push_back(t.felt || t.tal ? medTegn(t.tekst, ',', regionaltTegn) : t.tekst);
+            if (t.tal != nullptr)
+            {
+                EXPECT_DOUBLE_EQ(l.inddata.*t.tal, t.vaerdi) << t.navn;
+            }
+        }
+        EXPECT_EQ(l.vindue.Tekst(Felt::EditHusBr), forventet[3]);
+        EXPECT_EQ(SkrivProjektdata(l.vindue, l.inddata, regional), forventet);
+    }
+}
+
 // An integer line selects its item; a text that is no integer in 32 bits, or a negative
 // index, gives the line's default (5 for the nail, 1 for the terrain, else 0); an index
 // beyond the last item selects the last; a negative nail warns and takes the first.
@@ -183,9 +230,9 @@ TEST_P(Referenceprojekt, LaesesTilReferencensInddataOgSkrivesUaendret)
     char navn[32];
     std::snprintf(navn, sizeof navn, "/projekt%02d", GetParam());
     const std::string sti = ReferenceMappe() + navn;
-    const auto linjer = LaesTekstfil(sti + ".tgl");
-    ASSERT_TRUE(linjer.has_value()) << sti;
-    const auto l = Laes(*linjer);
+    const auto linjer = LaesProjektfil(sti + ".tgl", Regionalindstillinger::Dansk());
+    ASSERT_EQ(linjer.fejl, "") << sti;
+    const auto l = Laes(linjer.linjer);
     ASSERT_EQ(l.udfald, TLaesning::Laest);
     EXPECT_TRUE(l.meddelelser.liste.empty());
 
@@ -200,7 +247,7 @@ TEST_P(Referenceprojekt, LaesesTilReferencensInddataOgSkrivesUaendret)
     }
     // The engineer's field shows the 30 characters the inputs keep, so a longer name is
     // saved shortened; everything else is saved as it was read.
-    auto gemt = *linjer;
+    auto gemt = linjer.linjer;
     gemt[2] = d.Medarb.str();
     EXPECT_EQ(SkrivProjektdata(l.vindue, l.inddata, Regionalindstillinger::Dansk()), gemt);
 }

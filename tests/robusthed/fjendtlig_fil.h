@@ -37,7 +37,8 @@ struct FjendtligFilTilfaelde
 {
     const char* navn;
     Dom dom;
-    std::string (*bytes)(); // the file
+    std::string (*bytes)();  // the file
+    const char* aarsag = ""; // an unreadable file's message names this fault (its start)
 };
 
 // Standard.tgl with line `nr` (1..31) replaced.
@@ -66,28 +67,30 @@ inline std::string MedHeltal(const char* tekst)
     return SomFil(linjer);
 }
 
-// The lines of Standard.tgl, four of them a megabyte long: the project name, the house
-// width with blanks after it, the facade height's digits and the nail's.
-inline std::vector<std::string> LinjerPaaEnMegabyte()
+// The lines of Standard.tgl, four of them `laengde` bytes long: the project name, the
+// house width with blanks after it, the facade height's digits and the nail's.
+inline std::vector<std::string> LangeLinjer(std::size_t laengde)
 {
-    auto linjer = StandardLinjer(1, std::string(kMegabyte, 'P'));
-    linjer[3] = "      8,00" + std::string(kMegabyte, ' ');
-    linjer[4] = std::string(kMegabyte, '3');
-    linjer[16] = std::string(kMegabyte, '1');
+    auto linjer = StandardLinjer(1, std::string(laengde, 'P'));
+    linjer[3] = "      8,00" + std::string(laengde, ' ');
+    linjer[4] = std::string(laengde, '3');
+    linjer[16] = std::string(laengde, '1');
     return linjer;
 }
 
 using enum Dom;
 inline const FjendtligFilTilfaelde kFjendtligeFiler[] = {
-    {"Tom", Ulaeselig, [] { return std::string(); }},
+    {"Tom", Ulaeselig, [] { return std::string(); }, "fjendtlig.tgl er tom."},
     {"TrediveLinjer", Ulaeselig,
      [] {
          auto linjer = StandardLinjer();
          linjer.pop_back();
          return SomFil(linjer);
-     }},
+     },
+     "fjendtlig.tgl har kun 30 linier; en projektfil har 31."},
     {"EnOgTrediveLinjerAffald", Ulaeselig,
-     [] { return SomFil(std::vector<std::string>(31, "#!%&/()=?` ,.;: <>")); }},
+     [] { return SomFil(std::vector<std::string>(31, "#!%&/()=?` ,.;: <>")); },
+     "Linie 25 i fjendtlig.tgl (normal sneformfaktor) er ikke et tal: '#!%&/()=?` ,.;: <>'."},
     {"AffaldMedTalSomSnefaktorer", Afvist,
      [] {
          std::vector<std::string> linjer(31, "x#y");
@@ -95,13 +98,15 @@ inline const FjendtligFilTilfaelde kFjendtligeFiler[] = {
          linjer[25] = "      0,80";
          return SomFil(linjer);
      }},
-    {"BinaertStoej1", Ulaeselig, [] { return BinaertStoej(1); }},
-    {"BinaertStoej2", Ulaeselig, [] { return BinaertStoej(2); }},
-    {"BinaertStoej3", Ulaeselig, [] { return BinaertStoej(3); }},
-    {"FemtiMegabyteUdenLinjeskift", Ulaeselig, [] { return std::string(50 * kMegabyte, '7'); }},
+    {"BinaertStoej1", Ulaeselig, [] { return BinaertStoej(1); }, "Linie 25 i fjendtlig.tgl"},
+    {"BinaertStoej2", Ulaeselig, [] { return BinaertStoej(2); }, "Linie 25 i fjendtlig.tgl"},
+    {"BinaertStoej3", Ulaeselig, [] { return BinaertStoej(3); }, "Linie 25 i fjendtlig.tgl"},
+    {"FemtiMegabyteUdenLinjeskift", Ulaeselig, [] { return std::string(50 * kMegabyte, '7'); },
+     "fjendtlig.tgl er for stor til en projektfil: den har ikke 31 linier i sine første 64 KiB."},
     {"FemtiMegabyteEfterEtProjekt", Beregnet,
      [] { return SomFil(StandardLinjer()) + std::string(50 * kMegabyte, '\n'); }},
-    {"LinjerPaaEnMegabyte", Afvist, [] { return SomFil(LinjerPaaEnMegabyte()); }},
+    {"LinjerPaaEnMegabyte", Ulaeselig, [] { return SomFil(LangeLinjer(kMegabyte)); },
+     "fjendtlig.tgl er for stor til en projektfil"},
     {"Utf8", Afvist, [] { return MedLinje(4, "8,00\xC2\xA0"); }},
     {"KunCR", Beregnet, [] { return SomFil(StandardLinjer(), "\r"); }},
     {"EksponentStortE", Beregnet, [] { return MedLinje(4, "8E0"); }},
@@ -109,9 +114,11 @@ inline const FjendtligFilTilfaelde kFjendtligeFiler[] = {
     {"EnormEksponent", Afvist, [] { return MedLinje(4, "1e99999999999999999999"); }},
     {"NanIFacadeudhaeng", Beregnet, [] { return MedLinje(9, "nan"); }},
     {"MinusInfinityIFacadeudhaeng", Beregnet, [] { return MedLinje(9, "  -Infinity  "); }},
-    {"NanSomNormalSneformfaktor", Ulaeselig, [] { return MedLinje(25, "nan"); }},
-    {"SneformfaktorMedPunktum", Ulaeselig, [] { return MedLinje(25, "0.40"); }},
-    {"ForhoejetSneformfaktorTom", Ulaeselig, [] { return MedLinje(26, ""); }},
+    {"NanSomNormalSneformfaktor", Ulaeselig, [] { return MedLinje(25, "nan"); },
+     "Linie 25 i fjendtlig.tgl (normal sneformfaktor) er ikke et tal: 'nan'."},
+    {"SneformfaktorMedPunktum", Beregnet, [] { return MedLinje(25, "0.40"); }},
+    {"ForhoejetSneformfaktorTom", Ulaeselig, [] { return MedLinje(26, ""); },
+     "Linie 26 i fjendtlig.tgl (forhøjet sneformfaktor) er ikke et tal: ''."},
     {"NegativeIndeks", Beregnet, [] { return MedHeltal("-2147483648"); }},
     {"EnormeIndeks", Beregnet, [] { return MedHeltal("99999999999999999999"); }},
     {"IndeksOver32Bit", Beregnet, [] { return MedHeltal("4000000000"); }},

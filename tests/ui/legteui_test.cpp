@@ -82,16 +82,17 @@ class LegteUITest : public QObject
     std::unique_ptr<TForm1> vindue_;
 
     // A started window on the default project, shown and active, with no message yet.
-    TForm1& StartVindue(const QString& programmappe = kDatamappe)
+    TForm1& StartVindue(const QString& programmappe = kDatamappe,
+                        const Regionalindstillinger& regional = Regionalindstillinger::Dansk())
     {
         vindue_ = std::make_unique<TForm1>(Vinduestjenester{meddelelser_, dialoger_, *printer_},
-                                           Regionalindstillinger::Dansk(), programmappe);
+                                           regional, programmappe);
         return *vindue_;
     }
 
-    TForm1& StartetVindue()
+    TForm1& StartetVindue(const Regionalindstillinger& regional = Regionalindstillinger::Dansk())
     {
-        TForm1& v = StartVindue();
+        TForm1& v = StartVindue(kDatamappe, regional);
         if (!v.Init())
         {
             qFatal("Standard.tgl beside the program could not be read");
@@ -193,6 +194,15 @@ class LegteUITest : public QObject
         QVERIFY(!Panel("MemoAdvarLgt")->isVisible());
         QVERIFY(!Panel("MemoAdvarForb")->isVisible());
         QVERIFY(v.Resultat()->toPlainText().isEmpty());
+    }
+
+    // The shipped default project, saved with decimal commas, on a system whose numbers have
+    // a decimal point: it reads, and the fields show the system's point.
+    void StartPaaEngelskSystemViserStandardfilenMedPunktum()
+    {
+        TForm1& v = StartetVindue(RegionalindstillingerFra(QLocale(QStringLiteral("en_US"))));
+        QVERIFY(meddelelser_.liste.empty());
+        QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("      8.00"));
     }
 
     void ProjektfilFraKommandolinjenVisesUdenDialog()
@@ -462,10 +472,9 @@ class LegteUITest : public QObject
         dialoger_.svarene.emplace_back(fil.toStdString());
         QTest::mouseClick(v.knap(QStringLiteral("ButtonSaveResult")), Qt::LeftButton);
         QCOMPARE(dialoger_.titler.back(), std::string("Gem resultat"));
-        const auto linjer =
-            LaesTekstfil(fil.toStdString(), {.linjer = 100000, .bytesPrLinje = 4096});
-        QVERIFY(linjer.has_value());
-        QCOMPARE(*linjer, v.applikation().Resultatliste());
+        const auto linjer = LaesTekstfil(fil.toStdString(), {.linjer = 100000, .bytes = 1 << 24});
+        QVERIFY(!linjer.fejl);
+        QCOMPARE(linjer.linjer, v.applikation().Resultatliste());
     }
 
     void HentOgGemGiverSammeProjektfil()
@@ -494,9 +503,9 @@ class LegteUITest : public QObject
         const QString fil = mappe_->filePath(QStringLiteral("p.tgl"));
         dialoger_.svarene.emplace_back(fil.toStdString());
         QTest::mouseClick(v.knap(QStringLiteral("ButtonGemProjektdata")), Qt::LeftButton);
-        const auto linjer = LaesTekstfil(fil.toStdString());
-        QVERIFY(linjer.has_value());
-        QCOMPARE(linjer->front(), std::string("Carport, Ærø"));
+        const auto linjer = LaesTekstfil(fil.toStdString()).linjer;
+        QVERIFY(!linjer.empty());
+        QCOMPARE(linjer.front(), std::string("Carport, Ærø"));
     }
 
     void HjaelpeknapperOgMenuViserDeresFane()
