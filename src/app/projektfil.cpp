@@ -100,7 +100,7 @@ std::vector<std::string> SkrivProjektdata(const TVindue& vindue, const TInddata&
     {
         linje(nr) = Formater(regional, "%1d", vindue.Indeks(valg));
     }
-    linje(8) = vindue.Indeks(Valg::RadioGroupDublLegter) == 0 ? "0" : "1";
+    linje(8).assign(1, vindue.Indeks(Valg::RadioGroupDublLegter) == 0 ? '0' : '1');
     linje(kSoemLinje) = Formater(regional, "%2d", vindue.ComboBoxNail);
     linje(24) = Formater(regional, "%10.2f", inddata.SneFormFak);
     linje(25) = Formater(regional, "%10.2f", inddata.SneFormFakNormal);
