@@ -8,12 +8,13 @@
 // Neither figure may hold a text with a value that is not finite or grow without bound.
 #include "fuzzstoette.h"
 
-#include "app/applikation.h"
+#include "app/projekt.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <variant>
 
 namespace
 {
@@ -50,17 +51,18 @@ void TegnProjekt(std::span<const std::uint8_t> fil)
     const std::string& sti = hukommelsesfil.Skriv(fil);
 
     fuzz::OptagneMeddelelser meddelelser;
-    fuzz::AnnullerendeDialoger dialoger;
-    TApplikation app(meddelelser, dialoger, Regionalindstillinger::Dansk(), "Fuzz ApS",
-                     fuzz::FastTidspunkt);
-    Kraev(app.Init(TAGLO_STANDARDMAPPE), "the default project file cannot be read");
-    static_cast<void>(app.HentProjektdata(sti));
+    TProjekt projekt(Regionalindstillinger::Dansk(), "Fuzz ApS", fuzz::FastTidspunkt);
+    Kraev(projekt.HentStandard(TAGLO_STANDARDMAPPE, meddelelser),
+          "the default project file cannot be read");
+    static_cast<void>(projekt.Hent(sti, meddelelser));
 
-    KontrollerTegning(app.ButtonTegnTversnitClick());
-    KontrollerTegning(app.ButtonTegnLengdesnitClick());
-    if (const TTegning* soemtegning = app.OptegnNail())
+    const auto& regional = projekt.Regional();
+    KontrollerTegning(TvaersnitAf(projekt.Inddata(), regional, meddelelser));
+    KontrollerTegning(LaengdesnitAf(projekt.Inddata(), regional, meddelelser));
+    const auto udfald = projekt.Beregn(0, meddelelser);
+    if (const auto* beregning = std::get_if<TBeregningsresultat>(&udfald))
     {
-        KontrollerTegning(*soemtegning);
+        KontrollerTegning(beregning->NailTegning);
     }
 }
 

@@ -81,23 +81,6 @@ class OptagneMeddelelser final : public Meddelelser
     }
 };
 
-// Every dialog is cancelled: no project is chosen, no log file or report is saved.
-class AnnullerendeDialoger final : public Dialoger
-{
-  public:
-    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override
-    {
-        ++viste;
-        return std::nullopt;
-    }
-    std::optional<std::string> gemFil(const FilDialog& /*dialog*/) override
-    {
-        ++viste;
-        return std::nullopt;
-    }
-    int viste = 0;
-};
-
 // The moment every report of a fuzz run is stamped with.
 [[nodiscard]] inline Tidspunkt FastTidspunkt()
 {

@@ -1,16 +1,16 @@
-// Fuzz target: a project file loaded with the load command, then a complete calculation
-// run with its report, the printout's pages and the nail figure.
+// Fuzz target: a project file loaded, then a complete calculation with its report, log,
+// the printout's pages and the nail figure.
 //
-// The input is the content of the project file. The application starts from the default
-// project file, loads the input from memory, and runs the calculation as the result tab
-// does. Dialogs are always cancelled (no log file is saved), messages are recorded.
-// A file that cannot be loaded gives exactly the load message and changes nothing; a
-// loaded file gives only conversion messages and the nail warning. A refused run gives
-// one error message and no report; a finished run gives a report without a value that
-// is not finite, the same report in the result memo, and finite results.
+// The input is the content of the project file. The project starts from the default
+// project file, loads the input from memory, and is calculated at the log level the file
+// chooses; messages are recorded. A file that cannot be loaded gives exactly the load
+// message and changes nothing; a loaded file gives only conversion messages and the nail
+// warning. A refused run names the first failing check and shows nothing; a finished run
+// gives a report and a log without a value that is not finite, the report's verdict, and
+// finite results.
 #include "fuzzstoette.h"
 
-#include "app/applikation.h"
+#include "app/projekt.h"
 #include "app/udskrift.h"
 #include "core/tekstfil.h"
 
@@ -20,6 +20,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace
@@ -108,19 +109,18 @@ void KoerProjekt(std::span<const std::uint8_t> fil)
     const std::string& sti = hukommelsesfil.Skriv(fil);
 
     fuzz::OptagneMeddelelser meddelelser;
-    fuzz::AnnullerendeDialoger dialoger;
-    TApplikation app(meddelelser, dialoger, Regionalindstillinger::Dansk(), "Fuzz ApS",
-                     fuzz::FastTidspunkt);
-    Kraev(app.Init(TAGLO_STANDARDMAPPE), "the default project file cannot be read");
+    TProjekt projekt(Regionalindstillinger::Dansk(), "Fuzz ApS", fuzz::FastTidspunkt);
+    Kraev(projekt.HentStandard(TAGLO_STANDARDMAPPE, meddelelser),
+          "the default project file cannot be read");
     meddelelser.liste.clear();
-    const TVindue foer = app.Vindue();
+    const TInddatafelter foer = projekt.Felter();
 
-    if (!app.HentProjektdata(sti))
+    if (!projekt.Hent(sti, meddelelser))
     {
         Kraev(meddelelser.liste.size() == 1 && meddelelser.liste[0].art == "fejldialog" &&
                   meddelelser.liste[0].tekst.starts_with(kHentefejl),
               "a failed load without exactly the load message");
-        Kraev(app.Vindue() == foer, "a failed load changed the window");
+        Kraev(projekt.Felter() == foer, "a failed load changed the fields");
     }
     for (const auto& m : meddelelser.liste)
     {
@@ -128,30 +128,25 @@ void KoerProjekt(std::span<const std::uint8_t> fil)
     }
 
     meddelelser.liste.clear();
-    if (!app.UdfoerBeregning())
+    const auto udfald = projekt.Beregn(projekt.Inddata().Logfil, meddelelser);
+    if (const auto* afvisning = std::get_if<TAfvisning>(&udfald))
     {
-        Kraev(meddelelser.liste.size() == 1 && meddelelser.liste[0].art == "fejl",
-              "a refused run without exactly one error message");
-        Kraev(app.Resultatliste().empty(), "a refused first run left a report");
-        Kraev(app.Vindue().Fokus.has_value(), "a refused run did not take the focus back");
+        Kraev(afvisning->felt == projekt.FoersteAfvisning()->felt,
+              "a refused run names another field than the checks");
+        Kraev(meddelelser.liste.empty(), "a refused run showed a message");
         return;
     }
-    Kraev(!app.Resultatliste().empty(), "a finished run without a report");
-    Kraev(app.Vindue().Resultat == app.Resultatliste(), "the result memo is not the report");
-    KontrollerResultater(app.Resultatdata());
-    KontrollerLinjer(app.Inddata(), app.Resultatliste());
-    KontrollerLinjer(app.Inddata(), app.Logliste().linjer());
+    const auto& beregning = std::get<TBeregningsresultat>(udfald);
+    Kraev(!beregning.Resultatliste.empty(), "a finished run without a report");
+    Kraev(beregning.Anvendelig == Anvendelighed(beregning.Resultatdata),
+          "the verdict is not the result record's");
+    KontrollerResultater(beregning.Resultatdata);
+    KontrollerLinjer(beregning.Inddata, beregning.Resultatliste);
+    KontrollerLinjer(beregning.Inddata, beregning.Logliste.linjer());
 
-    const std::size_t meddelelserEfterKoersel = meddelelser.liste.size();
-    Kraev(app.UdfoerBeregning(), "a kept result was refused");
-    Kraev(meddelelser.liste.size() == meddelelserEfterKoersel, "a kept result ran again");
-
-    KontrollerUdskrift(app.Resultatliste());
-    static_cast<void>(SammenfoejLinjer(app.Resultatliste()));
-
-    const TTegning* soemtegning = app.OptegnNail();
-    Kraev(soemtegning != nullptr, "no nail figure after a finished run");
-    fuzz::MalPaaAlleFlader(*soemtegning);
+    KontrollerUdskrift(beregning.Resultatliste);
+    static_cast<void>(SammenfoejLinjer(beregning.Resultatliste));
+    fuzz::MalPaaAlleFlader(beregning.NailTegning);
 }
 
 } // namespace

@@ -27,13 +27,15 @@ std::vector<std::string> Projektfiler(const fs::path& mappe)
     std::vector<std::string> kilder{TAGLO_STANDARDFIL};
     for (int nr = 1; nr <= 8; ++nr)
     {
-        kilder.push_back(std::string(TAGLO_REFERENCE_DIR) + "/projekt0" + std::to_string(nr) + ".tgl");
+        kilder.push_back(std::string(TAGLO_REFERENCE_DIR) + "/projekt0" + std::to_string(nr) +
+                         ".tgl");
     }
     std::vector<std::string> filer;
     for (int i = 0; i < kAntalFiler; ++i)
     {
         const auto sti = mappe / ("projekt" + std::to_string(i) + ".tgl");
-        fs::copy_file(kilder[static_cast<std::size_t>(i) % kilder.size()], sti, fs::copy_options::overwrite_existing);
+        fs::copy_file(kilder[static_cast<std::size_t>(i) % kilder.size()], sti,
+                      fs::copy_options::overwrite_existing);
         filer.push_back(sti.string());
     }
     return filer;
@@ -89,7 +91,8 @@ void BM_KoerRapport1000Filer(benchmark::State& state)
     {
         std::ostringstream ud;
         std::ostringstream fejl;
-        benchmark::DoNotOptimize(cli::KoerRapport(kommando, Regionalindstillinger::Dansk(), ud, fejl));
+        benchmark::DoNotOptimize(
+            cli::KoerRapport(kommando, Regionalindstillinger::Dansk(), ud, fejl));
     }
     fs::remove_all(mappe);
 }

@@ -52,8 +52,10 @@ TResultater Indirekte()
     r.SoemantalNormalspaer = 2;
     r.SoemPlads = 2;
     r.SoemBaereevne = 760.0;
-    r.SoemAflisteSpaer = TSoemKapacitet{42.0, 103.25, 103.25, 103.25, 48.0, 20.0, 1000.0, 960.0, 960.0};
-    r.SoemLaegteAfliste = TSoemKapacitet{55.25, 63.0, 67.0, 103.25, 36.25, 20.0, 1000.0, 725.0, 725.0};
+    r.SoemAflisteSpaer =
+        TSoemKapacitet{42.0, 103.25, 103.25, 103.25, 48.0, 20.0, 1000.0, 960.0, 960.0};
+    r.SoemLaegteAfliste =
+        TSoemKapacitet{55.25, 63.0, 67.0, 103.25, 36.25, 20.0, 1000.0, 725.0, 725.0};
     return r;
 }
 
@@ -107,12 +109,30 @@ TTegning Soemforbindelse()
     return TegnSoemforbindelse(i, Indirekte(), kDansk);
 }
 
-void BM_Tversnit_Byg(benchmark::State& s) { MaalByg(s, Tversnit); }
-void BM_Lengdesnit_Byg(benchmark::State& s) { MaalByg(s, Lengdesnit); }
-void BM_Soemforbindelse_Byg(benchmark::State& s) { MaalByg(s, Soemforbindelse); }
-void BM_Tversnit_BygOgMal(benchmark::State& s) { MaalBygOgMal(s, Tversnit); }
-void BM_Lengdesnit_BygOgMal(benchmark::State& s) { MaalBygOgMal(s, Lengdesnit); }
-void BM_Soemforbindelse_BygOgMal(benchmark::State& s) { MaalBygOgMal(s, Soemforbindelse); }
+void BM_Tversnit_Byg(benchmark::State& s)
+{
+    MaalByg(s, Tversnit);
+}
+void BM_Lengdesnit_Byg(benchmark::State& s)
+{
+    MaalByg(s, Lengdesnit);
+}
+void BM_Soemforbindelse_Byg(benchmark::State& s)
+{
+    MaalByg(s, Soemforbindelse);
+}
+void BM_Tversnit_BygOgMal(benchmark::State& s)
+{
+    MaalBygOgMal(s, Tversnit);
+}
+void BM_Lengdesnit_BygOgMal(benchmark::State& s)
+{
+    MaalBygOgMal(s, Lengdesnit);
+}
+void BM_Soemforbindelse_BygOgMal(benchmark::State& s)
+{
+    MaalBygOgMal(s, Soemforbindelse);
+}
 
 BENCHMARK(BM_Tversnit_Byg);
 BENCHMARK(BM_Lengdesnit_Byg);

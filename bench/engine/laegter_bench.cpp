@@ -46,13 +46,9 @@ void BM_BeregnLaegter(benchmark::State& state)
     const taglo::Regionalindstillinger regional = taglo::Regionalindstillinger::Dansk();
     for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
-        taglo::TAfledte arbejde = afledte;
-        taglo::TResultater resultater;
         taglo::TLogliste log(niveau);
-        const taglo::TBeregning beregning =
-            taglo::BeregnLaegter(ind, arbejde, resultater, log, regional, meddelelser);
+        const auto beregning = taglo::BeregnLaegter(ind, afledte, log, regional, meddelelser);
         benchmark::DoNotOptimize(beregning);
-        benchmark::DoNotOptimize(resultater);
     }
 }
 BENCHMARK(BM_BeregnLaegter)->Arg(0)->Arg(1)->Arg(2)->ArgName("logniveau");

@@ -14,16 +14,6 @@ namespace taglo
 namespace
 {
 
-// Dialogs that are never shown: the benchmarks run without a log or cancel it.
-struct AnnullerendeDialoger final : Dialoger
-{
-    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> gemFil(const FilDialog& /*dialog*/) override { return std::nullopt; }
-};
-
 // A detached house: 38 x 73 battens at 0.32 m on rafters at 0.9 m, 4,5 x 110 mm nails.
 TInddata Hus(bool forklaring, int logfil)
 {
@@ -73,19 +63,16 @@ void BM_SkrivRapport(benchmark::State& state)
 {
     const TInddata inddata = Hus(state.range(0) != 0, 0);
     TavseMeddelelser meddelelser;
-    AnnullerendeDialoger dialoger;
     const Rapportomgivelser omgivelser = Omgivelser();
-    TAfledte afledte = BeregnAfledte(inddata, meddelelser);
     TLogliste ingenLog(0);
-    TResultater resultater;
-    static_cast<void>(
-        BeregnLaegter(inddata, afledte, resultater, ingenLog, omgivelser.regional, meddelelser));
+    const auto laegter = BeregnLaegter(inddata, BeregnAfledte(inddata, meddelelser), ingenLog,
+                                       omgivelser.regional, meddelelser);
 
     for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
         TLogliste log(0);
-        Resultatliste rapport = SkrivRapport(inddata, afledte, resultater, TBeregning{}, log,
-                                             omgivelser, dialoger, meddelelser);
+        Resultatliste rapport = SkrivRapport(inddata, laegter.Afledte, laegter.Resultatdata,
+                                             TBeregning{}, log, omgivelser);
         benchmark::DoNotOptimize(rapport.data());
         benchmark::ClobberMemory();
     }
@@ -93,23 +80,20 @@ void BM_SkrivRapport(benchmark::State& state)
 BENCHMARK(BM_SkrivRapport)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The calculation run without the nail figure: derived values, a new log, the engine and
-// the report; argument: log level (with a log, its save dialog is cancelled).
+// the report; argument: log level.
 void BM_BeregningOgRapport(benchmark::State& state)
 {
     const TInddata inddata = Hus(false, static_cast<int>(state.range(0)));
     TavseMeddelelser meddelelser;
-    AnnullerendeDialoger dialoger;
     const Rapportomgivelser omgivelser = Omgivelser();
 
     for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {
-        TResultater resultater;
-        TAfledte afledte = BeregnAfledte(inddata, meddelelser);
         TLogliste log(inddata.Logfil);
-        TBeregning beregning =
-            BeregnLaegter(inddata, afledte, resultater, log, omgivelser.regional, meddelelser);
-        Resultatliste rapport = SkrivRapport(inddata, afledte, resultater, std::move(beregning),
-                                             log, omgivelser, dialoger, meddelelser);
+        auto laegter = BeregnLaegter(inddata, BeregnAfledte(inddata, meddelelser), log,
+                                     omgivelser.regional, meddelelser);
+        Resultatliste rapport = SkrivRapport(inddata, laegter.Afledte, laegter.Resultatdata,
+                                             std::move(laegter.Beregning), log, omgivelser);
         benchmark::DoNotOptimize(rapport.data());
         benchmark::ClobberMemory();
     }

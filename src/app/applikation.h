@@ -1,25 +1,14 @@
-// The application without a toolkit: the inputs, the kept result and the state of the
+// The window's model without a toolkit: the project, the kept result and the state of the
 // window's controls, with the handlers the window forwards its events to.
 #pragma once
 
+#include "app/projekt.h"
 #include "app/udskrift.h"
 #include "app/vindue.h"
 #include "core/dialoger.h"
-#include "core/inddata.h"
 #include "core/meddelelser.h"
 #include "core/regional.h"
-#include "core/soemkatalog.h"
-#include "drawing/tegning.h"
-#include "engine/log.h"
-#include "engine/resultater.h"
-#include "engine/tilfaelde.h"
-#include "loads/afledte.h"
-#include "report/rapport.h"
 #include "report/tidspunkt.h"
-
-#include <array>
-#include <cstddef>
-#include <cstdint>
 
 #include <optional>
 #include <string>
@@ -32,26 +21,6 @@ namespace taglo
 // The file dialogs of the program.
 inline const FilDialog kHentProjektdataDialog{"Hent projektdata", "Lægtedata (*.tgl)|*.tgl", "tgl"};
 inline const FilDialog kGemProjektdataDialog{"Gem projektdata", "Lægtedata (*.tgl)|*.tgl", "tgl"};
-
-// The default project file beside the program.
-inline constexpr std::string_view kStandardfil = "Standard.tgl";
-
-// The key values of one analysed case of the last run, one per result category.
-struct TTilfaeldeNoegle
-{
-    std::int32_t Lastkomb = 0;
-    char Vindtilf = 0;
-    double kmod = 0.0;
-    std::array<double, kAntalKategorier> Noegle{};
-};
-
-// What the last run left besides the result record: its cases' key values in the order
-// analysed, and per category the governing case (an index into the cases).
-struct TTilfaeldeoversigt
-{
-    std::vector<TTilfaeldeNoegle> Tilfaelde;
-    std::array<std::optional<std::size_t>, kAntalKategorier> Hoveder{};
-};
 
 class TApplikation
 {
@@ -168,45 +137,54 @@ class TApplikation
     // The control the program has asked to put the focus on since the last call.
     [[nodiscard]] std::optional<std::string> TagFokus() { return vindue_.TagFokus(); }
     // The names of the nail list, in catalogue order.
-    [[nodiscard]] const std::vector<std::string>& Soemnavne() const { return soemnavne_; }
+    [[nodiscard]] const std::vector<std::string>& Soemnavne() const { return projekt_.Soemnavne(); }
     [[nodiscard]] const std::string& Programmappe() const { return programmappe_; }
 
-    [[nodiscard]] const TInddata& Inddata() const { return Inddata_; }
+    [[nodiscard]] const TProjekt& Projekt() const { return projekt_; }
+    [[nodiscard]] const TInddata& Inddata() const { return projekt_.Inddata(); }
     [[nodiscard]] bool Beregnet() const { return Beregnet_; }
-    [[nodiscard]] const TAfledte& Afledte() const { return Afledte_; }
-    [[nodiscard]] const TResultater& Resultatdata() const { return Resultatdata_; }
+    // The last calculation, also after the inputs have changed; nothing before the first.
+    [[nodiscard]] const TBeregningsresultat* SidsteBeregning() const
+    {
+        return resultat_ ? &*resultat_ : nullptr;
+    }
+    [[nodiscard]] const TAfledte& Afledte() const { return Sidste().Afledte; }
+    [[nodiscard]] const TResultater& Resultatdata() const { return Sidste().Resultatdata; }
     // The report lines of the last run; empty before the first.
-    [[nodiscard]] const std::vector<std::string>& Resultatliste() const { return Resultatliste_; }
-    [[nodiscard]] const TLogliste& Logliste() const { return Logliste_; }
+    [[nodiscard]] const std::vector<std::string>& Resultatliste() const
+    {
+        return Sidste().Resultatliste;
+    }
+    [[nodiscard]] const TLogliste& Logliste() const { return Sidste().Logliste; }
     // The nail connection figure of the last run; empty while the result does not belong
     // to the inputs.
-    [[nodiscard]] const TTegning& NailTegning() const { return NailTegning_; }
-    [[nodiscard]] const TTilfaeldeoversigt& Tilfaelde() const { return tilfaelde_; }
-    [[nodiscard]] const Regionalindstillinger& Regional() const { return regional_; }
+    [[nodiscard]] const TTegning& NailTegning() const
+    {
+        return Beregnet_ ? Sidste().NailTegning : kIngenTegning;
+    }
+    [[nodiscard]] const TTilfaeldeoversigt& Tilfaelde() const { return Sidste().Tilfaelde; }
+    [[nodiscard]] const Regionalindstillinger& Regional() const { return projekt_.Regional(); }
 
   private:
     void VisAfvisning(Felt felt, std::string_view besked);
-    void GemTilfaelde(const TBeregning& beregning);
+    // The input controls as the project holds them, into the window's state.
+    void VisFelter();
+    [[nodiscard]] const TBeregningsresultat& Sidste() const
+    {
+        return resultat_ ? *resultat_ : kIngenBeregning;
+    }
+
+    static const TBeregningsresultat kIngenBeregning;
+    static const TTegning kIngenTegning;
 
     Meddelelser& meddelelser_;
     Dialoger& dialoger_;
-    Regionalindstillinger regional_;
     std::string programmappe_;
-    TNails Nails_{};
-    std::vector<std::string> soemnavne_;
+    TProjekt projekt_;
     TVindue vindue_;
-
-    Ur ur_;
-
-    TInddata Inddata_;
-    TAfledte Afledte_;
-    TResultater Resultatdata_;
-    std::vector<std::string> Resultatliste_;
-    TLogliste Logliste_;
-    TTegning NailTegning_;
-    TTilfaeldeoversigt tilfaelde_;
-    bool Beregnet_ = false;
-    bool iGang_ = false; // a run is waiting in its dialog
+    std::optional<TBeregningsresultat> resultat_; // the last run's, kept for print and save
+    bool Beregnet_ = false;                       // the kept result belongs to the inputs
+    bool iGang_ = false;                          // a run is waiting in its dialog
 };
 
 } // namespace taglo

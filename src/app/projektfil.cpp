@@ -84,24 +84,24 @@ int Valgindeks(std::string_view linje, int standard, int antalPunkter)
 
 } // namespace
 
-std::vector<std::string> SkrivProjektdata(const TVindue& vindue, const TInddata& inddata,
+std::vector<std::string> SkrivProjektdata(const TInddatafelter& felter, const TInddata& inddata,
                                           const Regionalindstillinger& regional)
 {
     std::vector<std::string> linjer(kProjektLinjer);
     const auto linje = [&](std::size_t nr) -> std::string& { return linjer[nr - 1]; };
-    linje(1) = vindue.Tekst(Felt::EditProjektnavn);
-    linje(2) = vindue.Tekst(Felt::EditBygningsdel);
-    linje(3) = vindue.Tekst(Felt::EditMedarb);
+    linje(1) = felter.Tekst(Felt::EditProjektnavn);
+    linje(2) = felter.Tekst(Felt::EditBygningsdel);
+    linje(3) = felter.Tekst(Felt::EditMedarb);
     for (const auto& [nr, felt] : kTalLinjer)
     {
-        linje(nr) = vindue.Tekst(felt);
+        linje(nr) = felter.Tekst(felt);
     }
     for (const auto& [nr, valg, standard] : kValgLinjer)
     {
-        linje(nr) = Formater(regional, "%1d", vindue.Indeks(valg));
+        linje(nr) = Formater(regional, "%1d", felter.Indeks(valg));
     }
-    linje(8).assign(1, vindue.Indeks(Valg::RadioGroupDublLegter) == 0 ? '0' : '1');
-    linje(kSoemLinje) = Formater(regional, "%2d", vindue.ComboBoxNail);
+    linje(8).assign(1, felter.Indeks(Valg::RadioGroupDublLegter) == 0 ? '0' : '1');
+    linje(kSoemLinje) = Formater(regional, "%2d", felter.ComboBoxNail);
     linje(24) = Formater(regional, "%10.2f", inddata.SneFormFak);
     linje(25) = Formater(regional, "%10.2f", inddata.SneFormFakNormal);
     linje(26) = Formater(regional, "%10.2f", inddata.SneFormFakForhojet);
@@ -200,15 +200,15 @@ TProjektfil LaesProjektfil(const std::string& sti, const Regionalindstillinger& 
 }
 
 TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& nails,
-                          TVindue& vindue, TInddata& inddata, const Regionalindstillinger& regional,
-                          Meddelelser& meddelelser)
+                          TInddatafelter& felter, TInddata& inddata,
+                          const Regionalindstillinger& regional, Meddelelser& meddelelser)
 {
     if (Indholdsfejl(linjer, false, "", regional))
     {
         return TLaesning::Ulaeselig;
     }
     // Read into copies, so that a reading that cannot end leaves everything as it was.
-    TVindue v = vindue;
+    TInddatafelter v = felter;
     TInddata d = inddata;
     const auto linje = [&](std::size_t nr) -> const std::string& { return linjer[nr - 1]; };
     // A number line in the regional form, whichever decimal sign it was written with.
@@ -292,7 +292,7 @@ TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& 
     v.RadioGroupLogfilSynlig = logSynlig;
     v.RadioGroupLogfilAktiv = logSynlig;
 
-    vindue = std::move(v);
+    felter = std::move(v);
     inddata = std::move(d);
     return TLaesning::Laest;
 }

@@ -26,7 +26,7 @@ inline constexpr std::size_t kProjektLinjer = 31;
 // as "%2d", other indices as "%1d", the gable doubling as "0" for "Ja" and "1" otherwise),
 // except lines 24 to 26, the three snow form factors of the inputs as "%10.2f". A line
 // break inside a text would shift every later line, so it is written as a blank.
-[[nodiscard]] std::vector<std::string> SkrivProjektdata(const TVindue& vindue,
+[[nodiscard]] std::vector<std::string> SkrivProjektdata(const TInddatafelter& felter,
                                                         const TInddata& inddata,
                                                         const Regionalindstillinger& regional);
 
@@ -71,7 +71,7 @@ enum class TLaesning
 // normal snow form factor nor invalidates a result. When the lines cannot be read, or
 // the nail table is empty (after its error message), nothing is changed.
 [[nodiscard]] TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& nails,
-                                        TVindue& vindue, TInddata& inddata,
+                                        TInddatafelter& felter, TInddata& inddata,
                                         const Regionalindstillinger& regional,
                                         Meddelelser& meddelelser);
 

@@ -27,7 +27,7 @@ std::optional<Fane> FaneMedNavn(std::string_view navn)
     return fundet != kFaner.end() ? std::optional(fundet->fane) : std::nullopt;
 }
 
-TVindue::TVindue()
+TInddatafelter::TInddatafelter()
 {
     Tekst(Felt::EditFirmanavn) = "Skriv firmanavn her";
     Tekst(Felt::EditProjektnavn) = "Skriv projektnavn her";

@@ -198,12 +198,14 @@ inline constexpr std::array<std::string_view, 6> kMemoAdvarForbLinjer{
 [[nodiscard]] std::optional<Valg> ValgMedNavn(std::string_view navn);
 [[nodiscard]] std::optional<Fane> FaneMedNavn(std::string_view navn);
 
-// The state of the window's controls. Starts with the window's design: the design texts
-// of the edit fields, item 0 in every radio group except the terrain category (item 1),
-// no nail chosen, the group "Resultatomfang" hidden, the tab "Inddata" shown.
-struct TVindue
+// The state of the input controls, as a project file holds it: the text of every edit
+// field, the item of every radio group and of the nail list, and what the inputs enable
+// or show. Starts with the window's design: the design texts of the edit fields, item 0
+// in every radio group except the terrain category (item 1), no nail chosen, the snow
+// form factor's field disabled, the group "Resultatomfang" hidden.
+struct TInddatafelter
 {
-    TVindue();
+    TInddatafelter();
 
     std::array<std::string, kAntalFelter> Tekster; // text of every edit field
     std::array<int, kAntalValg> Valgt{};           // item index of every radio group
@@ -212,13 +214,6 @@ struct TVindue
     bool ResultatomfangSynlig = false;             // the group "Resultatomfang" with its memo
     bool RadioGroupLogfilSynlig = false;
     bool RadioGroupLogfilAktiv = false;
-    Fane AktivFane = Fane::Inddataark;
-    // The control the program puts the focus on (a control name), waiting for the window
-    // to move the focus there; the window takes it with TagFokus.
-    std::optional<std::string> Fokus;
-    bool MemoAdvarLgtSynlig = false;
-    bool MemoAdvarForbSynlig = false;
-    std::vector<std::string> Resultat; // lines of the result memo
 
     [[nodiscard]] std::string& Tekst(Felt felt) { return Tekster[static_cast<std::size_t>(felt)]; }
     [[nodiscard]] const std::string& Tekst(Felt felt) const
@@ -227,6 +222,22 @@ struct TVindue
     }
     [[nodiscard]] int& Indeks(Valg valg) { return Valgt[static_cast<std::size_t>(valg)]; }
     [[nodiscard]] int Indeks(Valg valg) const { return Valgt[static_cast<std::size_t>(valg)]; }
+
+    bool operator==(const TInddatafelter&) const = default;
+};
+
+// The state of the window's controls: the input controls and what only the window has,
+// the tab shown, the focus, the warning panels and the result memo. Starts with the tab
+// "Inddata" shown.
+struct TVindue : TInddatafelter
+{
+    Fane AktivFane = Fane::Inddataark;
+    // The control the program puts the focus on (a control name), waiting for the window
+    // to move the focus there; the window takes it with TagFokus.
+    std::optional<std::string> Fokus;
+    bool MemoAdvarLgtSynlig = false;
+    bool MemoAdvarForbSynlig = false;
+    std::vector<std::string> Resultat; // lines of the result memo
 
     // The waiting focus target, which is then cleared; nothing when the program has not
     // asked to move the focus since the last call.

@@ -1,60 +1,24 @@
 #include "cli/figur.h"
 
-#include "app/applikation.h"
+#include "app/projekt.h"
 #include "cli/koersel.h"
 #include "core/support.h"
+#include "core/tekstfil.h"
 #include "drawing/tegning_json.h"
 #include "qtcanvas/eksport.h"
 
 #include <QGuiApplication>
 
 #include <array>
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <system_error>
+#include <variant>
 
 namespace taglo::cli
 {
 namespace
 {
 namespace fs = std::filesystem;
-
-// Dialogs of a run without a user: every dialog is cancelled (a log file is not saved).
-class IngenDialoger final : public Dialoger
-{
-  public:
-    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> gemFil(const FilDialog& /*dialog*/) override { return std::nullopt; }
-};
-
-// Writes the text beside the target and renames it over the target. False when the
-// file cannot be written; an existing file is then left as it was.
-bool GemTekst(const fs::path& maal, const std::string& tekst)
-{
-    const fs::path midlertidig = maal.string() + ".ny";
-    {
-        std::ofstream fil(midlertidig, std::ios::binary | std::ios::trunc);
-        if (!(fil << tekst) || !fil.flush())
-        {
-            std::error_code fejl;
-            fs::remove(midlertidig, fejl);
-            return false;
-        }
-    }
-    std::error_code fejl;
-    fs::rename(midlertidig, maal, fejl);
-    if (fejl)
-    {
-        fs::remove(midlertidig, fejl);
-        return false;
-    }
-    return true;
-}
 
 // The painting of pictures needs a Qt application; it uses the offscreen platform, so
 // no display is needed.
@@ -76,9 +40,8 @@ int KoerFigur(const FigurKommando& kommando, const Regionalindstillinger& region
               std::ostream& fejl)
 {
     Strommeddelelser meddelelser(fejl);
-    IngenDialoger dialoger;
-    TApplikation app(meddelelser, dialoger, regional, support::kFirmanavn);
-    if (!app.HentProjektdata(kommando.projekt))
+    TProjekt projekt(regional, support::kFirmanavn);
+    if (!projekt.Hent(kommando.projekt, meddelelser))
     {
         return kFejl;
     }
@@ -86,19 +49,22 @@ int KoerFigur(const FigurKommando& kommando, const Regionalindstillinger& region
     switch (kommando.figur)
     {
     case Figur::Tvaersnit:
-        tegning = app.ButtonTegnTversnitClick();
+        tegning = TvaersnitAf(projekt.Inddata(), regional, meddelelser);
         break;
     case Figur::Laengdesnit:
-        tegning = app.ButtonTegnLengdesnitClick();
+        tegning = LaengdesnitAf(projekt.Inddata(), regional, meddelelser);
         break;
     case Figur::Soemforbindelse:
     {
-        const TTegning* soemtegning = app.OptegnNail();
-        if (soemtegning == nullptr)
+        // The nail connection is a figure of the calculation, refused as in the window
+        // while an input fails its check.
+        auto udfald = projekt.Beregn(0, meddelelser);
+        if (const auto* afvisning = std::get_if<TAfvisning>(&udfald))
         {
+            meddelelser.fejl(afvisning->besked);
             return kFejl;
         }
-        tegning = *soemtegning;
+        tegning = std::move(std::get<TBeregningsresultat>(udfald).NailTegning);
         break;
     }
     }
@@ -106,7 +72,7 @@ int KoerFigur(const FigurKommando& kommando, const Regionalindstillinger& region
     const fs::path ud(kommando.ud);
     if (ud.extension() == ".json")
     {
-        if (!GemTekst(ud, TegningSomJson(tegning) + "\n"))
+        if (GemFil(kommando.ud, TegningSomJson(tegning) + "\n"))
         {
             meddelelser.fejl("Kan ikke gemme figuren som " + kommando.ud);
             return kFejl;

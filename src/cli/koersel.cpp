@@ -1,7 +1,7 @@
 #include "cli/koersel.h"
 
-#include "app/applikation.h"
-#include "cli/resultatjson.h"
+#include "app/projekt.h"
+#include "app/projektjson.h"
 #include "core/support.h"
 #include "core/tekst.h"
 #include "report/logfil.h"
@@ -10,38 +10,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <variant>
 
 namespace taglo::cli
 {
 namespace
 {
 namespace fs = std::filesystem;
-
-// The file dialogs of a run without a user: the log file's and the result's save
-// dialogs answer with the paths given on the command line; every other dialog cancels.
-class FasteDialoger final : public Dialoger
-{
-  public:
-    std::optional<std::string> aabnFil(const FilDialog& /*dialog*/) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> gemFil(const FilDialog& dialog) override
-    {
-        if (dialog.titel == LogfilDialog().titel)
-        {
-            return logfil;
-        }
-        if (dialog.titel == ResultatDialog().titel)
-        {
-            return resultatfil;
-        }
-        return std::nullopt;
-    }
-
-    std::optional<std::string> logfil;
-    std::optional<std::string> resultatfil;
-};
 
 // Where the output of one project file goes: the path given, or, when the path names
 // a folder, a file in it named after the project with the extension `endelse`.
@@ -112,65 +87,53 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
     for (const auto& projekt : kommando.projekter)
     {
         meddelelser.kilde = flere ? projekt : std::string();
-        FasteDialoger dialoger;
-        if (kommando.logfil)
-        {
-            dialoger.logfil = Udfil(*kommando.logfil, projekt, "log");
-        }
-        TApplikation app(meddelelser, dialoger, regional, firma, ur);
-        if (!app.HentProjektdata(projekt))
+        TProjekt p(regional, firma, ur);
+        if (!p.Hent(projekt, meddelelser))
         {
             status = kFejl;
             json.push_back({{"Fil", projekt}, {"Beregnet", false}});
             continue;
         }
-        if (kommando.logniveau)
-        {
-            app.RadioGroupClick(Valg::RadioGroupLogfil, *kommando.logniveau);
-        }
-        else if (!kommando.logfil)
-        {
-            // Without a place to save it, a log would be written for nothing.
-            app.RadioGroupClick(Valg::RadioGroupLogfil, 0);
-        }
-        if (kommando.logfil && app.Inddata().Logfil == 0)
+        // Without a place to save it, a log would be made for nothing.
+        const int logniveau = kommando.logniveau.value_or(kommando.logfil ? p.Inddata().Logfil : 0);
+        static_cast<void>(p.SaetValg(Valg::RadioGroupLogfil, logniveau));
+        if (kommando.logfil && p.Inddata().Logfil == 0)
         {
             meddelelser.advarsel("Projektet danner ingen logfil; vælg --log 1 eller --log 2");
         }
 
-        // During the run, the only error dialog is the one of a log file that could not be saved.
-        const int fejldialogerFoer = meddelelser.fejldialoger;
-        if (!app.UdfoerBeregning())
+        const auto udfald = p.Beregn(p.Inddata().Logfil, meddelelser);
+        if (const auto* afvisning = std::get_if<TAfvisning>(&udfald))
         {
+            meddelelser.fejl(afvisning->besked);
             status = kFejl;
             json.push_back({{"Fil", projekt}, {"Beregnet", false}});
             continue;
         }
-        if (meddelelser.fejldialoger != fejldialogerFoer)
+        const auto& beregning = std::get<TBeregningsresultat>(udfald);
+        if (kommando.logfil && beregning.Logliste.findes() &&
+            !GemLogfil(Udfil(*kommando.logfil, projekt, "log"), beregning.Logliste, meddelelser))
         {
             status = kFejl;
         }
-
-        const auto& r = app.Resultatdata();
-        const bool laegteOK = r.NormalfagOK && r.GavlfagOK && r.GavludkragningOK;
-        const bool soemOK = r.NormalspaerSoemOK && r.GavlspaerSoemOK;
-        if (!(laegteOK && soemOK))
+        if (!beregning.Anvendelig.Begge())
         {
             status = std::max(status, kKanIkkeAnvendes);
         }
 
         if (kommando.json)
         {
-            auto resultat = ResultatSomJson(app);
+            auto resultat = BeregningSomJson(beregning);
             resultat["Fil"] = projekt;
             resultat["Beregnet"] = true;
-            resultat["KanAnvendes"] = {{"Laegte", laegteOK}, {"Soem", soemOK}};
+            resultat["KanAnvendes"] = {{"Laegte", beregning.Anvendelig.Laegte},
+                                       {"Soem", beregning.Anvendelig.Soem}};
             json.push_back(std::move(resultat));
         }
         else
         {
             std::string tekst = foersteRapport ? "" : "\n";
-            for (const auto& linje : app.Resultatliste())
+            for (const auto& linje : beregning.Resultatliste)
             {
                 tekst += linje;
                 tekst += '\n';
@@ -179,7 +142,7 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
             foersteRapport = false;
         }
         if (kommando.ud &&
-            !GemResultat(Udfil(*kommando.ud, projekt, "txt"), app.Resultatliste(), meddelelser))
+            !GemResultat(Udfil(*kommando.ud, projekt, "txt"), beregning.Resultatliste, meddelelser))
         {
             status = kFejl;
         }

@@ -29,14 +29,9 @@ class Strommeddelelser final : public Meddelelser
     void fejl(std::string_view tekst) override { Skriv("Fejl: ", tekst); }
     void advarsel(std::string_view tekst) override { Skriv("Advarsel: ", tekst); }
     void besked(std::string_view tekst) override { Skriv("Besked: ", tekst); }
-    void fejldialog(std::string_view tekst) override
-    {
-        ++fejldialoger;
-        Skriv("Fejl: ", tekst);
-    }
+    void fejldialog(std::string_view tekst) override { Skriv("Fejl: ", tekst); }
 
     std::string kilde;
-    int fejldialoger = 0; // error dialogs shown so far
 
   private:
     void Skriv(std::string_view art, std::string_view tekst);
@@ -45,9 +40,9 @@ class Strommeddelelser final : public Meddelelser
 };
 
 // "rapport": for each project file, in order, loads it as the window's load command does,
-// runs the calculation and writes the report lines (UTF-8, one a line, an empty line
-// between two reports) or, with --json, the numbers to `ud`; messages go to `fejl`.
-// Returns the worst status over the files.
+// calculates it as the result tab does and writes the report lines (UTF-8, one a line, an empty
+// line between two reports) or, with --json, the numbers to `ud`; messages go to `fejl`. Returns
+// the worst status over the files.
 [[nodiscard]] int KoerRapport(const RapportKommando& kommando,
                               const Regionalindstillinger& regional, std::ostream& ud,
                               std::ostream& fejl);

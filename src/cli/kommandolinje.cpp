@@ -1,7 +1,11 @@
 #include "cli/kommandolinje.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
+#include <map>
+#include <utility>
 
 namespace taglo::cli
 {
@@ -29,6 +33,78 @@ constexpr std::string_view kBrugsanvisning =
 
 constexpr int kStoersteBilledmaal = 10000;
 
+// An option a command knows, and whether a value follows it as the next argument.
+struct Valgmulighed
+{
+    std::string_view navn;
+    bool harVaerdi;
+};
+
+constexpr std::array<Valgmulighed, 7> kRapportValg{{
+    {"--ud", true},
+    {"--log", true},
+    {"--logfil", true},
+    {"--tidspunkt", true},
+    {"--firma", true},
+    {"--json", false},
+    {"--dansk", false},
+}};
+
+constexpr std::array<Valgmulighed, 3> kFigurValg{{
+    {"--bredde", true},
+    {"--hoejde", true},
+    {"--dansk", false},
+}};
+
+// The arguments of a command, sorted: the options given (an option without a value maps
+// to an empty text) and the other arguments in order. After "--" every argument is one
+// of the others.
+struct Opdelte
+{
+    std::map<std::string_view, std::string> valg;
+    std::vector<std::string> oevrige;
+
+    [[nodiscard]] bool Har(std::string_view navn) const { return valg.contains(navn); }
+    [[nodiscard]] std::optional<std::string> Vaerdi(std::string_view navn) const
+    {
+        const auto fundet = valg.find(navn);
+        return fundet != valg.end() ? std::optional(fundet->second) : std::nullopt;
+    }
+};
+
+std::variant<Opdelte, Brugsfejl> Opdel(std::span<const std::string> argumenter,
+                                       std::span<const Valgmulighed> kendte)
+{
+    Opdelte opdelte;
+    bool kunOevrige = false;
+    for (std::size_t i = 0; i < argumenter.size(); ++i)
+    {
+        const std::string& argument = argumenter[i];
+        if (kunOevrige || !argument.starts_with("--"))
+        {
+            opdelte.oevrige.push_back(argument);
+            continue;
+        }
+        if (argument == "--")
+        {
+            kunOevrige = true;
+            continue;
+        }
+        const auto valg = std::find_if(kendte.begin(), kendte.end(),
+                                        [&](const Valgmulighed& v) { return v.navn == argument; });
+        if (valg == kendte.end())
+        {
+            return Brugsfejl{"ukendt valg " + argument};
+        }
+        if (valg->harVaerdi && i + 1 == argumenter.size())
+        {
+            return Brugsfejl{argument + " mangler sin værdi"};
+        }
+        opdelte.valg[valg->navn] = valg->harVaerdi ? argumenter[++i] : std::string();
+    }
+    return opdelte;
+}
+
 std::optional<int> LaesTal(std::string_view tekst)
 {
     int vaerdi = 0;
@@ -40,106 +116,32 @@ std::optional<int> LaesTal(std::string_view tekst)
     return vaerdi;
 }
 
-bool ErSkudaar(int aar)
-{
-    return (aar % 4 == 0 && aar % 100 != 0) || aar % 400 == 0;
-}
-
-int DageIMaaned(int aar, int maaned)
-{
-    constexpr std::array<int, 12> kDage{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return maaned == 2 && ErSkudaar(aar) ? 29 : kDage[static_cast<std::size_t>(maaned - 1)];
-}
-
-// Reads the arguments one by one; an option's value is the next argument.
-class Laeser
-{
-  public:
-    explicit Laeser(std::span<const std::string> argumenter) : argumenter_(argumenter) {}
-
-    [[nodiscard]] bool Slut() const { return pos_ >= argumenter_.size(); }
-    const std::string& Naeste() { return argumenter_[pos_++]; }
-    [[nodiscard]] std::optional<std::string> Vaerdi()
-    {
-        if (Slut())
-        {
-            return std::nullopt;
-        }
-        return Naeste();
-    }
-
-  private:
-    std::span<const std::string> argumenter_;
-    std::size_t pos_ = 0;
-};
-
-std::variant<Kommando, Brugsfejl> FortolkRapport(Laeser& laeser)
+std::variant<Kommando, Brugsfejl> FortolkRapport(const Opdelte& a)
 {
     RapportKommando kommando;
-    bool kunFiler = false;
-    while (!laeser.Slut())
+    kommando.projekter = a.oevrige;
+    kommando.ud = a.Vaerdi("--ud");
+    kommando.logfil = a.Vaerdi("--logfil");
+    kommando.firma = a.Vaerdi("--firma");
+    kommando.json = a.Har("--json");
+    kommando.dansk = a.Har("--dansk");
+    if (const auto log = a.Vaerdi("--log"))
     {
-        const std::string& argument = laeser.Naeste();
-        if (kunFiler || !argument.starts_with("--"))
+        const auto niveau = LaesTal(*log);
+        if (!niveau || *niveau < 1 || *niveau > 2)
         {
-            kommando.projekter.push_back(argument);
-            continue;
+            return Brugsfejl{"--log skal være 1 (begrænset) eller 2 (detaljeret), ikke \"" + *log +
+                             "\""};
         }
-        if (argument == "--")
+        kommando.logniveau = niveau;
+    }
+    if (const auto tekst = a.Vaerdi("--tidspunkt"))
+    {
+        kommando.tidspunkt = LaesTidspunkt(*tekst);
+        if (!kommando.tidspunkt)
         {
-            kunFiler = true;
-            continue;
-        }
-        if (argument == "--json")
-        {
-            kommando.json = true;
-            continue;
-        }
-        if (argument == "--dansk")
-        {
-            kommando.dansk = true;
-            continue;
-        }
-        const auto vaerdi = laeser.Vaerdi();
-        if (!vaerdi && (argument == "--ud" || argument == "--log" || argument == "--logfil" ||
-                        argument == "--tidspunkt" || argument == "--firma"))
-        {
-            return Brugsfejl{argument + " mangler sin værdi"};
-        }
-        if (argument == "--ud")
-        {
-            kommando.ud = *vaerdi;
-        }
-        else if (argument == "--logfil")
-        {
-            kommando.logfil = *vaerdi;
-        }
-        else if (argument == "--firma")
-        {
-            kommando.firma = *vaerdi;
-        }
-        else if (argument == "--log")
-        {
-            const auto niveau = LaesTal(*vaerdi);
-            if (!niveau || *niveau < 1 || *niveau > 2)
-            {
-                return Brugsfejl{"--log skal være 1 (begrænset) eller 2 (detaljeret), ikke \"" +
-                                 *vaerdi + "\""};
-            }
-            kommando.logniveau = *niveau;
-        }
-        else if (argument == "--tidspunkt")
-        {
-            kommando.tidspunkt = LaesTidspunkt(*vaerdi);
-            if (!kommando.tidspunkt)
-            {
-                return Brugsfejl{"--tidspunkt skal have formen 2014-05-01,13:05:09, ikke \"" +
-                                 *vaerdi + "\""};
-            }
-        }
-        else
-        {
-            return Brugsfejl{"ukendt valg " + argument};
+            return Brugsfejl{"--tidspunkt skal have formen 2014-05-01,13:05:09, ikke \"" + *tekst +
+                             "\""};
         }
     }
     if (kommando.projekter.empty())
@@ -149,60 +151,48 @@ std::variant<Kommando, Brugsfejl> FortolkRapport(Laeser& laeser)
     return Kommando{std::move(kommando)};
 }
 
-std::variant<Kommando, Brugsfejl> FortolkFigur(Laeser& laeser)
+// The figures by the names the tool knows them by.
+constexpr std::array<std::pair<std::string_view, Figur>, 3> kFigurer{{
+    {"tvaersnit", Figur::Tvaersnit},
+    {"laengdesnit", Figur::Laengdesnit},
+    {"soemforbindelse", Figur::Soemforbindelse},
+}};
+
+std::variant<Kommando, Brugsfejl> FortolkFigur(const Opdelte& a)
 {
     FigurKommando kommando;
-    std::vector<std::string> positionelle;
-    while (!laeser.Slut())
+    kommando.dansk = a.Har("--dansk");
+    for (const auto& [navn, maal] :
+         {std::pair{"--bredde", &kommando.bredde}, std::pair{"--hoejde", &kommando.hoejde}})
     {
-        const std::string& argument = laeser.Naeste();
-        if (!argument.starts_with("--"))
+        const auto vaerdi = a.Vaerdi(navn);
+        if (!vaerdi)
         {
-            positionelle.push_back(argument);
             continue;
         }
-        if (argument == "--dansk")
-        {
-            kommando.dansk = true;
-            continue;
-        }
-        if (argument != "--bredde" && argument != "--hoejde")
-        {
-            return Brugsfejl{"ukendt valg " + argument};
-        }
-        const auto vaerdi = laeser.Vaerdi();
-        const auto tal = vaerdi ? LaesTal(*vaerdi) : std::nullopt;
+        const auto tal = LaesTal(*vaerdi);
         if (!tal || *tal < 1 || *tal > kStoersteBilledmaal)
         {
-            return Brugsfejl{argument + " skal være et helt antal punkter fra 1 til " +
+            return Brugsfejl{std::string(navn) + " skal være et helt antal punkter fra 1 til " +
                              std::to_string(kStoersteBilledmaal)};
         }
-        (argument == "--bredde" ? kommando.bredde : kommando.hoejde) = *tal;
+        *maal = *tal;
     }
-    if (positionelle.size() != 3)
+    if (a.oevrige.size() != 3)
     {
         return Brugsfejl{"figur kræver FIGUR PROJEKT.tgl UD.svg|UD.png|UD.json"};
     }
-    const std::string& figur = positionelle[0];
-    if (figur == "tvaersnit")
-    {
-        kommando.figur = Figur::Tvaersnit;
-    }
-    else if (figur == "laengdesnit")
-    {
-        kommando.figur = Figur::Laengdesnit;
-    }
-    else if (figur == "soemforbindelse")
-    {
-        kommando.figur = Figur::Soemforbindelse;
-    }
-    else
+    const std::string& figur = a.oevrige[0];
+    const auto* fundet = std::find_if(kFigurer.begin(), kFigurer.end(),
+                                      [&](const auto& f) { return f.first == figur; });
+    if (fundet == kFigurer.end())
     {
         return Brugsfejl{"ukendt figur \"" + figur +
                          "\"; vælg tvaersnit, laengdesnit eller soemforbindelse"};
     }
-    kommando.projekt = positionelle[1];
-    kommando.ud = positionelle[2];
+    kommando.figur = fundet->second;
+    kommando.projekt = a.oevrige[1];
+    kommando.ud = a.oevrige[2];
     if (!kommando.ud.ends_with(".svg") && !kommando.ud.ends_with(".png") &&
         !kommando.ud.ends_with(".json"))
     {
@@ -210,6 +200,19 @@ std::variant<Kommando, Brugsfejl> FortolkFigur(Laeser& laeser)
     }
     return Kommando{std::move(kommando)};
 }
+
+// A command: its name, the options it knows and how its arguments become the command.
+struct Kommandobeskrivelse
+{
+    std::string_view navn;
+    std::span<const Valgmulighed> valg;
+    std::variant<Kommando, Brugsfejl> (*fortolk)(const Opdelte&);
+};
+
+const std::array<Kommandobeskrivelse, 2> kKommandoer{{
+    {"rapport", kRapportValg, FortolkRapport},
+    {"figur", kFigurValg, FortolkFigur},
+}};
 
 } // namespace
 
@@ -219,21 +222,23 @@ std::variant<Kommando, Brugsfejl> FortolkArgumenter(std::span<const std::string>
     {
         return Brugsfejl{"angiv rapport eller figur"};
     }
-    const std::string& kommando = argumenter.front();
-    if (kommando == "--hjaelp" || kommando == "--help" || kommando == "-h")
+    const std::string& navn = argumenter.front();
+    if (navn == "--hjaelp" || navn == "--help" || navn == "-h")
     {
         return Kommando{HjaelpKommando{}};
     }
-    Laeser laeser(argumenter.subspan(1));
-    if (kommando == "rapport")
+    const auto* kommando = std::find_if(kKommandoer.begin(), kKommandoer.end(),
+                                        [&](const auto& k) { return k.navn == navn; });
+    if (kommando == kKommandoer.end())
     {
-        return FortolkRapport(laeser);
+        return Brugsfejl{"ukendt kommando \"" + navn + "\"; angiv rapport eller figur"};
     }
-    if (kommando == "figur")
+    auto opdelte = Opdel(argumenter.subspan(1), kommando->valg);
+    if (const auto* fejl = std::get_if<Brugsfejl>(&opdelte))
     {
-        return FortolkFigur(laeser);
+        return *fejl;
     }
-    return Brugsfejl{"ukendt kommando \"" + kommando + "\"; angiv rapport eller figur"};
+    return kommando->fortolk(std::get<Opdelte>(opdelte));
 }
 
 std::optional<Tidspunkt> LaesTidspunkt(std::string_view tekst)
@@ -263,9 +268,10 @@ std::optional<Tidspunkt> LaesTidspunkt(std::string_view tekst)
         return *LaesTal(tekst.substr(pos, laengde));
     };
     const Tidspunkt t{tal(0, 4), tal(5, 2), tal(8, 2), tal(11, 2), tal(14, 2), tal(17, 2)};
-    const bool gyldig = t.maaned >= 1 && t.maaned <= 12 && t.dag >= 1 &&
-                        t.dag <= DageIMaaned(t.aar, t.maaned) && t.time <= 23 && t.minut <= 59 &&
-                        t.sekund <= 60;
+    const std::chrono::year_month_day dato{std::chrono::year(t.aar),
+                                           std::chrono::month(static_cast<unsigned>(t.maaned)),
+                                           std::chrono::day(static_cast<unsigned>(t.dag))};
+    const bool gyldig = dato.ok() && t.time <= 23 && t.minut <= 59 && t.sekund <= 60;
     return gyldig ? std::optional(t) : std::nullopt;
 }
 

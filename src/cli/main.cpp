@@ -2,7 +2,7 @@
 #include "cli/figur.h"
 #include "cli/koersel.h"
 #include "cli/kommandolinje.h"
-#include "cli/systemregional.h"
+#include "qtcanvas/systemregional.h"
 
 #include <exception>
 #include <iostream>
@@ -30,12 +30,12 @@ int Koer(const std::vector<std::string>& argumenter)
     if (const auto* rapport = std::get_if<RapportKommando>(&kommando))
     {
         const auto regional = rapport->dansk ? taglo::Regionalindstillinger::Dansk()
-                                             : SystemetsRegionalindstillinger();
+                                             : taglo::SystemetsRegionalindstillinger();
         return KoerRapport(*rapport, regional, std::cout, std::cerr);
     }
     const auto& figur = std::get<FigurKommando>(kommando);
-    const auto regional =
-        figur.dansk ? taglo::Regionalindstillinger::Dansk() : SystemetsRegionalindstillinger();
+    const auto regional = figur.dansk ? taglo::Regionalindstillinger::Dansk()
+                                      : taglo::SystemetsRegionalindstillinger();
     return KoerFigur(figur, regional, std::cerr);
 }
 

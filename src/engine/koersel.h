@@ -100,7 +100,7 @@ struct TVindkoefficienter
 struct TKoersel
 {
     const TInddata& inddata;
-    TAfledte& afledte;
+    const TAfledte& afledte; // as the run uses them: the battens' own weight 0
     TLogliste& log;
     const Regionalindstillinger& regional;
     Meddelelser& meddelelser;

@@ -57,14 +57,18 @@ void EvaluerResultater(const TBeregning& beregning, const TKoersel& koersel,
     EvaluerSoem(beregning, koersel, resultater);
 }
 
-TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater& resultater,
-                         TLogliste& log, const Regionalindstillinger& regional,
-                         Meddelelser& meddelelser)
+TLaegteberegning BeregnLaegter(const TInddata& inddata, const TAfledte& afledte, TLogliste& log,
+                               const Regionalindstillinger& regional, Meddelelser& meddelelser)
 {
+    TLaegteberegning resultat;
+    resultat.Afledte = afledte;
+    // The battens' own weight is not part of any load.
+    resultat.Afledte.LegteEgenlast = 0.0;
     TEngangsMeddelelser engang(meddelelser);
-    TKoersel koersel{inddata, afledte, log, regional, engang, VurderGyldighed(inddata, afledte)};
+    TKoersel koersel{inddata,  resultat.Afledte, log,
+                     regional, engang,           VurderGyldighed(inddata, afledte)};
 
-    TBeregning beregning;
+    TBeregning& beregning = resultat.Beregning;
     beregning.Tilfaeldeliste.reserve(kAntalTilfaelde);
     // Combination by combination, each in alphabetical order of its letters: the pairs
     // for which TilfaeldeGaelder holds.
@@ -79,8 +83,8 @@ TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte, TResultater
     {
         SorterKategori(beregning, k);
     }
-    EvaluerResultater(beregning, koersel, resultater);
-    return beregning;
+    EvaluerResultater(beregning, koersel, resultat.Resultatdata);
+    return resultat;
 }
 
 } // namespace taglo

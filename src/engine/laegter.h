@@ -13,22 +13,28 @@
 namespace taglo
 {
 
+// What one engine run gives.
+struct TLaegteberegning
+{
+    TResultater Resultatdata; // the verdicts, governing values and nail capacities
+    TBeregning Beregning;     // the cases and rankings, which live until the report is written
+    TAfledte Afledte;         // the derived values as the run used them: the battens' own
+                              // weight set to 0, so it is part of no load
+};
+
 // BeregnLaegter: runs the 22 cases of the roof (3a; 5a, 5d, 5e, 5m, 5r, 5v; 6a, 6d, 6e,
 // 6m, 6r, 6v; 8f; 9b, 9c, 9i, 9n, 9o, 9s, 9t, 9w), ranks them in the eleven categories
-// and evaluates bending and nails into `resultater` (reset by the caller). Sets
-// afledte.LegteEgenlast to 0. Writes log lines at the log's level with the regional
-// settings' separators. Returns the case list and rankings, which live until the report
-// is written.
+// and evaluates bending and nails into a fresh result record. Writes log lines at the
+// log's level with the regional settings' separators.
 //
 // Messages of the load functions go to `meddelelser`, each distinct text once per run.
 // Inputs that give a part of the roof no meaning (see TGyldighed: a batten, span or
 // spacing of 0 or less, a house without width, length or height, numbers that are not
 // finite) never crash the run: that part's verdicts are "not OK", and every number of
 // `resultater` stays finite (0 where there is nothing to state).
-[[nodiscard]] TBeregning BeregnLaegter(const TInddata& inddata, TAfledte& afledte,
-                                       TResultater& resultater, TLogliste& log,
-                                       const Regionalindstillinger& regional,
-                                       Meddelelser& meddelelser);
+[[nodiscard]] TLaegteberegning BeregnLaegter(const TInddata& inddata, const TAfledte& afledte,
+                                             TLogliste& log, const Regionalindstillinger& regional,
+                                             Meddelelser& meddelelser);
 
 // TilfaeldeGaelder: whether the pair of load combination and wind case (or point-load
 // position) is analysed: 3a; 5 and 6 with a, d, e, m, r, v (pressure on a roof slope);

@@ -51,7 +51,7 @@ std::string LasttilfaeldeTekst(int lastkomb, char vindtilf)
 void OpstilLaster(TLasttilfaelde& t, int lastkomb, char vindtilf, TKoersel& koersel)
 {
     const TInddata& ind = koersel.inddata;
-    TAfledte& afl = koersel.afledte;
+    const TAfledte& afl = koersel.afledte;
     Meddelelser& m = koersel.meddelelser;
     const int kk = koersel.Konsekvensklasse();
 
@@ -64,9 +64,6 @@ void OpstilLaster(TLasttilfaelde& t, int lastkomb, char vindtilf, TKoersel& koer
     const double gammaG = LastFaktor09('Y', lastkomb, kk, m);
     const double gammaS = LastFaktor09('P', lastkomb, kk, m);
     const double gammaQ = LastFaktor09('Z', lastkomb, kk, m);
-
-    // The battens' own weight is not part of any load.
-    afl.LegteEgenlast = 0.0;
 
     // Permanent load per m2 of roof surface; combination 8 carries only the battens.
     const double qG = lastkomb == 8 ? gammaG * afl.LegteEgenlast / t.kmod

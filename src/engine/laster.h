@@ -11,8 +11,8 @@ namespace taglo
 
 // OpstilLaster: fills Lastkomb, Vindtilf, kmod and the loads of a fresh case record for
 // combination `lastkomb` and wind case `vindtilf`, zeroes its results, and writes the
-// case's first log block (level 1 and up). Sets afledte.LegteEgenlast to 0 first, so
-// the battens' own weight is part of no load.
+// case's first log block (level 1 and up). The run's derived values carry no weight of
+// the battens (BeregnLaegter sets it to 0), so it is part of no load.
 //   FzzEgen, FyyEgen, FzzSne, FyySne: kN/m; FzzPkt, FyyPkt: kN; Pd: kN, times kmod.
 void OpstilLaster(TLasttilfaelde& tilfaelde, int lastkomb, char vindtilf, TKoersel& koersel);
 

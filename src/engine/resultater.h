@@ -63,6 +63,30 @@ struct TResultater
 
 // NulstilResultater: flags false, values 0, both nail counts 10, texts empty, no
 // capacity records.
-inline void NulstilResultater(TResultater& resultater) { resultater = TResultater{}; }
+inline void NulstilResultater(TResultater& resultater)
+{
+    resultater = TResultater{};
+}
+
+// Whether the chosen batten section and nail type can be used, as the report says it.
+struct TAnvendelighed
+{
+    // "Lægtetværsnittet ... kan anvendes": the normal section, the gable section and the
+    // gable overhang all carry their loads.
+    bool Laegte = false;
+    // "Sømtypen ... kan anvendes": the connection holds at a normal and at the anchored
+    // gable rafter.
+    bool Soem = false;
+
+    [[nodiscard]] bool Begge() const { return Laegte && Soem; }
+    bool operator==(const TAnvendelighed&) const = default;
+};
+
+// The verdict on the batten section and the nail type of a result record.
+[[nodiscard]] inline TAnvendelighed Anvendelighed(const TResultater& r)
+{
+    return {r.NormalfagOK && r.GavlfagOK && r.GavludkragningOK,
+            r.NormalspaerSoemOK && r.GavlspaerSoemOK};
+}
 
 } // namespace taglo

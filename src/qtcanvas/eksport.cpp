@@ -3,10 +3,12 @@
 #include "drawing/optegning.h"
 #include "qtcanvas/qtlaerred.h"
 
-#include <QFile>
+#include "core/tekstfil.h"
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
 #include <QSvgGenerator>
 
@@ -21,13 +23,15 @@ namespace
 
 constexpr int kSkriftPixel = 12;
 
-bool GyldigSide(int side) { return side >= 1 && side <= kStoersteEksportSide; }
-
-std::string Filnavn(const std::filesystem::path& fil) { return fil.string(); }
-
-void MeldIkkeGemt(Meddelelser& meddelelser, const std::filesystem::path& fil, const QString& aarsag)
+bool GyldigSide(int side)
 {
-    meddelelser.fejl("Figuren kunne ikke gemmes i \"" + Filnavn(fil) + "\": " + aarsag.toStdString());
+    return side >= 1 && side <= kStoersteEksportSide;
+}
+
+void MeldIkkeGemt(Meddelelser& meddelelser, const std::filesystem::path& fil,
+                  const std::string& aarsag)
+{
+    meddelelser.fejl("Figuren kunne ikke gemmes i \"" + fil.string() + "\": " + aarsag);
 }
 
 } // namespace
@@ -81,31 +85,25 @@ QImage TegningSomBillede(const TTegning& tegning, int bredde, int hoejde)
     return billede;
 }
 
-bool EksporterTegning(const TTegning& tegning, const std::filesystem::path& fil,
-                      TBilledformat format, int bredde, int hoejde, Meddelelser& meddelelser)
+std::optional<std::string> TegningSomBilledfil(const TTegning& tegning, TBilledformat format,
+                                               int bredde, int hoejde)
 {
     if (!GyldigSide(bredde) || !GyldigSide(hoejde))
     {
-        meddelelser.fejl("Billedets st\u00f8rrelse skal v\u00e6re mellem 1 og " +
-                         std::to_string(kStoersteEksportSide) + " pixel p\u00e5 hver led, ikke " +
-                         std::to_string(bredde) + " x " + std::to_string(hoejde) + ".");
-        return false;
+        return std::nullopt;
     }
-    QSaveFile ud(QFile::decodeName(fil.c_str()));
-    if (!ud.open(QIODevice::WriteOnly))
-    {
-        MeldIkkeGemt(meddelelser, fil, ud.errorString());
-        return false;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     bool skrevet = true;
     if (format == TBilledformat::Png)
     {
-        skrevet = TegningSomBillede(tegning, bredde, hoejde).save(&ud, "PNG");
+        skrevet = TegningSomBillede(tegning, bredde, hoejde).save(&buffer, "PNG");
     }
     else
     {
         QSvgGenerator svg;
-        svg.setOutputDevice(&ud);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(bredde, hoejde));
         svg.setViewBox(QRect(0, 0, bredde, hoejde));
         QPainter maler;
@@ -117,9 +115,32 @@ bool EksporterTegning(const TTegning& tegning, const std::filesystem::path& fil,
             skrevet = maler.end();
         }
     }
-    if (!skrevet || !ud.commit())
+    if (!skrevet)
     {
-        MeldIkkeGemt(meddelelser, fil, ud.errorString());
+        return std::nullopt;
+    }
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+bool EksporterTegning(const TTegning& tegning, const std::filesystem::path& fil,
+                      TBilledformat format, int bredde, int hoejde, Meddelelser& meddelelser)
+{
+    if (!GyldigSide(bredde) || !GyldigSide(hoejde))
+    {
+        meddelelser.fejl("Billedets størrelse skal være mellem 1 og " +
+                         std::to_string(kStoersteEksportSide) + " pixel på hver led, ikke " +
+                         std::to_string(bredde) + " x " + std::to_string(hoejde) + ".");
+        return false;
+    }
+    const auto bytes = TegningSomBilledfil(tegning, format, bredde, hoejde);
+    if (!bytes)
+    {
+        MeldIkkeGemt(meddelelser, fil, "billedet kunne ikke tegnes");
+        return false;
+    }
+    if (const auto fejl = GemFil(fil.string(), *bytes))
+    {
+        MeldIkkeGemt(meddelelser, fil, fejl->besked);
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 class QImage;
 class QPainter;
@@ -44,9 +45,14 @@ enum class TBilledformat
 // the window's paint box would paint it. Sides must be 1..kStoersteEksportSide.
 [[nodiscard]] QImage TegningSomBillede(const TTegning& tegning, int bredde, int hoejde);
 
+// TegningSomBilledfil: the bytes of a PNG or SVG file of the drawing on a white picture of
+// bredde x hoejde pixels; nothing for a side outside 1..kStoersteEksportSide.
+[[nodiscard]] std::optional<std::string>
+TegningSomBilledfil(const TTegning& tegning, TBilledformat format, int bredde, int hoejde);
+
 // EksporterTegning: saves the drawing as a picture of bredde x hoejde pixels on a white
-// background in `fil`. The file is written beside the target and renamed over it, so a
-// failed save leaves an existing file intact. A side outside 1..kStoersteEksportSide or a
+// background in `fil`, as every file of the program is saved (GemFil), so a failed save
+// leaves an existing file intact. A side outside 1..kStoersteEksportSide or a
 // file that cannot be written is reported through meddelelser.fejl and gives false.
 // Needs a QGuiApplication (with QT_QPA_PLATFORM=offscreen where there is no display).
 [[nodiscard]] bool EksporterTegning(const TTegning& tegning, const std::filesystem::path& fil,

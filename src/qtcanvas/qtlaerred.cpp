@@ -16,14 +16,14 @@ Qt::PenStyle QtPenStil(TPenStil stil)
 {
     switch (stil)
     {
-        case TPenStil::Prikket:
-            return Qt::DotLine;
-        case TPenStil::StregPrik:
-            return Qt::DashDotLine;
-        case TPenStil::Stiplet:
-            return Qt::DashLine;
-        case TPenStil::Fuld:
-            break;
+    case TPenStil::Prikket:
+        return Qt::DotLine;
+    case TPenStil::StregPrik:
+        return Qt::DashDotLine;
+    case TPenStil::Stiplet:
+        return Qt::DashLine;
+    case TPenStil::Fuld:
+        break;
     }
     return Qt::SolidLine;
 }
@@ -32,12 +32,12 @@ Qt::BrushStyle QtFyldStil(TFyldStil stil)
 {
     switch (stil)
     {
-        case TFyldStil::Fuld:
-            return Qt::SolidPattern;
-        case TFyldStil::Krydsskraveret:
-            return Qt::CrossPattern;
-        case TFyldStil::Klar:
-            break;
+    case TFyldStil::Fuld:
+        return Qt::SolidPattern;
+    case TFyldStil::Krydsskraveret:
+        return Qt::CrossPattern;
+    case TFyldStil::Klar:
+        break;
     }
     return Qt::NoBrush;
 }
@@ -49,7 +49,10 @@ QString TilQString(std::string_view tekst)
 
 } // namespace
 
-QColor TilQColor(TFarve farve) { return {farve.R, farve.G, farve.B}; }
+QColor TilQColor(TFarve farve)
+{
+    return {farve.R, farve.G, farve.B};
+}
 
 QtLaerred::QtLaerred(QPainter& maler) : maler_(maler), pensel_(Qt::NoBrush)
 {
@@ -76,7 +79,10 @@ void QtLaerred::OpdaterPen()
     }
 }
 
-void QtLaerred::SaetPenStil(TPenStil stil) { pen_.setStyle(QtPenStil(stil)); }
+void QtLaerred::SaetPenStil(TPenStil stil)
+{
+    pen_.setStyle(QtPenStil(stil));
+}
 
 void QtLaerred::SaetPenBredde(int pixels)
 {
@@ -84,13 +90,25 @@ void QtLaerred::SaetPenBredde(int pixels)
     OpdaterPen();
 }
 
-void QtLaerred::SaetPenFarve(TFarve farve) { pen_.setColor(TilQColor(farve)); }
+void QtLaerred::SaetPenFarve(TFarve farve)
+{
+    pen_.setColor(TilQColor(farve));
+}
 
-void QtLaerred::SaetFyldStil(TFyldStil stil) { pensel_.setStyle(QtFyldStil(stil)); }
+void QtLaerred::SaetFyldStil(TFyldStil stil)
+{
+    pensel_.setStyle(QtFyldStil(stil));
+}
 
-void QtLaerred::SaetFyldFarve(TFarve farve) { pensel_.setColor(TilQColor(farve)); }
+void QtLaerred::SaetFyldFarve(TFarve farve)
+{
+    pensel_.setColor(TilQColor(farve));
+}
 
-void QtLaerred::FlytTil(TPixel p) { position_ = QPoint(p.X, p.Y); }
+void QtLaerred::FlytTil(TPixel p)
+{
+    position_ = QPoint(p.X, p.Y);
+}
 
 void QtLaerred::LinjeTil(TPixel p)
 {
@@ -130,7 +148,10 @@ void QtLaerred::SaetTekstJustering(TVandretJustering vandret, TLodretJustering l
     lodret_ = lodret;
 }
 
-void QtLaerred::SaetTekstFarve(TFarve farve) { tekstFarve_ = TilQColor(farve); }
+void QtLaerred::SaetTekstFarve(TFarve farve)
+{
+    tekstFarve_ = TilQColor(farve);
+}
 
 void QtLaerred::SkrivTekst(TPixel p, std::string_view tekst)
 {
@@ -139,16 +160,17 @@ void QtLaerred::SkrivTekst(TPixel p, std::string_view tekst)
     int x = p.X;
     switch (vandret_)
     {
-        case TVandretJustering::Centreret:
-            x -= maal.horizontalAdvance(q) / 2;
-            break;
-        case TVandretJustering::Hoejre:
-            x -= maal.horizontalAdvance(q);
-            break;
-        case TVandretJustering::Venstre:
-            break;
+    case TVandretJustering::Centreret:
+        x -= maal.horizontalAdvance(q) / 2;
+        break;
+    case TVandretJustering::Hoejre:
+        x -= maal.horizontalAdvance(q);
+        break;
+    case TVandretJustering::Venstre:
+        break;
     }
-    const int grundlinje = lodret_ == TLodretJustering::Top ? p.Y + maal.ascent() : p.Y - maal.descent();
+    const int grundlinje =
+        lodret_ == TLodretJustering::Top ? p.Y + maal.ascent() : p.Y - maal.descent();
     maler_.setBackgroundMode(Qt::TransparentMode);
     maler_.setPen(QPen(tekstFarve_));
     maler_.drawText(QPoint(x, grundlinje), q);

@@ -18,7 +18,7 @@ namespace taglo
 // and joins. Texts use the painter's current font and never paint their background.
 class QtLaerred final : public Laerred
 {
-public:
+  public:
     explicit QtLaerred(QPainter& maler);
 
     void SaetPenStil(TPenStil stil) override;
@@ -35,7 +35,7 @@ public:
     void SaetTekstFarve(TFarve farve) override;
     void SkrivTekst(TPixel p, std::string_view tekst) override;
 
-private:
+  private:
     void OpdaterPen();
 
     QPainter& maler_;

@@ -12,8 +12,7 @@ FilDialog LogfilDialog()
     return {"Gem logfil", "Tekstfil (*.log)|*.log", "log"};
 }
 
-void FuldfoerLog(const std::vector<std::string>& rapport, TLogliste& log, Dialoger& dialoger,
-                 Meddelelser& meddelelser)
+void FuldfoerLog(const std::vector<std::string>& rapport, TLogliste& log)
 {
     if (!log.findes())
     {
@@ -23,16 +22,28 @@ void FuldfoerLog(const std::vector<std::string>& rapport, TLogliste& log, Dialog
     const auto n = static_cast<std::ptrdiff_t>(rapport.size());
     linjer.insert(linjer.begin(), rapport.begin(), rapport.end());
     linjer.insert(linjer.begin() + n, {std::string(), std::string("DETALJER")});
+}
 
-    const auto sti = dialoger.gemFil(LogfilDialog());
-    if (!sti)
+void GemLogfil(const TLogliste& log, Dialoger& dialoger, Meddelelser& meddelelser)
+{
+    if (!log.findes())
     {
         return;
     }
-    if (GemTekstfil(*sti, linjer).has_value())
+    if (const auto sti = dialoger.gemFil(LogfilDialog()))
+    {
+        GemLogfil(*sti, log, meddelelser);
+    }
+}
+
+bool GemLogfil(const std::string& sti, const TLogliste& log, Meddelelser& meddelelser)
+{
+    if (GemTekstfil(sti, log.linjer()).has_value())
     {
         meddelelser.fejldialog("Kan ikke gemme logfilen under det anførte navn");
+        return false;
     }
+    return true;
 }
 
 } // namespace taglo

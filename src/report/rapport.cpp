@@ -172,9 +172,10 @@ void RapportResultat(Resultatliste& liste, const TInddata& inddata, const TResul
     RapportLinie(liste, "RESULTAT");
     // The section can be used only where the normal section, the gable section and the
     // gable overhang all carry their loads; otherwise a line says where it is too small.
+    const TAnvendelighed anvendelig = Anvendelighed(resultater);
     const bool normalfagOK = resultater.NormalfagOK;
     const bool gavlOK = resultater.GavlfagOK && resultater.GavludkragningOK;
-    if (normalfagOK && gavlOK)
+    if (anvendelig.Laegte)
     {
         RapportLinie(liste,
                      Formater(regional, "  Lægtetværsnittet H x B = %2.0f x %2.0f mm kan anvendes.",
@@ -196,10 +197,9 @@ void RapportResultat(Resultatliste& liste, const TInddata& inddata, const TResul
 
     // The nail type can be used only where both connections hold; the report gives no
     // reason when it cannot.
-    const bool soemtypeAnvendelig = resultater.NormalspaerSoemOK && resultater.GavlspaerSoemOK;
     RapportLinie(liste, Formater(regional,
-                                 soemtypeAnvendelig ? "  Sømtypen \"%s\" kan anvendes."
-                                                    : "  Sømtypen \"%s\" kan ikke anvendes.",
+                                 anvendelig.Soem ? "  Sømtypen \"%s\" kan anvendes."
+                                                 : "  Sømtypen \"%s\" kan ikke anvendes.",
                                  ValgtSoem(inddata).Name));
     RapportLinie(liste, resultater.DirekteFastgoerelse
                             ? "  Direkte fastgørelse i spær."
@@ -404,8 +404,7 @@ void RapportForklaring(Resultatliste& liste)
 
 Resultatliste SkrivRapport(const TInddata& inddata, const TAfledte& afledte,
                            const TResultater& resultater, TBeregning&& beregning, TLogliste& log,
-                           const Rapportomgivelser& omgivelser, Dialoger& dialoger,
-                           Meddelelser& meddelelser)
+                           const Rapportomgivelser& omgivelser)
 {
     const Regionalindstillinger& regional = omgivelser.regional;
     const Tidspunkt beregnet = omgivelser.ur ? omgivelser.ur() : LokalTidNu();
@@ -419,7 +418,7 @@ Resultatliste SkrivRapport(const TInddata& inddata, const TAfledte& afledte,
     {
         RapportForklaring(liste);
     }
-    FuldfoerLog(liste, log, dialoger, meddelelser);
+    FuldfoerLog(liste, log);
 
     // FrigivTilfaelde and FrigivKategori: the case list and the rankings end with the report.
     beregning = TBeregning{};

@@ -39,14 +39,13 @@ struct Rapportomgivelser
 // SkrivRapport: the whole report of one calculation run, in this order: RapportHoved,
 // RapportResultat, RapportDetaljer, RapportPrimaere, RapportAndre and, when
 // inddata.ForklaringMed, RapportForklaring. Then completes the log (FuldfoerLog: the
-// report in front of the engine's lines, the save dialog "Gem logfil" and the saving,
-// when the log exists) and releases the engine's working lists: `beregning` is left
-// empty. Reads inddata, afledte.KipHjd, resultater and the chosen nail's catalogue row;
-// reports only a failed log save (through `meddelelser`). Returns the report lines.
+// report in front of the engine's lines, when the log exists; GemLogfil saves it) and
+// releases the engine's working lists: `beregning` is left empty. Reads inddata,
+// afledte.KipHjd, resultater and the chosen nail's catalogue row. Returns the report
+// lines.
 [[nodiscard]] Resultatliste SkrivRapport(const TInddata& inddata, const TAfledte& afledte,
                                          const TResultater& resultater, TBeregning&& beregning,
-                                         TLogliste& log, const Rapportomgivelser& omgivelser,
-                                         Dialoger& dialoger, Meddelelser& meddelelser);
+                                         TLogliste& log, const Rapportomgivelser& omgivelser);
 
 // RapportHoved: a new list holding the nine header lines: title, company, project,
 // building part (each of these three cut at 89 characters), the moment of the

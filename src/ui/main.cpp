@@ -1,5 +1,6 @@
 // Taglo: dimensions the roof battens of a duo-pitch timber roof and their nailed
 // connection to the rafters.
+#include "qtcanvas/systemregional.h"
 #include "ui/infoformular.h"
 #include "ui/legteui.h"
 #include "ui/opstart.h"
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
     const QString programmappe = taglo::FindProgrammappe(QApplication::applicationDirPath());
 
     taglo::TForm1 vindue({meddelelser, dialoger, udskrivning},
-                         taglo::RegionalindstillingerFra(QLocale::system()), programmappe);
+                         taglo::SystemetsRegionalindstillinger(), programmappe);
     if (!vindue.Init())
     {
         return 1;

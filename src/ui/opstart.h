@@ -1,10 +1,7 @@
-// What the program needs from its surroundings at start-up: where its data files are,
-// the regional settings of the system, and Qt's own texts in Danish.
+// What the program needs from its surroundings at start-up: where its data files are and
+// Qt's own texts in Danish (the regional settings: qtcanvas/systemregional.h).
 #pragma once
 
-#include "core/regional.h"
-
-#include <QLocale>
 #include <QString>
 
 class QCoreApplication;
@@ -17,10 +14,6 @@ namespace taglo
 // data folder ../share/taglo/ beside it when Standard.tgl lies there, else the folder of
 // the program file (where start-up then reports the missing file).
 [[nodiscard]] QString FindProgrammappe(const QString& programfilensMappe);
-
-// The separators of `sprog` (the system's locale); Danish ones for the C locale, which
-// has no regional settings of its own.
-[[nodiscard]] Regionalindstillinger RegionalindstillingerFra(const QLocale& sprog);
 
 // Installs Qt's Danish texts (qtbase_da) for the file, print and message dialogs.
 // Whether they were found.

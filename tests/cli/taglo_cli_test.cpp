@@ -6,6 +6,9 @@
 #include "proces.h"
 #include "reference.h"
 
+#include <QByteArray>
+#include <QCryptographicHash>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -237,6 +240,47 @@ TEST_F(TagloCli, KaldDerIkkeKanGennemfoeresEllerAdvarer)
         EXPECT_NE(udfald.fejl.find(c.besked), std::string::npos) << udfald.fejl;
         EXPECT_FALSE(fs::exists(Sti(c.ikkeGemt))) << c.ikkeGemt;
     }
+}
+
+// What scripts read from taglo-cli, for the reference projects: the numbers (--json) and
+// the three figures' drawing data, byte for byte as the tool wrote them before its
+// commands were rebuilt on the project API. Their SHA-256 are kept in
+// tests/data/cli/uddata.sha256; a deliberate change of an output changes its line there.
+TEST_F(TagloCli, TalOgTegningsdataErSomFoer)
+{
+    std::ifstream liste(std::string(TAGLO_TESTDATA) + "/cli/uddata.sha256");
+    std::string navn;
+    std::string forventet;
+    int antal = 0;
+    while (liste >> navn >> forventet)
+    {
+        // "projekt04.json" or "projekt04-tvaersnit.json"
+        const std::string projekt = navn.substr(0, 9);
+        const auto bindestreg = navn.find('-');
+        const std::string tgl = test::ReferenceMappe() + "/" + projekt + ".tgl";
+        std::string ud;
+        if (bindestreg == std::string::npos)
+        {
+            ud = Koer({"rapport", "--json", tgl}).ud;
+            // The file is named as it was given; here by its name alone.
+            const std::string fil = "\"Fil\": \"" + tgl + "\"";
+            const auto pos = ud.find(fil);
+            ASSERT_NE(pos, std::string::npos) << navn;
+            ud.replace(pos, fil.size(), "\"Fil\": \"" + projekt + ".tgl\"");
+        }
+        else
+        {
+            const std::string figur = navn.substr(bindestreg + 1, navn.size() - bindestreg - 6);
+            ASSERT_EQ(Koer({"figur", figur, tgl, Sti("figur.json")}).status, 0) << navn;
+            ud = test::LaesHeleFilen(Sti("figur.json"));
+        }
+        const QByteArray sha =
+            QCryptographicHash::hash(QByteArray::fromStdString(ud), QCryptographicHash::Sha256)
+                .toHex();
+        EXPECT_EQ(sha.toStdString(), forventet) << navn;
+        ++antal;
+    }
+    EXPECT_EQ(antal, 32) << "8 projects, each with its numbers and three figures";
 }
 
 TEST_F(TagloCli, FigurSomTegningsdataSvgOgPng)

@@ -67,10 +67,11 @@ struct Beregnet
 
     explicit Beregnet(const TInddata& ind, int logniveau = 0) : inddata(ind), log(logniveau)
     {
-        afledte = BeregnAfledte(inddata, meddelelser);
-        NulstilResultater(resultater);
-        beregning = BeregnLaegter(inddata, afledte, resultater, log, Regionalindstillinger::Dansk(),
-                                  meddelelser);
+        auto laegter = BeregnLaegter(inddata, BeregnAfledte(inddata, meddelelser), log,
+                                     Regionalindstillinger::Dansk(), meddelelser);
+        afledte = laegter.Afledte;
+        resultater = std::move(laegter.Resultatdata);
+        beregning = std::move(laegter.Beregning);
     }
 };
 
@@ -88,7 +89,9 @@ struct Trin
         : inddata(ind), afledte(BeregnAfledte(inddata, meddelelser)),
           log(logniveau), koersel{inddata,  afledte,     log,
                                   regional, meddelelser, VurderGyldighed(inddata, afledte)}
-    {}
+    {
+        afledte.LegteEgenlast = 0.0; // as a run uses the derived values
+    }
 };
 
 // The verdicts of a roof whose rankings hold exactly the given cases.

@@ -13,6 +13,7 @@
 #include "ui/infoformular.h"
 #include "ui/kontroller.h"
 #include "ui/legteui.h"
+#include "qtcanvas/systemregional.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
 

@@ -4,6 +4,7 @@
 //   taglo_skaermbilleder <output folder>
 #include "ui/infoformular.h"
 #include "ui/legteui.h"
+#include "qtcanvas/systemregional.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
 
@@ -61,7 +62,7 @@ int main(int argc, char* argv[])
     taglo::QtUdskrivning udskrivning;
     const QString programmappe = taglo::FindProgrammappe(QApplication::applicationDirPath());
     taglo::TForm1 vindue({meddelelser, dialoger, udskrivning},
-                         taglo::RegionalindstillingerFra(QLocale::system()), programmappe);
+                         taglo::SystemetsRegionalindstillinger(), programmappe);
     if (!vindue.Init())
     {
         return 1;

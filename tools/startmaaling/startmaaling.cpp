@@ -4,6 +4,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen taglo_startmaaling
 #include "ui/legteui.h"
+#include "qtcanvas/systemregional.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
 
@@ -55,7 +56,7 @@ int main(int argc, char* argv[])
     FoersteMaling maling(fraStart);
     const qint64 vindueStart = fraStart.nsecsElapsed() / 1000;
     taglo::TForm1 vindue({meddelelser, dialoger, udskrivning},
-                         taglo::RegionalindstillingerFra(QLocale::system()),
+                         taglo::SystemetsRegionalindstillinger(),
                          taglo::FindProgrammappe(QApplication::applicationDirPath()));
     if (!vindue.Init())
     {
