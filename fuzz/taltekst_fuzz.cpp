@@ -28,7 +28,7 @@ const std::array<Regionalindstillinger, 3>& Indstillinger()
 {
     static const std::array<Regionalindstillinger, 3> indstillinger{
         Regionalindstillinger::Dansk(), Regionalindstillinger::Engelsk(),
-        Regionalindstillinger{"\u066b", "\u066c", ":"}, // Arabic decimal and thousands marks
+        Regionalindstillinger{"٫", "٬", ":"}, // Arabic decimal and thousands marks
     };
     return indstillinger;
 }

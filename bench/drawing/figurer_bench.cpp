@@ -3,9 +3,9 @@
 //   build/normal/bench/drawing/taglo_drawing_bench
 #include "core/inddata.h"
 #include "core/meddelelser.h"
-#include "drawing/lengdesnit.h"
+#include "drawing/laengdesnit.h"
 #include "drawing/soemforbindelse.h"
-#include "drawing/tversnit.h"
+#include "drawing/tvaersnit.h"
 #include "loads/afledte.h"
 #include "qtcanvas/eksport.h"
 
@@ -89,13 +89,13 @@ void MaalBygOgMal(benchmark::State& state, const std::function<TTegning()>& byg)
     }
 }
 
-TTegning Tversnit()
+TTegning Tvaersnit()
 {
     const TInddata i = Hus();
     return TegnTversnit(i, Afledte(i), kDansk);
 }
 
-TTegning Lengdesnit()
+TTegning Laengdesnit()
 {
     const TInddata i = Hus();
     return TegnLengdesnit(i, Afledte(i), kDansk);
@@ -109,36 +109,36 @@ TTegning Soemforbindelse()
     return TegnSoemforbindelse(i, Indirekte(), kDansk);
 }
 
-void BM_Tversnit_Byg(benchmark::State& s)
+void BM_Tvaersnit_Byg(benchmark::State& s)
 {
-    MaalByg(s, Tversnit);
+    MaalByg(s, Tvaersnit);
 }
-void BM_Lengdesnit_Byg(benchmark::State& s)
+void BM_Laengdesnit_Byg(benchmark::State& s)
 {
-    MaalByg(s, Lengdesnit);
+    MaalByg(s, Laengdesnit);
 }
 void BM_Soemforbindelse_Byg(benchmark::State& s)
 {
     MaalByg(s, Soemforbindelse);
 }
-void BM_Tversnit_BygOgMal(benchmark::State& s)
+void BM_Tvaersnit_BygOgMal(benchmark::State& s)
 {
-    MaalBygOgMal(s, Tversnit);
+    MaalBygOgMal(s, Tvaersnit);
 }
-void BM_Lengdesnit_BygOgMal(benchmark::State& s)
+void BM_Laengdesnit_BygOgMal(benchmark::State& s)
 {
-    MaalBygOgMal(s, Lengdesnit);
+    MaalBygOgMal(s, Laengdesnit);
 }
 void BM_Soemforbindelse_BygOgMal(benchmark::State& s)
 {
     MaalBygOgMal(s, Soemforbindelse);
 }
 
-BENCHMARK(BM_Tversnit_Byg);
-BENCHMARK(BM_Lengdesnit_Byg);
+BENCHMARK(BM_Tvaersnit_Byg);
+BENCHMARK(BM_Laengdesnit_Byg);
 BENCHMARK(BM_Soemforbindelse_Byg);
-BENCHMARK(BM_Tversnit_BygOgMal)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Lengdesnit_BygOgMal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tvaersnit_BygOgMal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Laengdesnit_BygOgMal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Soemforbindelse_BygOgMal)->Unit(benchmark::kMillisecond);
 
 } // namespace

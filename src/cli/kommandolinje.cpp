@@ -91,7 +91,7 @@ std::variant<Opdelte, Brugsfejl> Opdel(std::span<const std::string> argumenter,
             continue;
         }
         const auto valg = std::find_if(kendte.begin(), kendte.end(),
-                                        [&](const Valgmulighed& v) { return v.navn == argument; });
+                                       [&](const Valgmulighed& v) { return v.navn == argument; });
         if (valg == kendte.end())
         {
             return Brugsfejl{"ukendt valg " + argument};

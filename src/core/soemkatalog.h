@@ -26,16 +26,16 @@ struct TNailData
 // The catalogue in list order. Row 8 has a profiled length of 110 mm although its name
 // says 100 mm, and row 2's name has no blank before "130": both as the catalogue has them.
 inline constexpr std::array<TNailData, 10> kSoemKatalog{{
-    {"3,1 x 90 mm ringet s\u00f8m (som i SKRIFT 12)", 6.2, 3.1, 35.35, 50.0, 7.0, 14.0},
-    {"3,1 x 98 mm ringet s\u00f8m (som i SKRIFT 12)", 6.2, 3.1, 58.35, 35.0, 7.0, 14.0},
-    {"3,8 x130 mm ringet s\u00f8m (som i SKRIFT 12)", 7.6, 3.8, 84.3, 40.0, 7.0, 14.0},
-    {"4,2 x 130 mm ringet s\u00f8m (som i SKRIFT 12)", 8.4, 4.2, 83.7, 40.0, 7.0, 14.0},
-    {"4,5 x 90 mm l\u00e6gtes\u00f8m", 11.0, 4.5, 35.25, 48.0, 7.0, 14.0},
-    {"4,5 x 110 mm l\u00e6gtes\u00f8m", 11.0, 4.5, 55.25, 48.0, 7.0, 14.0},
-    {"4,5 x 130 mm l\u00e6gtes\u00f8m", 11.0, 4.5, 75.25, 48.0, 7.0, 14.0},
-    {"3,4 x 90 mm firkants\u00f8m", 8.5, 3.4, 0.0, 90.0, 2.45, 8.6},
-    {"3,8 x 100 mm firkants\u00f8m", 9.5, 3.8, 0.0, 110.0, 2.45, 8.6},
-    {"4,6 x 130 mm firkants\u00f8m", 11.0, 4.6, 0.0, 130.0, 2.45, 8.6},
+    {"3,1 x 90 mm ringet søm (som i SKRIFT 12)", 6.2, 3.1, 35.35, 50.0, 7.0, 14.0},
+    {"3,1 x 98 mm ringet søm (som i SKRIFT 12)", 6.2, 3.1, 58.35, 35.0, 7.0, 14.0},
+    {"3,8 x130 mm ringet søm (som i SKRIFT 12)", 7.6, 3.8, 84.3, 40.0, 7.0, 14.0},
+    {"4,2 x 130 mm ringet søm (som i SKRIFT 12)", 8.4, 4.2, 83.7, 40.0, 7.0, 14.0},
+    {"4,5 x 90 mm lægtesøm", 11.0, 4.5, 35.25, 48.0, 7.0, 14.0},
+    {"4,5 x 110 mm lægtesøm", 11.0, 4.5, 55.25, 48.0, 7.0, 14.0},
+    {"4,5 x 130 mm lægtesøm", 11.0, 4.5, 75.25, 48.0, 7.0, 14.0},
+    {"3,4 x 90 mm firkantsøm", 8.5, 3.4, 0.0, 90.0, 2.45, 8.6},
+    {"3,8 x 100 mm firkantsøm", 9.5, 3.8, 0.0, 110.0, 2.45, 8.6},
+    {"4,6 x 130 mm firkantsøm", 11.0, 4.6, 0.0, 130.0, 2.45, 8.6},
 }};
 
 // Number of slots of the nail table; the catalogue fills the first ten.

@@ -90,12 +90,12 @@ void Dom(TTegning& tegning, std::size_t ok, std::size_t fejl, bool soemOK, int s
 {
     if (soemOK)
     {
-        const char* format = direkte ? "%d s\u00f8m - OK" : "%d x 2 s\u00f8m - OK";
+        const char* format = direkte ? "%d søm - OK" : "%d x 2 søm - OK";
         Tekst(tegning, ok, Formater(regional, format, soemantal), x, 24);
     }
     else
     {
-        Tekst(tegning, fejl, "Utilstr\u00e6kkelig b\u00e6reevne !", x, 24);
+        Tekst(tegning, fejl, "Utilstrækkelig bæreevne !", x, 24);
     }
 }
 
@@ -105,12 +105,12 @@ void Kapaciteter(TTegning& tegning, const TGrupper& g, const TResultater& r, boo
 {
     Tekst(tegning, g.notesVenstre, "Min.", -60, 24);
     Tekst(tegning, g.centreret,
-          Formater(regional, direkte ? "1 s\u00f8m: %.0n N" : "1 x 2 s\u00f8m: %.0n N",
+          Formater(regional, direkte ? "1 søm: %.0n N" : "1 x 2 søm: %.0n N",
                    r.SoemBaereevne),
           0, 24);
     Tekst(tegning, g.notesVenstre, "Max.", -60, 12);
     Tekst(tegning, g.centreret,
-          Formater(regional, direkte ? "%d s\u00f8m: %.0n N" : "%d x 2 s\u00f8m: %.0n N",
+          Formater(regional, direkte ? "%d søm: %.0n N" : "%d x 2 søm: %.0n N",
                    r.SoemPlads, r.SoemPlads * r.SoemBaereevne),
           0, 12);
 }
@@ -235,26 +235,26 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
     Baand(tegning, kTraefarve, yR, yR - kSpaerDybde);
     Kant(tegning, yR, 3);
     Kant(tegning, yR - kSpaerDybde, 3);
-    Tekst(tegning, g.notesVenstre, "Sp\u00e6rhoved", kTekstX, yR - kSpaerDybde / 2);
+    Tekst(tegning, g.notesVenstre, "Spærhoved", kTekstX, yR - kSpaerDybde / 2);
 
     TavseMeddelelser ingenMeddelelser; // combination 9 always has its letter
     Tekst(tegning, g.centreret,
-          Formater(regional, "Regningsm\u00e6ssig tr\u00e6kb\u00e6reevne i lastklasse %1s (vind)",
+          Formater(regional, "Regningsmæssig trækbæreevne i lastklasse %1s (vind)",
                    LastGruppeBogstav(kVindKombination, ingenMeddelelser)),
           0, 48);
     Tekst(tegning, g.centreret,
           Formater(regional, "for %s med %s",
-                   direkte ? "direkte fastg\u00f8relse" : "indirekte fastg\u00f8relse", soem.Name),
+                   direkte ? "direkte fastgørelse" : "indirekte fastgørelse", soem.Name),
           0, 36);
 
-    Tekst(tegning, g.notesVenstre, "Fastg\u00f8relse til gavlsp\u00e6r:", kBaandVenstre, 36);
+    Tekst(tegning, g.notesVenstre, "Fastgørelse til gavlspær:", kBaandVenstre, 36);
     Dom(tegning, g.okVenstre, g.fejlVenstre, r.GavlspaerSoemOK, r.SoemantalGavlspaer, direkte,
         kBaandVenstre, regional);
-    Tekst(tegning, g.notesHoejre, "Fastg\u00f8relse til normalsp\u00e6r:", kBaandHoejre, 36);
+    Tekst(tegning, g.notesHoejre, "Fastgørelse til normalspær:", kBaandHoejre, 36);
     Dom(tegning, g.okHoejre, g.fejlHoejre, r.NormalspaerSoemOK, r.SoemantalNormalspaer, direkte,
         kBaandHoejre, regional);
 
-    Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm l\u00e6gte", hoejde), kTekstX,
+    Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm lægte", hoejde), kTekstX,
           -hoejde / 2);
 
     if (r.SoemDirekte)
@@ -280,15 +280,15 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
 
     const double yL = yR - kSpaerDybde - 12;
     Tekst(tegning, g.centreret,
-          "De omr\u00e5der af s\u00f8mmet, der medvirker til tr\u00e6kb\u00e6reevnen, er "
-          "gr\u00f8nne. De \u00f8vrige er hvide (glat skaft) eller gr\u00e5 (ringet del)",
+          "De områder af sømmet, der medvirker til trækbæreevnen, er "
+          "grønne. De øvrige er hvide (glat skaft) eller grå (ringet del)",
           0, yL);
     Tekst(tegning, g.centreret,
-          "Hvis afstandslisten er mindst 32 mm tyk, kan den benyttes til indirekte s\u00f8mning. "
+          "Hvis afstandslisten er mindst 32 mm tyk, kan den benyttes til indirekte sømning. "
           "Den er da markeret med gult",
           0, yL - 12);
-    Tekst(tegning, g.centreret, "Tr\u00e6dele der ikke medvirker er lysebl\u00e5", 0, yL - 24);
-    Tekst(tegning, g.centreret, "Fg = gennemtr\u00e6kningsstyrke; Fu = udtr\u00e6kningsstyrke", 0,
+    Tekst(tegning, g.centreret, "Trædele der ikke medvirker er lyseblå", 0, yL - 24);
+    Tekst(tegning, g.centreret, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke", 0,
           yL - 36);
     Anker(tegning, -150, yL - 36);
     return tegning;

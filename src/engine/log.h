@@ -12,7 +12,7 @@ namespace taglo
 // 2 detailed); LogLinie does nothing otherwise.
 class TLogliste
 {
-public:
+  public:
     TLogliste() = default;
     // StartLog: a new, empty list for the log level `niveau`.
     explicit TLogliste(int niveau) : niveau_(niveau) {}
@@ -32,7 +32,7 @@ public:
     [[nodiscard]] const std::vector<std::string>& linjer() const { return linjer_; }
     [[nodiscard]] std::vector<std::string>& linjer() { return linjer_; }
 
-private:
+  private:
     int niveau_ = 0;
     std::vector<std::string> linjer_;
 };

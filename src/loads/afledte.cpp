@@ -109,9 +109,8 @@ double Punktlast(char placering, Meddelelser& meddelelser)
     {
         return 2.0;
     }
-    meddelelser.fejl(
-        "Ugyldig punktlastplacering: " + FraWindows1252(std::string_view(&placering, 1)) +
-        ". Skal v\u00e6re A eller Z.");
+    meddelelser.fejl("Ugyldig punktlastplacering: " +
+                     FraWindows1252(std::string_view(&placering, 1)) + ". Skal være A eller Z.");
     return 1000.0;
 }
 

@@ -50,7 +50,7 @@ constexpr std::array<TLastkombination, 13> kLastkombinationer{{
 }};
 
 // Letters of the load-duration groups 0..5 (UTF-8).
-constexpr std::array<std::string_view, 6> kLastgruppeBogstav{"-", "P", "L", "M", "K", "\u00d8"};
+constexpr std::array<std::string_view, 6> kLastgruppeBogstav{"-", "P", "L", "M", "K", "Ø"};
 
 // Columns of the factor table and the contribution codes that address them.
 struct TLastbidrag
@@ -128,11 +128,10 @@ double LastFaktor09(char kode, int lastkomb, int konsekvensklasse, Meddelelser& 
     const bool kombGyldig = lastkomb >= kFoersteKomb && lastkomb <= kSidsteKomb;
     if (!kombGyldig)
     {
-        meddelelser.fejl(
-            Formater(Regionalindstillinger::Engelsk(),
-                     "function LastFaktor09: Ugyldig lastkombination: %d. Skal v\u00e6re "
-                     "fra 1 til 13.",
-                     lastkomb));
+        meddelelser.fejl(Formater(Regionalindstillinger::Engelsk(),
+                                  "function LastFaktor09: Ugyldig lastkombination: %d. Skal være "
+                                  "fra 1 til 13.",
+                                  lastkomb));
     }
     const double kFI = KFIFaktor(konsekvensklasse);
     const int kolonne = FindLastbidrag(kode, meddelelser);

@@ -359,13 +359,12 @@ int TrykSugTilf98(char omraade, char vindtilf, Meddelelser& meddelelser)
 {
     if (!GyldigtOmraade(omraade))
     {
-        meddelelser.fejl("function TrykSugTilf98: Ugyldigt omr\u00e5de: " + TegnTekst(omraade));
+        meddelelser.fejl("function TrykSugTilf98: Ugyldigt område: " + TegnTekst(omraade));
         return 0;
     }
     if (!GyldigtTilfaelde(vindtilf))
     {
-        meddelelser.fejl("function TrykSugTilf98: Ugyldigt vindtilf\u00e6lde: " +
-                         TegnTekst(vindtilf));
+        meddelelser.fejl("function TrykSugTilf98: Ugyldigt vindtilfælde: " + TegnTekst(vindtilf));
     }
     for (const auto& r : kSugTabel)
     {
@@ -387,43 +386,43 @@ TOmraade VindlastOmraade09(char omraade, char vindtilf, double KipHjd, double Hu
     const std::string prefiks = "procedure VindlastOmraade09: ";
     if (KipHjd <= 0.0)
     {
-        meddelelser.fejl(prefiks + "Ugyldig tagkiph\u00f8jde: " + Tal(KipHjd) +
-                         ". Skal v\u00e6re st\u00f8rre end 0.");
+        meddelelser.fejl(prefiks + "Ugyldig tagkiphøjde: " + Tal(KipHjd) +
+                         ". Skal være større end 0.");
     }
     if (HusBr <= 0.0)
     {
         meddelelser.fejl(prefiks + "Ugyldig huskropbredde: " + Tal(HusBr) +
-                         ". Skal v\u00e6re st\u00f8rre end 0.");
+                         ". Skal være større end 0.");
     }
     if (HusLn <= 0.0)
     {
-        meddelelser.fejl(prefiks + "Ugyldig huskropl\u00e6ngde: " + Tal(HusLn) +
-                         ". Skal v\u00e6re st\u00f8rre end 0.");
+        meddelelser.fejl(prefiks + "Ugyldig huskroplængde: " + Tal(HusLn) +
+                         ". Skal være større end 0.");
     }
     if (FacUdh < 0.0)
     {
-        meddelelser.fejl(prefiks + "Ugyldigt facadeudh\u00e6ng: " + Tal(FacUdh) +
-                         ". Skal v\u00e6re st\u00f8rre end eller lig med 0.");
+        meddelelser.fejl(prefiks + "Ugyldigt facadeudhæng: " + Tal(FacUdh) +
+                         ". Skal være større end eller lig med 0.");
     }
     if (GavlUdh < 0.0)
     {
-        meddelelser.fejl(prefiks + "Ugyldigt gavludh\u00e6ng: " + Tal(GavlUdh) +
-                         ". Skal v\u00e6re st\u00f8rre end eller lig med 0.");
+        meddelelser.fejl(prefiks + "Ugyldigt gavludhæng: " + Tal(GavlUdh) +
+                         ". Skal være større end eller lig med 0.");
     }
     if (VaegTykkelse < 0.0)
     {
-        meddelelser.fejl(prefiks + "Ugyldig v\u00e6gtykkelse: " + Tal(VaegTykkelse) +
-                         ". Skal v\u00e6re st\u00f8rre end eller lig med 0.");
+        meddelelser.fejl(prefiks + "Ugyldig vægtykkelse: " + Tal(VaegTykkelse) +
+                         ". Skal være større end eller lig med 0.");
     }
     if (!GyldigtOmraade(omraade))
     {
-        meddelelser.fejl(prefiks + "Ugyldigt omr\u00e5de: " + TegnTekst(omraade) +
-                         ". Skal v\u00e6re i intervallet B til N.");
+        meddelelser.fejl(prefiks + "Ugyldigt område: " + TegnTekst(omraade) +
+                         ". Skal være i intervallet B til N.");
     }
     if (!GyldigtTilfaelde(vindtilf))
     {
-        meddelelser.fejl(prefiks + "Ugyldigt vindtilf\u00e6lde: " + TegnTekst(vindtilf) +
-                         ". Skal v\u00e6re i intervallet a til x.");
+        meddelelser.fejl(prefiks + "Ugyldigt vindtilfælde: " + TegnTekst(vindtilf) +
+                         ". Skal være i intervallet a til x.");
     }
 
     const double bredde = 2.0 * FacUdh + HusBr;
@@ -483,7 +482,7 @@ double VindFormfaktor(char omraade, char vindtilf, double TagVink, bool cvAreal,
 {
     if (TagVink > 75.0)
     {
-        meddelelser.fejl("Tagh\u00e6ldning skal v\u00e6re mindre end eller lig 75 grader.");
+        meddelelser.fejl("Taghældning skal være mindre end eller lig 75 grader.");
     }
     const int retning = VindRetning(vindtilf);
     const bool sug = TrykSugTilf98(omraade, vindtilf, meddelelser) == 1;

@@ -129,7 +129,8 @@ class TForm1 : public QMainWindow
     void bygMenu();
     QWidget* bygInddataark();
     QWidget* bygOpsetningsark();
-    QWidget* bygHjelpeark(const QString& navn, const QString& billednavn, const QString& billedfil);
+    QWidget* bygHjaelpeark(const QString& navn, const QString& billednavn,
+                           const QString& billedfil);
     static QWidget* bygKontrolark(const QString& navn, const QString& overskrift,
                                   const QString& tegnefladenavn);
     QWidget* bygResultatark();

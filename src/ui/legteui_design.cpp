@@ -138,13 +138,13 @@ TForm1::TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QStri
     PageControl1_->setUsesScrollButtons(false);
     PageControl1_->addTab(bygInddataark(), QStringLiteral("Inddata"));
     PageControl1_->addTab(bygOpsetningsark(), QStringLiteral("Specielle valg"));
-    PageControl1_->addTab(bygHjelpeark(QStringLiteral("HjelpTversnitArk"),
-                                       QStringLiteral("ImageHjelpTversnit"),
-                                       QStringLiteral("HjaelpTvaersnit.jpg")),
+    PageControl1_->addTab(bygHjaelpeark(QStringLiteral("HjelpTversnitArk"),
+                                        QStringLiteral("ImageHjelpTversnit"),
+                                        QStringLiteral("HjaelpTvaersnit.jpg")),
                           QStringLiteral("Hjælp, Tvær"));
-    PageControl1_->addTab(bygHjelpeark(QStringLiteral("HjelpLengdesnitArk"),
-                                       QStringLiteral("ImageHjelpLengdesnit"),
-                                       QStringLiteral("HjaelpLaengdesnit.jpg")),
+    PageControl1_->addTab(bygHjaelpeark(QStringLiteral("HjelpLengdesnitArk"),
+                                        QStringLiteral("ImageHjelpLengdesnit"),
+                                        QStringLiteral("HjaelpLaengdesnit.jpg")),
                           QStringLiteral("Hjælp, Længde"));
     PageControl1_->addTab(bygKontrolark(QStringLiteral("KontrolTversnitArk"),
                                         QStringLiteral("Visuel kontrol af bygningens og lægternes "
@@ -501,8 +501,8 @@ QWidget* TForm1::bygOpsetningsark()
     return ark;
 }
 
-QWidget* TForm1::bygHjelpeark(const QString& navn, const QString& billednavn,
-                              const QString& billedfil)
+QWidget* TForm1::bygHjaelpeark(const QString& navn, const QString& billednavn,
+                               const QString& billedfil)
 {
     auto* ark = Ny<QWidget>();
     ark->setObjectName(navn);

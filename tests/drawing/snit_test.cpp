@@ -1,5 +1,5 @@
-#include "drawing/lengdesnit.h"
-#include "drawing/tversnit.h"
+#include "drawing/laengdesnit.h"
+#include "drawing/tvaersnit.h"
 
 #include "figurdata.h"
 
@@ -20,11 +20,11 @@ using test::Hus45;
 const Regionalindstillinger kDansk = Regionalindstillinger::Dansk();
 const double kCos45 = std::cos(std::numbers::pi / 4);
 
-TTegning Tversnit(const TInddata& i)
+TTegning Tvaersnit(const TInddata& i)
 {
     return TegnTversnit(i, Geometri(i), kDansk);
 }
-TTegning Lengdesnit(const TInddata& i)
+TTegning Laengdesnit(const TInddata& i)
 {
     return TegnLengdesnit(i, Geometri(i), kDansk);
 }
@@ -49,9 +49,9 @@ std::vector<TTegnPunkt> LegteToppe(const TTegning& t)
 // Left slope from 5.4 m down while above 0.1 m: 5.4 - 24 x 0.2121 = 0.309, the 26th would be
 // at 0.097; right slope from 5.6 m up while below 10.9 m: also 25. Every batten has its top
 // on the roof surface, 2.5 m at the eaves edges rising 1 m per metre to 8 m at x = 5.5.
-TEST(Tversnit, LegterFra01MeterVedKippenIngenVed01MeterAfTagfoden)
+TEST(Tvaersnit, LegterFra01MeterVedKippenIngenVed01MeterAfTagfoden)
 {
-    const auto toppe = LegteToppe(Tversnit(Hus45()));
+    const auto toppe = LegteToppe(Tvaersnit(Hus45()));
     ASSERT_EQ(toppe.size(), 50U);
     EXPECT_NEAR(toppe[0].X, 5.4, 1e-9);
     EXPECT_NEAR(toppe[1].X, 5.4 - 0.3 * kCos45, 1e-9);
@@ -69,7 +69,7 @@ TEST(Tversnit, LegterFra01MeterVedKippenIngenVed01MeterAfTagfoden)
 // no room for a batten; a spacing that is not a positive finite length draws none, and the
 // rest of the figure is still drawn. The work is bounded: a tiny spacing on a huge roof stops
 // at the largest number of battens per slope.
-TEST(Tversnit, AntalLegterVedSmaltTagStorEllerUgyldigLegteafstand)
+TEST(Tvaersnit, AntalLegterVedSmaltTagStorEllerUgyldigLegteafstand)
 {
     struct
     {
@@ -91,7 +91,7 @@ TEST(Tversnit, AntalLegterVedSmaltTagStorEllerUgyldigLegteafstand)
         i.FacUdh = 0.0;
         i.HusBr = c.totalBr;
         i.LegteAfst = c.legteAfst;
-        const TTegning t = Tversnit(i);
+        const TTegning t = Tvaersnit(i);
         const auto toppe = LegteToppe(t);
         ASSERT_EQ(toppe.size(), c.legter);
         if (c.legter > 0)
@@ -105,14 +105,14 @@ TEST(Tversnit, AntalLegterVedSmaltTagStorEllerUgyldigLegteafstand)
 
 // The man is 1.8 m tall with his centre line 0.3 m left of the left eaves edge, on a small
 // house as on a large one.
-TEST(Tversnit, Manden18MeterHoejMidtlinjen03MeterVenstreForTagfoden)
+TEST(Tvaersnit, Manden18MeterHoejMidtlinjen03MeterVenstreForTagfoden)
 {
     for (const double husBr : {10.0, 60.0})
     {
         SCOPED_TRACE(husBr);
         TInddata i = Hus45();
         i.HusBr = husBr;
-        const TTegning t = Tversnit(i);
+        const TTegning t = Tvaersnit(i);
         const auto mand = FyldteFigurer(t, kBlaa);
         ASSERT_EQ(mand.size(), 1U);
         EXPECT_DOUBLE_EQ(test::MindsteY(*mand[0]), 0.0);
@@ -124,14 +124,14 @@ TEST(Tversnit, Manden18MeterHoejMidtlinjen03MeterVenstreForTagfoden)
 // The free gable triangle is a grey wall 0.11 m thick at the gable line, reaching up to the
 // underside of the battens at the ridge (8 - 0.038 / cos 45), with a leader dot and a label
 // of its own; it stands free only when the inset exceeds 0.105 m.
-TEST(Lengdesnit, FriGavltrekantMedTekstNaarIndrykningenOverstiger105mm)
+TEST(Laengdesnit, FriGavltrekantMedTekstNaarIndrykningenOverstiger105mm)
 {
     for (const double indrykning : {0.105, 0.11})
     {
         SCOPED_TRACE(indrykning);
         TInddata i = Hus45();
         i.GavlspaerIndrykn = indrykning;
-        const TTegning t = Lengdesnit(i);
+        const TTegning t = Laengdesnit(i);
         const bool fri = indrykning > 0.105;
         EXPECT_EQ(FindTekst(t, "Uforankret gavltrekant").tekst != nullptr, fri);
         EXPECT_EQ(FyldteFigurer(t, kSort).size(), fri ? 4U : 3U); // the leader dots
@@ -148,11 +148,11 @@ TEST(Lengdesnit, FriGavltrekantMedTekstNaarIndrykningenOverstiger105mm)
 
 // One gable rafter and two normal rafters, 44 mm wide, at 0.7, 1.3 and 2.2 m; two battens
 // along the whole piece from the roof edge at 0 to 2.65 m.
-TEST(Lengdesnit, SpaerOgLegterPaaDeresPladser)
+TEST(Laengdesnit, SpaerOgLegterPaaDeresPladser)
 {
     std::vector<double> spaer;
     std::vector<double> legteEnder;
-    const TTegning t = Lengdesnit(Hus45());
+    const TTegning t = Laengdesnit(Hus45());
     for (const TTegnFigur* f : FyldteFigurer(t, kTraefarve))
     {
         const double fra = f->Punkter[0].X;
@@ -173,7 +173,7 @@ TEST(Lengdesnit, SpaerOgLegterPaaDeresPladser)
 
 // A small shed (the piece wider than high): eight units are reserved right of where the
 // rafter labels start, so that the edge of the view does not cut them off.
-TEST(Lengdesnit, SpaernavneneHarPladsTilHoejre)
+TEST(Laengdesnit, SpaernavneneHarPladsTilHoejre)
 {
     TInddata i = Hus45();
     i.HusBr = 2.0;
@@ -184,7 +184,7 @@ TEST(Lengdesnit, SpaernavneneHarPladsTilHoejre)
     i.GavlspaerIndrykn = 0.45;
     i.GavlspaerAfst = 0.3;
     i.NormalSpaerAfst = 0.6;
-    const TTegning t = Lengdesnit(i);
+    const TTegning t = Laengdesnit(i);
     const auto normal = FindTekst(t, "Normalspær");
     ASSERT_NE(normal.tekst, nullptr);
     // u: the ground from -0.6 m to the end of the piece at 2.65 m is the largest extent.
@@ -200,8 +200,8 @@ TEST(Lengdesnit, SpaernavneneHarPladsTilHoejre)
 // below the top of the facade wall (facade height less batten and a 150 mm rafter).
 TEST(Snit, TeksterneMedPladsOgJustering)
 {
-    const TTegning tv = Tversnit(Hus45());
-    const TTegning ln = Lengdesnit(Hus45());
+    const TTegning tv = Tvaersnit(Hus45());
+    const TTegning ln = Laengdesnit(Hus45());
     const double u = 0.232;
     const double v = 0.22;
     const double y1 = 3.0 - 0.188 / kCos45 - 2 * v;

@@ -74,7 +74,7 @@ TEST(TegningSomJson, FigurOgTekstgruppeSomPoster)
          "Art": 6, "punkter": [[0.1, -2.5], [0.3333333333333333, 1e-17], [null, null]]}],
         "tekster": [{"TekstFarve": 4, "VandretJust": 2, "LodretJust": 1, "tekster": [
          {"x": -180.0, "y": -98.5, "tekst": "Spærhoved"},
-         {"x": 0.0, "y": 0.0, "tekst": "\uFFFD"}]}]})"));
+         {"x": 0.0, "y": 0.0, "tekst": "�"}]}]})"));
     EXPECT_EQ(nlohmann::json::parse(TegningSomJson(t)), nlohmann::json::parse(linje));
 }
 

@@ -4,10 +4,10 @@
 // figures can be checked independently of the calculation.
 #include "core/inddata.h"
 #include "core/meddelelser.h"
-#include "drawing/lengdesnit.h"
+#include "drawing/laengdesnit.h"
 #include "drawing/soemforbindelse.h"
 #include "drawing/tegning_json.h"
-#include "drawing/tversnit.h"
+#include "drawing/tvaersnit.h"
 #include "qt_miljoe.h"
 #include "qtcanvas/eksport.h"
 
@@ -145,9 +145,9 @@ int main(int argc, char** argv)
     const std::string navn = std::filesystem::path(argv[1]).stem().string();
     Fejlstroem meddelelser;
     const bool ok = Gem(taglo::TegnTversnit(inddata, afledte, regional),
-                        mappe / (navn + "_tversnit"), bredde, hoejde, meddelelser) &&
+                        mappe / (navn + "_tvaersnit"), bredde, hoejde, meddelelser) &&
                     Gem(taglo::TegnLengdesnit(inddata, afledte, regional),
-                        mappe / (navn + "_lengdesnit"), bredde, hoejde, meddelelser) &&
+                        mappe / (navn + "_laengdesnit"), bredde, hoejde, meddelelser) &&
                     Gem(taglo::TegnSoemforbindelse(inddata, resultater, regional),
                         mappe / (navn + "_soemforbindelse"), bredde, hoejde, meddelelser);
     return ok ? 0 : 1;

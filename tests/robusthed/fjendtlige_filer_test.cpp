@@ -75,10 +75,9 @@ TEST_F(FjendtligFil, Utf8TekstLaesesTegnForTegnSomWindows1252)
     linjer[1] = "\x81\x8D\x8F\x90\x9D"; // bytes that Windows-1252 leaves undefined
     linjer[3] = "8,00\xC2\xA0";         // a UTF-8 no-break space after the number
     ASSERT_TRUE(Hent(SomFil(linjer)));
-    EXPECT_EQ(app.Inddata().Projektnavn.str(),
-              "T\u00C3\u00A5rnh\u00C3\u00B8j \u00E2\u20AC\u201D sag 7");
+    EXPECT_EQ(app.Inddata().Projektnavn.str(), "TÃ¥rnhÃ¸j â€” sag 7");
     EXPECT_EQ(app.Inddata().Bygningsdel.str(), "\u0081\u008D\u008F\u0090\u009D");
-    EXPECT_EQ(Vist(), Meddelelser{Konverteringsbesked("8,00\u00C2\u00A0")});
+    EXPECT_EQ(Vist(), Meddelelser{Konverteringsbesked("8,00Â\u00A0")});
 }
 
 TEST_F(FjendtligFil, KunCRSomLinjeskiftLaesesSomCRLF)
@@ -97,8 +96,8 @@ TEST_F(FjendtligFil, KunCRSomLinjeskiftLaesesSomCRLF)
 TEST_F(FjendtligFil, TalMedEksponentLaesesTilTalletEllerGiverKonverteringsbeskeden)
 {
     const std::tuple<const char*, double, bool> kTal[] = {
-        {"8E0", 8.0, false},  {"  80e-1  ", 8.0, false}, {"+8e+00", 8.0, false},
-        {"1e400", 0.0, true}, {"1e-400", 0.0, false},    {"8e", 0.0, true},
+        {"8E0", 8.0, false},   {"  80e-1  ", 8.0, false}, {"+8e+00", 8.0, false},
+        {"1e400", 0.0, true},  {"1e-400", 0.0, false},    {"8e", 0.0, true},
         {"8,0e0", 8.0, false}, {"0x1p3", 0.0, true}}; // the text, its value, no number
     for (const auto& [tekst, vaerdi, konvertering] : kTal)
     {

@@ -10,10 +10,10 @@
 #include "core/taltekst.h"
 #include "core/tekstfil.h"
 #include "qtcanvas/qtlaerred.h"
+#include "qtcanvas/systemregional.h"
 #include "ui/infoformular.h"
 #include "ui/kontroller.h"
 #include "ui/legteui.h"
-#include "qtcanvas/systemregional.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
 

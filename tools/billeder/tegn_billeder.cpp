@@ -364,7 +364,7 @@ QImage OmTaglo(const QString& telefon, const QString& email)
     p.setFont(Skrift(44, true));
     p.drawText(QPointF(195, 95), QStringLiteral("Taglo"));
     p.setFont(Skrift(15));
-    p.drawText(QPointF(198, 125), QStringLiteral("Version 2.1  \u00b7  2014"));
+    p.drawText(QPointF(198, 125), QStringLiteral("Version 2.1  ·  2014"));
 
     p.setFont(Skrift(15, true));
     p.drawText(QRectF(20, 178, 400, 22), Qt::AlignHCenter,

@@ -2,9 +2,9 @@
 // its eight tabs and of the About box, for looking at the window without a desktop.
 //
 //   taglo_skaermbilleder <output folder>
+#include "qtcanvas/systemregional.h"
 #include "ui/infoformular.h"
 #include "ui/legteui.h"
-#include "qtcanvas/systemregional.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
 

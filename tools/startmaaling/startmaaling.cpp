@@ -3,8 +3,8 @@
 // times in milliseconds from the start of main and from the construction of the window.
 //
 //   QT_QPA_PLATFORM=offscreen taglo_startmaaling
-#include "ui/legteui.h"
 #include "qtcanvas/systemregional.h"
+#include "ui/legteui.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
 

@@ -1,4 +1,4 @@
-#include "drawing/tversnit.h"
+#include "drawing/tvaersnit.h"
 
 #include "drawing/figurdele.h"
 #include "drawing/maal.h"
@@ -90,7 +90,7 @@ void TegnMand(TTegning& tegning, double c, double h)
         TilfoejPunkt(figur, c + p.X, p.Y);
     }
     TTekstGruppe& tekst = NyTekstGruppe(tegning.Tekster, kSort, kJustVenstre, kJustBund);
-    TilfoejTekst(tekst, "Manden er 1,8 m h\u00f8j.", c - 0.4, -2 * h);
+    TilfoejTekst(tekst, "Manden er 1,8 m høj.", c - 0.4, -2 * h);
     Anker(tegning, c - 0.4, -3 * h);
 }
 
@@ -132,11 +132,11 @@ TTegning TegnTversnit(const TInddata& inddata, const TAfledte& afledte,
     TegnMand(tegning, -0.3, u);
 
     MaalVandret(tegning, 1, fac, husHoejre, -4 * u, u, 2, "Husbredde", regional);
-    MaalLodret(tegning, 1, 0, inddata.FacHjd, totalBr + u, u, 2, "Facadeh\u00f8jde", regional);
+    MaalLodret(tegning, 1, 0, inddata.FacHjd, totalBr + u, u, 2, "Facadehøjde", regional);
     MaalLodret(tegning, 1, inddata.FacHjd, afledte.KipHjd, totalBr + u, u, 2,
-               "Kiph\u00f8jde-till\u00e6g", regional);
+               "Kiphøjde-tillæg", regional);
     MaalVandretVenstre(tegning, 2, 0, fac, afledte.TagfodHjd - kSpaerHoejde - u, u,
-                       "Facadeudh\u00e6ng", regional);
+                       "Facadeudhæng", regional);
 
     Anker(tegning, totalBr + 4 * u, 0);
     Anker(tegning, -8 * u, 0);

@@ -1,8 +1,8 @@
-#include "drawing/lengdesnit.h"
+#include "drawing/laengdesnit.h"
 
 #include "drawing/figurdele.h"
 #include "drawing/maal.h"
-#include "drawing/tversnit.h"
+#include "drawing/tvaersnit.h"
 
 #include <algorithm>
 
@@ -121,8 +121,8 @@ void TegnSpaerHenvisninger(TTegning& tegning, const TInddata& inddata, const TAf
     {
         TilfoejTekst(tekster, "Uforankret gavltrekant", xt, y3);
     }
-    TilfoejTekst(tekster, "Forankret gavlsp\u00e6r", xt, y2);
-    TilfoejTekst(tekster, "Normalsp\u00e6r", xt, y1);
+    TilfoejTekst(tekster, "Forankret gavlspær", xt, y2);
+    TilfoejTekst(tekster, "Normalspær", xt, y1);
 }
 
 TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
@@ -162,11 +162,11 @@ TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
     TegnMand(tegning, -0.3, u);
 
     const double kipMaal = afledte.KipHjd + 2 * u;
-    MaalVandret(tegning, 0, p.x2, p.x3, kipMaal, u, 2, "Normalsp\u00e6rafstand", regional);
-    MaalVandret(tegning, 2, p.x1, p.x2, kipMaal, u, 2, "Gavlsp\u00e6rafstand", regional);
+    MaalVandret(tegning, 0, p.x2, p.x3, kipMaal, u, 2, "Normalspærafstand", regional);
+    MaalVandret(tegning, 2, p.x1, p.x2, kipMaal, u, 2, "Gavlspærafstand", regional);
     const double midtMaal = (inddata.FacHjd + afledte.KipHjd) / 2;
-    MaalVandretHoejre(tegning, 2, udh, p.x1, midtMaal, u, "Gavlsp\u00e6rindrykning", regional);
-    MaalVandretVenstre(tegning, 2, 0, udh, midtMaal, u, "Gavludh\u00e6ng", regional);
+    MaalVandretHoejre(tegning, 2, udh, p.x1, midtMaal, u, "Gavlspærindrykning", regional);
+    MaalVandretVenstre(tegning, 2, 0, udh, midtMaal, u, "Gavludhæng", regional);
 
     TegnSpaerHenvisninger(tegning, inddata, afledte, u);
 
