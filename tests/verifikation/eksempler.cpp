@@ -21,7 +21,7 @@ namespace taglo::verifikation
 namespace
 {
 
-constexpr std::array<std::string_view, 8> kKilder{
+constexpr std::array<std::string_view, 13> kKilder{
     "Steel Buildings in Europe: Single-Storey Steel Buildings, Part 3: Actions, bilag B "
     "\"Worked Example: Wind action on a single-storey building\". "
     "https://infosteel.be/images/Steel-Buildings-in-Europe/SSB03/57",
@@ -43,6 +43,24 @@ constexpr std::array<std::string_view, 8> kKilder{
     "Svenskt Trä: TräGuiden, Beräkningsexempel, Bostadshus, \"Skråspikning\" (2003, "
     "opdateret 2019). https://traguiden.se/konstruktion/dimensionering/berakningsexempel/"
     "bostadshus/skraspikning",
+    "P. Vasilev: \"Calculation of wind peak velocity pressure - Eurocode 1\", projekt "
+    "Wienerberger (2021), beregningsudskrift efter EN 1991-1-4:2005+A1:2010 afsnit 4. "
+    "https://www.scribd.com/document/538539973/"
+    "Calculation-of-wind-peak-velocity-pressure-Eurocode-1",
+    "Aalborg Universitet (it.civil.aau.dk): projektrapport, bilag K, afsnittet om vindtryk "
+    "med tabel K.3.1. "
+    "https://www.yumpu.com/da/document/view/31441706/"
+    "indholdsfortegnelse-k1-indledning-itcivilaaudk/14",
+    "Teknikhandboken for plåtslageri: \"Snöbelastning\", tabel 7:8 og 7:9. "
+    "https://plat.teknikhandboken.se/handboken/infastning-av-plat-i-olika-underlag/"
+    "dimensionering-av-forband/snolast-3/",
+    "Simpson Strong-Tie Danmark: \"Bæreevner\" (regningsmæssig bæreevne af "
+    "træforbindelser). https://www.strongtie.dk/da-DK/artikler/baereevner",
+    "Svenskt Trä: TräGuiden, Projektering av limträkonstruktioner, \"2.3.2 "
+    "Lastvaraktighetsklasser\" (2017). "
+    "https://www.traguiden.se/konstruktion/limtrakonstruktioner/projektering-av-"
+    "limtrakonstruktioner/dimensionering-av-tra--och-limtrakonstruktioner/"
+    "sardrag-limtra-fanertra-konstruktionsvirke/lastvaraktighetsklasser/",
 };
 
 // The distance from the North Sea coast at which the Danish annex gives the basic wind
@@ -68,17 +86,40 @@ double Formfaktor(char omraade, char vindtilf, bool tiKvadratmeter, Meddelelser&
                           kHusbredde, kHuslaengde, m);
 }
 
+// The derived values of a roof of structural timber C18 in consequence class CC2 with the
+// normal snow form factor of its pitch (degrees): snow load, k_mod and gamma_M of the nails.
+TAfledte AfledteFor(double tagvinkel, Meddelelser& m)
+{
+    TInddata inddata;
+    inddata.TagVink = tagvinkel;
+    inddata.NormSneFormFak = true;
+    inddata.SneFormFak = NormalSneFormFaktor(tagvinkel);
+    inddata.StyrkeKlasse = 0;
+    inddata.Sikkl = 1;
+    return BeregnAfledte(inddata, m);
+}
+
 // The three equal spans under a downward load of 1 kN/m on spans of 1 m.
 TNormalBidrag TreFagEnhedslast()
 {
     return NormalBidrag(-1.0, 1.0);
 }
 
-constexpr std::array<TEksempel, 18> kEksempler{{
+constexpr std::array<TEksempel, 23> kEksempler{{
     {"BasishastighedstrykVb26",
      "Basishastighedstryk q_b for v_b = 26 m/s (DK NA: 8,33 km fra Vesterhavet)", 0,
      "ark 2 af 11, s. 3-47", 422.5, 1, "N/m²",
      [](Meddelelser&) { return BasisVindtryk(KystafstandFor(26.0)) * 1000.0; }},
+    {"BasishastighedstrykVb24",
+     "Basishastighedstryk q_b for v_b = 24 m/s (DK NA: 25 km eller mere fra Vesterhavet); "
+     "rapportens q_max bruger ældre terrænværdier og sammenlignes ikke",
+     9, "bilag K, yumpu-side 14", 0.36, 2, "kN/m²",
+     [](Meddelelser&) { return BasisVindtryk(KystafstandFor(24.0)); }},
+    {"PeakhastighedstrykKategoriIVedKysten",
+     "Peakhastighedstryk q_p(z), terrænkategori I, z = 3,5 m, v_b = 27 m/s (DK NA: ved "
+     "Vesterhavet)",
+     8, "s. 1, Wind peak velocity pressure", 0.989, 3, "kN/m²",
+     [](Meddelelser&) { return PeakHastTryk(0, KystafstandFor(27.0), 3.5, 1.0, 3.5); }},
     {"PeakhastighedstrykKategoriIVUnderZmin",
      "Peakhastighedstryk q_p(z), terrænkategori IV, z = 9 m regnet i z_min = 10 m, "
      "v_b = 26 m/s (DK NA: 8,33 km fra Vesterhavet)",
@@ -109,6 +150,12 @@ constexpr std::array<TEksempel, 18> kEksempler{{
      "Sneformfaktor μ1 for taghældning 5,7°; kilden har "
      "s_k = 0,65 kN/m², Taglo DK NA's 1,0 kN/m², så kun formfaktoren sammenlignes",
      1, "ark 4 af 8, s. 3-39", 0.8, 1, "", [](Meddelelser&) { return NormalSneFormFaktor(5.7); }},
+    {"SnelastSaddeltagSk10",
+     "Karakteristisk snelast på saddeltag med taghældning 25°, s = μ1 s_k med s_k = 1,0 kN/m² "
+     "(svensk snezone 1 har DK NA's værdi); tabellen holder μ1 = 0,8 ved alle hældninger på "
+     "grund af snefang, så der sammenlignes kun ved højst 30°",
+     10, "tabel 7:9, snezone 1,0", 0.8, 1, "kN/m²",
+     [](Meddelelser& m) { return AfledteFor(25.0, m).SneLast; }},
     {"TreFagEndereaktion",
      "Tre lige fag, jævnt fordelt last w: reaktion ved endeunderstøtning "
      "(E)",
@@ -136,6 +183,18 @@ constexpr std::array<TEksempel, 18> kEksempler{{
      "Partialkoefficient på dominerende variabel last (sne), "
      "CC2 (K_FI = 1,0)",
      6, "s. 1, STR/GEO", 1.5, 1, "", [](Meddelelser& m) { return LastFaktor09('P', 3, 1, m); }},
+    {"PartialkoefficientSoemforbindelse",
+     "γ_M for træforbindelser efter kildens danske bæreevnetabeller, som sømmets "
+     "regningsmæssige udtræksbæreevne divideres med; Taglo bruger konstruktionstræets γ_M "
+     "(C18, CC2)",
+     11, "afsnit Bæreevnetabeller", 1.35, 2, "",
+     [](Meddelelser& m) { return AfledteFor(25.0, m).GammaM; }},
+    {"KmodOejeblikkeligLast",
+     "k_mod for øjeblikkelig last i anvendelsesklasse 1 og 2, som sømmets udtræksbæreevne "
+     "ganges med (vindsug); kilden giver 1,1 som tabellens største værdi, der kun gælder "
+     "øjeblikkelig last i tørt træ",
+     12, "afsnit 2.3.2, teksten til tabel 2.4", 1.1, 1, "",
+     [](Meddelelser& m) { return AfledteFor(25.0, m).KmodSoem; }},
     {"GlatSoemSpidslaengde",
      "Glat søm 2,8 × 75 mm med 32,3 mm i det første træ: længden i "
      "spidsdelen t_pen, over kravet 12d (kilden er svensk; last og γ_d sammenlignes ikke)",
