@@ -238,16 +238,19 @@ MedIndsatteFiler(std::string_view markdown,
             resultat.push_back('\n');
             continue;
         }
-        if (const auto indhold = laes(*fil))
+        const auto indhold = laes(*fil);
+        if (!indhold)
         {
-            resultat += "```\n";
-            for (const std::string_view indsat : Linjer(*indhold))
-            {
-                resultat.append(indsat);
-                resultat.push_back('\n');
-            }
-            resultat += "```\n";
+            continue;
         }
+        const std::string_view hegn = fil->ends_with(".md") ? "" : "```\n";
+        resultat += hegn;
+        for (const std::string_view indsat : Linjer(*indhold))
+        {
+            resultat.append(indsat);
+            resultat.push_back('\n');
+        }
+        resultat += hegn;
     }
     return resultat;
 }

@@ -43,8 +43,8 @@ struct DeltKilde
                                          const std::function<bool(std::string_view)>& findes);
 
 // `markdown` with every line "{{indsaet fil}}" replaced by the text that `laes` gives for the
-// file, as a fenced block in the report's fixed-pitch font; a file that `laes` cannot give
-// leaves nothing.
+// file: a Markdown file (".md") as it is, any other as a fenced block in the report's
+// fixed-pitch font; a file that `laes` cannot give leaves nothing.
 [[nodiscard]] std::string
 MedIndsatteFiler(std::string_view markdown,
                  const std::function<std::optional<std::string>(std::string_view)>& laes);

@@ -87,10 +87,17 @@ TEST(IndsatteFiler, IndholdetStaarIEnFastBredBlok)
         {
             return "RESULTAT\r\n  Lægtetværsnittet kan anvendes.\r\n";
         }
+        if (fil == "tabel.md")
+        {
+            return "| a | b |\n|---|---|\n";
+        }
         return std::nullopt;
     };
     EXPECT_EQ(MedIndsatteFiler("a\n{{indsaet rapport.txt}}\n{{indsaet mangler.txt}}\nb\n", laes),
               "a\n```\nRESULTAT\n  Lægtetværsnittet kan anvendes.\n```\nb\n");
+    // A Markdown file becomes part of the text, so its table is laid out as a table.
+    EXPECT_EQ(MedIndsatteFiler("a\n{{indsaet tabel.md}}\nb\n", laes),
+              "a\n| a | b |\n|---|---|\nb\n");
     EXPECT_EQ(IndsatteFiler("{{indsaet}}\n{{indsaetx fil}}\ntekst {{indsaet fil}}\n"),
               std::vector<std::string>{});
 }
