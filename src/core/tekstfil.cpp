@@ -363,6 +363,83 @@ mode_t NyFilsTilladelser()
 
 } // namespace
 
+namespace
+{
+
+// Why the existing regular file `maal` (saved as `sti`) may not be replaced; nothing when
+// it may.
+std::optional<Gemmefejl> Erstatningsfejl(const std::string& sti, const fs::path& maal,
+                                         const struct stat& gammel)
+{
+    if (S_ISDIR(gammel.st_mode))
+    {
+        return OpretteFejl(sti, EISDIR);
+    }
+    if (!S_ISREG(gammel.st_mode))
+    {
+        return OpretteFejl(sti, "ikke en almindelig fil");
+    }
+    // The system's own access check: a colleague's file in a shared folder is not ours to
+    // replace, whatever the folder allows. A file without any write bit was protected on
+    // purpose, and stays so also for a user the system would let write it.
+    if (::access(maal.c_str(), W_OK) != 0)
+    {
+        return OpretteFejl(sti, errno);
+    }
+    if ((gammel.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    {
+        return OpretteFejl(sti, EACCES);
+    }
+    return std::nullopt;
+}
+
+// Writes the bytes to a temporary file beside `maal` and renames it over `maal`; the old
+// file, when there is one (`gammel`), keeps its owner and permission bits. A folder that
+// allows no new file sends the save to GemPaaStedet.
+std::optional<Gemmefejl> GemViaMidlertidigFil(const std::string& sti, const fs::path& maal,
+                                              const struct stat* gammel, std::string_view bytes)
+{
+    std::string skabelon = maal.has_parent_path() ? maal.parent_path().string() + "/" : "";
+    skabelon += ".";
+    skabelon += maal.filename().string();
+    skabelon += ".XXXXXX";
+    Fildeskriptor midlertidig(::mkstemp(skabelon.data()));
+    if (midlertidig.fd() < 0)
+    {
+        const int fejlnummer = errno;
+        if (gammel != nullptr && (fejlnummer == EACCES || fejlnummer == EPERM))
+        {
+            return GemPaaStedet(sti, maal, bytes);
+        }
+        return OpretteFejl(sti, fejlnummer);
+    }
+    const auto opgiv = [&](Gemmefejl fejl) {
+        ::unlink(skabelon.c_str());
+        return fejl;
+    };
+    if (gammel != nullptr)
+    {
+        // The replacement keeps the old file's owner and group where the system allows it
+        // (a group the user is not in cannot be kept), and then its permission bits.
+        [[maybe_unused]] const bool eierBevaret =
+            ::fchown(midlertidig.fd(), gammel->st_uid, gammel->st_gid) == 0;
+    }
+    const mode_t tilladelser =
+        gammel != nullptr ? static_cast<mode_t>(gammel->st_mode & 07777) : NyFilsTilladelser();
+    if (::fchmod(midlertidig.fd(), tilladelser) != 0 || !SkrivAlt(midlertidig.fd(), bytes) ||
+        ::fsync(midlertidig.fd()) != 0 || !midlertidig.Luk())
+    {
+        return opgiv(SkriveFejl(sti, errno));
+    }
+    if (::rename(skabelon.c_str(), maal.c_str()) != 0)
+    {
+        return opgiv(OpretteFejl(sti, errno));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<Gemmefejl> GemFil(const std::string& sti, std::string_view bytes)
 {
     if (sti.empty())
@@ -376,76 +453,16 @@ std::optional<Gemmefejl> GemFil(const std::string& sti, std::string_view bytes)
     }
     struct stat gammel
     {};
-    const bool findes = ::stat(maal->c_str(), &gammel) == 0;
-    if (!findes && errno != ENOENT)
+    if (::stat(maal->c_str(), &gammel) != 0)
     {
-        return OpretteFejl(sti, errno);
+        return errno == ENOENT ? GemViaMidlertidigFil(sti, *maal, nullptr, bytes)
+                               : OpretteFejl(sti, errno);
     }
-    if (findes && S_ISDIR(gammel.st_mode))
+    if (auto fejl = Erstatningsfejl(sti, *maal, gammel))
     {
-        return OpretteFejl(sti, EISDIR);
+        return fejl;
     }
-    if (findes && !S_ISREG(gammel.st_mode))
-    {
-        return OpretteFejl(sti, "ikke en almindelig fil");
-    }
-    // The system's own access check: a colleague's file in a shared folder is not ours to
-    // replace, whatever the folder allows. A file without any write bit was protected on
-    // purpose, and stays so also for a user the system would let write it.
-    if (findes && ::access(maal->c_str(), W_OK) != 0)
-    {
-        return OpretteFejl(sti, errno);
-    }
-    if (findes && (gammel.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-    {
-        return OpretteFejl(sti, EACCES);
-    }
-
-    std::string skabelon = maal->has_parent_path() ? maal->parent_path().string() + "/" : "";
-    skabelon += ".";
-    skabelon += maal->filename().string();
-    skabelon += ".XXXXXX";
-    Fildeskriptor midlertidig(::mkstemp(skabelon.data()));
-    if (midlertidig.fd() < 0)
-    {
-        const int fejlnummer = errno;
-        if (findes && (fejlnummer == EACCES || fejlnummer == EPERM))
-        {
-            return GemPaaStedet(sti, *maal, bytes);
-        }
-        return OpretteFejl(sti, fejlnummer);
-    }
-    const auto fjernMidlertidig = [&] { ::unlink(skabelon.c_str()); };
-
-    if (findes)
-    {
-        // The replacement keeps the old file's owner and group where the system allows it
-        // (a group the user is not in cannot be kept), and then its permission bits.
-        [[maybe_unused]] const bool eierBevaret =
-            ::fchown(midlertidig.fd(), gammel.st_uid, gammel.st_gid) == 0;
-    }
-    const mode_t tilladelser =
-        findes ? static_cast<mode_t>(gammel.st_mode & 07777) : NyFilsTilladelser();
-    if (::fchmod(midlertidig.fd(), tilladelser) != 0 || !SkrivAlt(midlertidig.fd(), bytes) ||
-        ::fsync(midlertidig.fd()) != 0)
-    {
-        const int fejlnummer = errno;
-        fjernMidlertidig();
-        return SkriveFejl(sti, fejlnummer);
-    }
-    if (!midlertidig.Luk())
-    {
-        const int fejlnummer = errno;
-        fjernMidlertidig();
-        return SkriveFejl(sti, fejlnummer);
-    }
-    if (::rename(skabelon.c_str(), maal->c_str()) != 0)
-    {
-        const int fejlnummer = errno;
-        fjernMidlertidig();
-        return OpretteFejl(sti, fejlnummer);
-    }
-    return std::nullopt;
+    return GemViaMidlertidigFil(sti, *maal, &gammel, bytes);
 }
 
 std::optional<Gemmefejl> GemTekstfil(const std::string& sti, const std::vector<std::string>& linjer)

@@ -108,22 +108,15 @@ TGavlGeometri GavlGeometri(const TKoersel& koersel)
     return g;
 }
 
-void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
+namespace
 {
-    const TInddata& ind = koersel.inddata;
-    const TGavlGeometri gavl = GavlGeometri(koersel);
+
+// The permanent load and the snow, spread over the whole batten.
+void LaegEgenlastOgSneTil(TLasttilfaelde& t, const TGavlGeometri& gavl, const TKoersel& koersel)
+{
     const bool gavlmodeller = koersel.gyldighed.Gavlfag;
     const double D = gavl.D();
-    const double L = ind.NormalSpaerAfst;
-    const TEnheder e{t.kmod};
-    const bool detaljer = koersel.Detaljeret();
-
-    if (koersel.Logger())
-    {
-        SkrivHoved(koersel);
-    }
-
-    // Permanent load and snow over the whole batten.
+    const double L = koersel.inddata.NormalSpaerAfst;
     const double wzz = t.FzzEgen + t.FzzSne;
     const double wyy = t.FyyEgen + t.FyySne;
     const TGavlBidrag egenGavl = gavlmodeller ? GavlBidrag(D, 0.0, wzz, gavl) : TGavlBidrag{};
@@ -135,8 +128,9 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
         LaegGavlBidragTil(t, GavlBidrag(D, 0.0, wyy, gavl), Retning::yy);
     }
     LaegNormalBidragTil(t, NormalBidrag(wyy, L), Retning::yy);
-    if (detaljer)
+    if (koersel.Detaljeret())
     {
+        const TEnheder e{t.kmod};
         const char* etiket = t.FzzSne != 0.0 ? "g+s" : " g ";
         koersel.Log("%3s%12.2f%6.2f%6.2f%8.0f%6.0f%6.0f%6.0f%6.0f%6.0f", etiket, e.Linielast(wzz),
                     0.0, D, e.N(egenGavl.RB2), e.N(egenGavl.RB1), e.N(egenGavl.RD),
@@ -145,6 +139,66 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
                     D + 3.0 * L, e.N(egenNormal.RE), e.N(egenNormal.RG), e.N(egenNormal.MF),
                     e.N(egenNormal.MG), e.N(egenNormal.MH));
     }
+}
+
+// The point load, which stands in the end span of the normal section; the gable part gets
+// nothing from it.
+void LaegPunktlastTil(TLasttilfaelde& t, const TKoersel& koersel)
+{
+    const double L = koersel.inddata.NormalSpaerAfst;
+    const TNormalBidrag punkt = PunktlastBidrag(t.FzzPkt, L);
+    LaegNormalBidragTil(t, punkt, Retning::zz);
+    LaegNormalBidragTil(t, PunktlastBidrag(t.FyyPkt, L), Retning::yy);
+    if (koersel.Detaljeret())
+    {
+        const TEnheder e{t.kmod};
+        koersel.Log(" Q %32.0f%6.0f%6.0f%18.0f%8.0f%6.0f%6.0f%6.0f%6.0f", 0.0, 0.0, 0.0, 0.0,
+                    e.N(punkt.RE), e.N(punkt.RG), e.N(punkt.MF), e.N(punkt.MG), e.N(punkt.MH));
+    }
+}
+
+// The log's lines of the summed reactions and moments, before and after the adjustment at
+// the gable wall.
+void LogSamlede(const TLasttilfaelde& t, const TKoersel& koersel, bool justeret)
+{
+    const TEnheder e{t.kmod};
+    if (!justeret)
+    {
+        koersel.log.LogLinie("                            Samlede reaktioner og momenter:");
+        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f%8.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2zz),
+                    e.N(t.RB1zz), e.N(t.RDzz), e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx), e.N(t.REzz),
+                    e.N(t.RGzz), e.N(t.MFxx), e.N(t.MGxx), e.N(t.MHxx));
+        return;
+    }
+    koersel.log.LogLinie("Efter justering af RB2/RB1: Samlede reaktioner og momenter");
+    koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2Justzz), e.N(t.RB1zz), e.N(t.RDzz),
+                e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx));
+}
+
+// The log's lines of the case's utilisations and key values.
+void LogUdnyttelser(const TLasttilfaelde& t, const TKoersel& koersel)
+{
+    const TEnheder e{t.kmod};
+    koersel.Log("Udnyttelsesgrader for momenter (pct):%16.0f%6.0f%6.0f%20.0f%6.0f%6.0f",
+                t.UB2 * 100.0, t.UB1 * 100.0, t.UC * 100.0, t.UF * 100.0, t.UG * 100.0,
+                t.UH * 100.0);
+    koersel.log.LogLinie("");
+    koersel.log.LogLinie("Nøgleværdier Rzz [N] og momentudnyttelsesgrader [%]:");
+    koersel.Log("%41.0f%6.0f%9.0f%9.0f%14.0f%12.0f", e.N(t.RB1zz), e.N(t.RDEzz),
+                t.Noegle[kGavludkragning] * 100.0, t.Noegle[kGavlfag] * 100.0, e.N(t.RGzz),
+                t.Noegle[kNormalfag] * 100.0);
+}
+
+} // namespace
+
+void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
+{
+    const TGavlGeometri gavl = GavlGeometri(koersel);
+    if (koersel.Logger())
+    {
+        SkrivHoved(koersel);
+    }
+    LaegEgenlastOgSneTil(t, gavl, koersel);
 
     // Wind, unless the combination has none.
     const double w = VindFaktor(t, koersel);
@@ -152,56 +206,30 @@ void AnalyserTilfaelde(TLasttilfaelde& t, TKoersel& koersel)
     {
         LaegVindTil(t, w, gavl, koersel);
     }
-
-    // The point load stands in the end span of the normal section; the gable part gets
-    // nothing from it.
     if (t.FzzPkt != 0.0 && t.Vindtilf == 'f')
     {
-        const TNormalBidrag punkt = PunktlastBidrag(t.FzzPkt, L);
-        LaegNormalBidragTil(t, punkt, Retning::zz);
-        LaegNormalBidragTil(t, PunktlastBidrag(t.FyyPkt, L), Retning::yy);
-        if (detaljer)
-        {
-            koersel.Log(" Q %32.0f%6.0f%6.0f%18.0f%8.0f%6.0f%6.0f%6.0f%6.0f", 0.0, 0.0, 0.0, 0.0,
-                        e.N(punkt.RE), e.N(punkt.RG), e.N(punkt.MF), e.N(punkt.MG), e.N(punkt.MH));
-        }
+        LaegPunktlastTil(t, koersel);
     }
-
-    if (detaljer)
+    if (koersel.Detaljeret())
     {
-        koersel.log.LogLinie("                            Samlede reaktioner og momenter:");
-        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f%8.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2zz),
-                    e.N(t.RB1zz), e.N(t.RDzz), e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx), e.N(t.REzz),
-                    e.N(t.RGzz), e.N(t.MFxx), e.N(t.MGxx), e.N(t.MHxx));
+        LogSamlede(t, koersel, false);
     }
-
-    if (gavlmodeller)
+    if (koersel.gyldighed.Gavlfag)
     {
         JusterForGavlvaeg(t, gavl);
     }
-    if (detaljer)
+    if (koersel.Detaljeret())
     {
-        koersel.log.LogLinie("Efter justering af RB2/RB1: Samlede reaktioner og momenter");
-        koersel.Log("%35.0f%6.0f%6.0f%6.0f%6.0f%6.0f", e.N(t.RB2Justzz), e.N(t.RB1zz), e.N(t.RDzz),
-                    e.N(t.MB2xx), e.N(t.MB1xx), e.N(t.MCxx));
+        LogSamlede(t, koersel, true);
     }
 
     t.RDEzz = t.RDzz + t.REzz;
     t.RDEyy = t.RDyy + t.REyy;
-
     BeregnSpaendinger(t, koersel);
     BeregnNoegler(t);
-
     if (koersel.Logger())
     {
-        koersel.Log("Udnyttelsesgrader for momenter (pct):%16.0f%6.0f%6.0f%20.0f%6.0f%6.0f",
-                    t.UB2 * 100.0, t.UB1 * 100.0, t.UC * 100.0, t.UF * 100.0, t.UG * 100.0,
-                    t.UH * 100.0);
-        koersel.log.LogLinie("");
-        koersel.log.LogLinie("Nøgleværdier Rzz [N] og momentudnyttelsesgrader [%]:");
-        koersel.Log("%41.0f%6.0f%9.0f%9.0f%14.0f%12.0f", e.N(t.RB1zz), e.N(t.RDEzz),
-                    t.Noegle[kGavludkragning] * 100.0, t.Noegle[kGavlfag] * 100.0, e.N(t.RGzz),
-                    t.Noegle[kNormalfag] * 100.0);
+        LogUdnyttelser(t, koersel);
     }
 }
 

@@ -145,9 +145,45 @@ int TrykSugTilf98(char omraade, char vindtilf, Meddelelser& meddelelser)
     return 0;
 }
 
-TOmraade VindlastOmraade09(char omraade, char vindtilf, double KipHjd, double HusBr, double HusLn,
-                           double FacUdh, double GavlUdh, double VaegTykkelse,
-                           Meddelelser& meddelelser)
+namespace
+{
+
+// EN 1991-1-4, table 7.1: the wall's zone D, linear in h/d between 0.25 and 1 for 10 m2.
+double FormfaktorZoneD(double hd, bool cvAreal)
+{
+    if (!cvAreal)
+    {
+        return 1.0;
+    }
+    if (hd > 1.0)
+    {
+        return 0.8;
+    }
+    if (hd < 0.25)
+    {
+        return 0.7;
+    }
+    return 0.133333333333333 * hd + 0.666666666666667;
+}
+
+// EN 1991-1-4, table 7.1: the wall's zone E, -0.3 up to h/d 0.25, -0.5 at 1, -0.7 at 5.
+double FormfaktorZoneE(double hd)
+{
+    if (hd < 0.25)
+    {
+        return -0.3;
+    }
+    if (hd < 1.0)
+    {
+        return -0.266666666666666 * hd - 0.233333333333333;
+    }
+    return -0.05 * hd - 0.45;
+}
+
+// The messages of VindlastOmraade09 for arguments it cannot place a zone with.
+void KontrollerOmraadeArgumenter(char omraade, char vindtilf, double KipHjd, double HusBr,
+                                 double HusLn, double FacUdh, double GavlUdh, double VaegTykkelse,
+                                 Meddelelser& meddelelser)
 {
     const std::string prefiks = "procedure VindlastOmraade09: ";
     if (KipHjd <= 0.0)
@@ -190,11 +226,15 @@ TOmraade VindlastOmraade09(char omraade, char vindtilf, double KipHjd, double Hu
         meddelelser.fejl(prefiks + "Ugyldigt vindtilfælde: " + TegnTekst(vindtilf) +
                          ". Skal være i intervallet a til x.");
     }
+}
 
+// The lengths the zone rectangles of wind direction `retning` are built from.
+std::array<double, kAntalMaal> Zonemaal(int retning, double KipHjd, double HusBr, double HusLn,
+                                        double FacUdh, double GavlUdh, double VaegTykkelse)
+{
     const double bredde = 2.0 * FacUdh + HusBr;
     const double laengde = 2.0 * GavlUdh + HusLn;
     const double h = KipHjd;
-    const int retning = VindRetning(vindtilf);
 
     // EN 1991-1-4, 7.2.5: e = min(b, 2h) with b the crosswind dimension.
     double eRoof = 0.0;
@@ -227,6 +267,20 @@ TOmraade VindlastOmraade09(char omraade, char vindtilf, double KipHjd, double Hu
     maal[static_cast<std::size_t>(Maal::a1)] = zoneA1;
     maal[static_cast<std::size_t>(Maal::a2)] = zoneA2;
     maal[static_cast<std::size_t>(Maal::a3)] = zoneA3;
+    return maal;
+}
+
+} // namespace
+
+TOmraade VindlastOmraade09(char omraade, char vindtilf, double KipHjd, double HusBr, double HusLn,
+                           double FacUdh, double GavlUdh, double VaegTykkelse,
+                           Meddelelser& meddelelser)
+{
+    KontrollerOmraadeArgumenter(omraade, vindtilf, KipHjd, HusBr, HusLn, FacUdh, GavlUdh,
+                                VaegTykkelse, meddelelser);
+
+    const int retning = VindRetning(vindtilf);
+    const auto maal = Zonemaal(retning, KipHjd, HusBr, HusLn, FacUdh, GavlUdh, VaegTykkelse);
 
     TOmraade resultat;
     for (const auto& zone : kZoner)
@@ -268,38 +322,10 @@ double VindFormfaktor(char omraade, char vindtilf, double TagVink, bool cvAreal,
         vaerdi = -0.5;
         break;
     case 'D':
-        // EN 1991-1-4, table 7.1: zone D, linear between h/d = 0.25 and 1.
-        if (!cvAreal)
-        {
-            vaerdi = 1.0;
-        }
-        else if (hd > 1.0)
-        {
-            vaerdi = 0.8;
-        }
-        else if (hd < 0.25)
-        {
-            vaerdi = 0.7;
-        }
-        else
-        {
-            vaerdi = 0.133333333333333 * hd + 0.666666666666667;
-        }
+        vaerdi = FormfaktorZoneD(hd, cvAreal);
         break;
     case 'E':
-        // EN 1991-1-4, table 7.1: zone E, -0.3 up to h/d 0.25, -0.5 at 1, -0.7 at 5.
-        if (hd < 0.25)
-        {
-            vaerdi = -0.3;
-        }
-        else if (hd < 1.0)
-        {
-            vaerdi = -0.266666666666666 * hd - 0.233333333333333;
-        }
-        else
-        {
-            vaerdi = -0.05 * hd - 0.45;
-        }
+        vaerdi = FormfaktorZoneE(hd);
         break;
     case 'N':
         // Internal pressure coefficient, DK NA to EN 1991-1-4, 7.2.9.

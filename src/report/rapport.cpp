@@ -208,16 +208,17 @@ void RapportResultat(Resultatliste& liste, const TInddata& inddata, const TResul
     RapportLinie(liste, "  Forankret gavlspær: " + SoemGavlspaerTekst(inddata, resultater));
 }
 
-void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResultater& resultater,
-                     const Regionalindstillinger& regional, std::string_view supportEmail)
+namespace
 {
-    const auto indrykket = [](std::string_view indryk, const std::string& tekst) {
-        return TilString(indryk) + tekst;
-    };
 
-    RapportStreg(liste);
-    RapportLinie(liste, "DETALJEREDE RESULTATER");
+std::string Indrykket(std::string_view indryk, const std::string& tekst)
+{
+    return TilString(indryk) + tekst;
+}
 
+void DetaljerNormalfag(Resultatliste& liste, const TResultater& resultater,
+                       const Regionalindstillinger& regional)
+{
     RapportLinie(liste, "Normalfag: ");
     if (!resultater.NormalfagOK)
     {
@@ -237,29 +238,34 @@ void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResul
     }
     RapportLinie(liste, Formater(regional, "  Vind/sne:  Største udnyttelsesgrad: %3.0f %%   ",
                                  100.0 * resultater.UdnNormalfag));
-    RapportLinie(liste, indrykket(kIndrykUdnyttelse, resultater.TekstNormalfag));
+    RapportLinie(liste, Indrykket(kIndrykUdnyttelse, resultater.TekstNormalfag));
     RapportLinie(liste, "             (K_FI er angivet under \"ANDRE FORUDSÆTNINGER\")");
     RapportLinie(liste, Formater(regional, "  Punktlast: Største udnyttelsesgrad: %3.0f %%   ",
                                  100.0 * resultater.UdnNormalfagPkt));
-    RapportLinie(liste, indrykket(kIndrykUdnyttelse, resultater.TekstNormalfagPkt));
+    RapportLinie(liste, Indrykket(kIndrykUdnyttelse, resultater.TekstNormalfagPkt));
+}
 
-    // The gable section is expected to hold whenever the normal section does; when it
-    // does not, the report asks for the inputs and shows one decimal.
-    if (!resultater.GavlfagOK)
-    {
-        RapportLinie(liste, "Gavlfag:");
-        RapportLinie(liste, "  Uventet resultat, lægtedimensionen er muligvis for lille");
-        RapportLinie(liste, "  Send gerne dine indputdata til " + TilString(supportEmail));
-        RapportLinie(liste, "  Normmæssig eftervisning giver følgende resultat:");
-        RapportLinie(liste, Formater(regional, "  Vind/sne:  Største udnyttelsesgrad: %5.1f %%   ",
-                                     100.0 * resultater.UdnGavlfag));
-        RapportLinie(liste, indrykket(kIndrykUdnyttelse, resultater.TekstGavlfag));
-        RapportLinie(liste, Formater(regional, "  Punktlast: Største udnyttelsesgrad: %5.1f %%   ",
-                                     100.0 * resultater.UdnGavlfagPkt));
-        RapportLinie(liste, indrykket(kIndrykUdnyttelse, resultater.TekstGavlfagPkt));
-        RapportLinie(liste, "");
-    }
+// The gable section is expected to hold whenever the normal section does; when it does
+// not, the report asks for the inputs and shows one decimal.
+void DetaljerGavlfag(Resultatliste& liste, const TResultater& resultater,
+                     const Regionalindstillinger& regional, std::string_view supportEmail)
+{
+    RapportLinie(liste, "Gavlfag:");
+    RapportLinie(liste, "  Uventet resultat, lægtedimensionen er muligvis for lille");
+    RapportLinie(liste, "  Send gerne dine indputdata til " + TilString(supportEmail));
+    RapportLinie(liste, "  Normmæssig eftervisning giver følgende resultat:");
+    RapportLinie(liste, Formater(regional, "  Vind/sne:  Største udnyttelsesgrad: %5.1f %%   ",
+                                 100.0 * resultater.UdnGavlfag));
+    RapportLinie(liste, Indrykket(kIndrykUdnyttelse, resultater.TekstGavlfag));
+    RapportLinie(liste, Formater(regional, "  Punktlast: Største udnyttelsesgrad: %5.1f %%   ",
+                                 100.0 * resultater.UdnGavlfagPkt));
+    RapportLinie(liste, Indrykket(kIndrykUdnyttelse, resultater.TekstGavlfagPkt));
+    RapportLinie(liste, "");
+}
 
+void DetaljerGavludkragning(Resultatliste& liste, const TInddata& inddata,
+                            const TResultater& resultater, const Regionalindstillinger& regional)
+{
     RapportLinie(liste, "Gavludkragning:");
     if (!resultater.GavludkragningOK)
     {
@@ -274,9 +280,13 @@ void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResul
     RapportLinie(liste, "  Normmæssig eftervisning er afgørende og giver følgende resultat:");
     RapportLinie(liste, Formater(regional, "  Vind/sne:  Største udnyttelsesgrad: %3.0f %%   ",
                                  100.0 * resultater.UdnGavludkragning));
-    RapportLinie(liste, indrykket(kIndrykUdnyttelse, resultater.TekstGavludkragning));
+    RapportLinie(liste, Indrykket(kIndrykUdnyttelse, resultater.TekstGavludkragning));
     RapportLinie(liste, "             (Der ses bort fra punktlast på gavludhænget).");
+}
 
+void DetaljerFastgoerelse(Resultatliste& liste, const TInddata& inddata,
+                          const TResultater& resultater, const Regionalindstillinger& regional)
+{
     RapportLinie(liste, "Lægtefastgørelse:");
     RapportLinie(liste,
                  Formater(regional,
@@ -288,13 +298,29 @@ void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResul
     RapportLinie(liste, resultater.BaereevneNormalspaer);
     RapportLinie(liste, Formater(regional, "  Regningsmæssigt træk:    %.0n N   ",
                                  resultater.TraekNormalspaer));
-    RapportLinie(liste, indrykket(kIndrykTraek, resultater.TekstTraekNormalspaer));
+    RapportLinie(liste, Indrykket(kIndrykTraek, resultater.TekstTraekNormalspaer));
     RapportLinie(liste, "  Fastgørelse til forankret gavlspær: " +
                             SoemGavlspaerTekst(inddata, resultater));
     RapportLinie(liste, resultater.BaereevneGavlspaer);
     RapportLinie(liste, Formater(regional, "  Regningsmæssigt træk:    %.0n N   ",
                                  resultater.TraekGavlspaer));
-    RapportLinie(liste, indrykket(kIndrykTraek, resultater.TekstTraekGavlspaer));
+    RapportLinie(liste, Indrykket(kIndrykTraek, resultater.TekstTraekGavlspaer));
+}
+
+} // namespace
+
+void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResultater& resultater,
+                     const Regionalindstillinger& regional, std::string_view supportEmail)
+{
+    RapportStreg(liste);
+    RapportLinie(liste, "DETALJEREDE RESULTATER");
+    DetaljerNormalfag(liste, resultater, regional);
+    if (!resultater.GavlfagOK)
+    {
+        DetaljerGavlfag(liste, resultater, regional, supportEmail);
+    }
+    DetaljerGavludkragning(liste, inddata, resultater, regional);
+    DetaljerFastgoerelse(liste, inddata, resultater, regional);
 }
 
 void RapportPrimaere(Resultatliste& liste, const TInddata& inddata, const TAfledte& afledte,
