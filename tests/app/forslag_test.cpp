@@ -3,7 +3,6 @@
 // it leaves in the inputs.
 #include "app/forslag.h"
 #include "app/projektjson.h"
-#include "core/formater.h"
 #include "core/tekst.h"
 
 #include "navngivne_tilfaelde.h"
@@ -116,6 +115,19 @@ TEST_P(Forslagstag, FaarDenLettesteLaegteDerKanAnvendes)
             EXPECT_FALSE(k.Anvendelig.Laegte) << TvaersnitTekst(k.Tvaersnit, projekt.Regional());
         }
     }
+    // Those that pass first, lightest first, then fewest nails, then in catalogue order.
+    for (std::size_t i = 1; i < forslag.Kandidater.size(); ++i)
+    {
+        const auto& a = forslag.Kandidater[i - 1];
+        const auto& b = forslag.Kandidater[i];
+        EXPECT_TRUE(a.Anvendelig.Begge() || !b.Anvendelig.Begge()) << i;
+        EXPECT_TRUE(
+            a.Anvendelig.Begge() != b.Anvendelig.Begge() ||
+            a.Tvaersnit.Areal() < b.Tvaersnit.Areal() ||
+            (a.Tvaersnit.Areal() == b.Tvaersnit.Areal() &&
+             std::pair(a.SoemantalNormalspaer, a.Soem) < std::pair(b.SoemantalNormalspaer, b.Soem)))
+            << i;
+    }
     const TKandidat* bedste = forslag.Bedste();
     if (tag.forventet)
     {
@@ -148,36 +160,6 @@ TEST(Forslag, AfstandslisteFra32mmGiverIndirekteFastgoerelse)
         for (const auto& k : std::get<TForslag>(udfald).Kandidater)
         {
             EXPECT_EQ(k.DirekteFastgoerelse, direkte) << tykkelse;
-        }
-    }
-}
-
-// The shipped roof (rafters 0.9 m apart, 45 kg/m2) gets the standard T1 batten, the
-// smallest section Lægtetabel 2005 covers at that span; the table holds every section with
-// every nail, those that pass first, lightest first, then fewest nails.
-TEST(Forslag, StandardhusetFaar38x73OgTabellenErOrdnet)
-{
-    const auto projekt = Projekt({}, TAGLO_STANDARDFIL);
-    const auto udfald = BeregnForslag(projekt);
-    const std::string tekst = ForslagTekst(udfald, projekt.Regional());
-    const auto& kandidater = std::get<TForslag>(udfald).Kandidater;
-    ASSERT_FALSE(kandidater.empty());
-    const auto& bedste = kandidater.front();
-    EXPECT_EQ(tekst, "Letteste lægte der kan anvendes: 38 x 73 mm med " +
-                         std::string(kSoemKatalog.at(static_cast<std::size_t>(bedste.Soem)).Name) +
-                         ", direkte fastgørelse");
-    for (std::size_t i = 1; i < kandidater.size(); ++i)
-    {
-        const auto& a = kandidater[i - 1];
-        const auto& b = kandidater[i];
-        EXPECT_TRUE(a.Anvendelig.Begge() || !b.Anvendelig.Begge()) << i;
-        if (a.Anvendelig.Begge() == b.Anvendelig.Begge())
-        {
-            EXPECT_LE(a.Tvaersnit.Areal(), b.Tvaersnit.Areal()) << i;
-            EXPECT_TRUE(a.Tvaersnit.Areal() < b.Tvaersnit.Areal() ||
-                        a.SoemantalNormalspaer < b.SoemantalNormalspaer ||
-                        (a.SoemantalNormalspaer == b.SoemantalNormalspaer && a.Soem < b.Soem))
-                << i;
         }
     }
 }
@@ -334,7 +316,6 @@ TEST_P(EgenLaegteOgSoem, RaekkenSigerHvadReferenceprojektetsRapportSiger)
     EXPECT_EQ(raekke->DirekteFastgoerelse, rapport.direkte);
     EXPECT_EQ(raekke->SoemNormalspaer, rapport.normalspaer);
     EXPECT_EQ(raekke->SoemGavlspaer, rapport.gavlspaer);
-    EXPECT_EQ(raekke->Soemnavn, d.NailData->Name);
 
     ASSERT_EQ(rapport.traek.size(), 2U);
     ASSERT_EQ(rapport.baereevne.size(), 2U);
@@ -400,15 +381,12 @@ TEST(Forslag, BrugForslagetGiverInddataDerKanAnvendes)
         EXPECT_EQ(efter["LegteHojde"], bedste->Tvaersnit.LegteHojde) << fil;
         EXPECT_EQ(efter["LegteBredde"], bedste->Tvaersnit.LegteBredde) << fil;
         EXPECT_EQ(efter["Nail"], bedste->Soem) << fil;
-        EXPECT_EQ(projekt.Inddata().NailData->Name, bedste->Soemnavn) << fil;
         for (const char* felt : {"LegteHojde", "LegteBredde", "Nail"})
         {
             foer.erase(felt);
             efter.erase(felt);
         }
         EXPECT_EQ(efter, foer) << fil;
-        EXPECT_EQ(projekt.Felter().Tekst(Felt::EditLegteHojde),
-                  Formater(projekt.Regional(), "%10.0f", bedste->Tvaersnit.LegteHojde));
 
         const auto udfald = projekt.Beregn(0, meddelelser);
         ASSERT_TRUE(std::holds_alternative<TBeregningsresultat>(udfald)) << fil;
