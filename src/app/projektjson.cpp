@@ -62,4 +62,26 @@ nlohmann::json BeregningSomJson(const TBeregningsresultat& beregning)
             {"Rangliste", rangliste}};
 }
 
+void to_json(nlohmann::json& json, const TKandidat& k)
+{
+    json = {{"LegteHojde", k.Tvaersnit.LegteHojde},
+            {"LegteBredde", k.Tvaersnit.LegteBredde},
+            {"Soem", k.Soem},
+            {"Soemnavn", std::string(k.Soemnavn)},
+            {"KanAnvendes", {{"Laegte", k.Anvendelig.Laegte}, {"Soem", k.Anvendelig.Soem}}},
+            {"DirekteFastgoerelse", k.DirekteFastgoerelse},
+            {"UdnLaegte", k.UdnLaegte},
+            {"UdnSoem", k.UdnSoem ? nlohmann::json(*k.UdnSoem) : nlohmann::json()},
+            {"SoemantalNormalspaer", k.SoemantalNormalspaer},
+            {"SoemNormalspaer", k.SoemNormalspaer},
+            {"SoemGavlspaer", k.SoemGavlspaer}};
+}
+
+nlohmann::json ForslagSomJson(const TForslag& forslag)
+{
+    const TKandidat* bedste = forslag.Bedste();
+    return {{"Forslag", bedste != nullptr ? nlohmann::json(*bedste) : nlohmann::json()},
+            {"Kandidater", forslag.Kandidater}};
+}
+
 } // namespace taglo

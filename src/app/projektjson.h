@@ -3,6 +3,7 @@
 // with.
 #pragma once
 
+#include "app/forslag.h"
 #include "app/projekt.h"
 #include "core/inddata.h"
 #include "engine/resultater.h"
@@ -84,5 +85,16 @@ inline void to_json(nlohmann::json& json, const TResultater& r)
 // the order analysed with their key values ("Tilfaeldeliste") and per category the
 // governing case's name ("Rangliste", null where none).
 [[nodiscard]] nlohmann::json BeregningSomJson(const TBeregningsresultat& beregning);
+
+// A candidate of the design suggestion: its inputs under the input record's names
+// ("LegteHojde", "LegteBredde" in mm, "Soem" the nail's catalogue index) and the nail's name,
+// its verdicts ("KanAnvendes": "Laegte", "Soem"), the fastening, the utilisations as
+// fractions ("UdnSoem" null for nails that carry nothing) and the nails per rafter, as
+// counts and as the report writes them.
+void to_json(nlohmann::json& json, const TKandidat& k);
+
+// The design suggestion of a project: "Forslag", the suggested candidate or null when none
+// passes, and "Kandidater", every candidate in the table's order.
+[[nodiscard]] nlohmann::json ForslagSomJson(const TForslag& forslag);
 
 } // namespace taglo

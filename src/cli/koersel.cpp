@@ -1,5 +1,6 @@
 #include "cli/koersel.h"
 
+#include "app/forslag.h"
 #include "app/projekt.h"
 #include "app/projektjson.h"
 #include "core/support.h"
@@ -8,9 +9,11 @@
 #include "report/resultatfil.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace taglo::cli
 {
@@ -34,6 +37,47 @@ bool ErMappe(const std::optional<std::string>& sti)
 {
     std::error_code fejl;
     return sti && fs::is_directory(*sti, fejl);
+}
+
+// The table of the candidates under a heading, one a line: each column as wide as its
+// widest text and two blanks apart, the utilisations right-aligned, no blanks at the ends.
+std::string Kandidattabel(const TForslag& forslag, const Regionalindstillinger& regional)
+{
+    constexpr std::size_t kKolonner = 8;
+    constexpr std::array<bool, kKolonner> kHoejrestillet{false, false, true,  false,
+                                                         true,  false, false, false};
+    std::vector<std::array<std::string, kKolonner>> raekker{
+        {"Tværsnit", "Sømtype", "Lægte", "", "Søm", "", "Normalspær", "Forankret gavlspær"}};
+    for (const auto& k : forslag.Kandidater)
+    {
+        raekker.push_back(
+            {TvaersnitTekst(k.Tvaersnit, regional), std::string(k.Soemnavn),
+             UdnyttelseTekst(k.UdnLaegte, regional),
+             std::string(VurderingTekst(k.Anvendelig.Laegte)), UdnyttelseTekst(k.UdnSoem, regional),
+             std::string(VurderingTekst(k.Anvendelig.Soem)), k.SoemNormalspaer, k.SoemGavlspaer});
+    }
+    std::array<std::size_t, kKolonner> bredde{};
+    for (const auto& raekke : raekker)
+    {
+        for (std::size_t i = 0; i < kKolonner; ++i)
+        {
+            bredde[i] = std::max(bredde[i], AntalTegn(raekke[i]));
+        }
+    }
+    std::string tabel;
+    for (const auto& raekke : raekker)
+    {
+        std::string linje;
+        for (std::size_t i = 0; i < kKolonner; ++i)
+        {
+            const std::string fyld(bredde[i] - AntalTegn(raekke[i]), ' ');
+            linje += kHoejrestillet[i] ? fyld + raekke[i] : raekke[i] + fyld;
+            linje += i + 1 < kKolonner ? "  " : "";
+        }
+        linje.erase(linje.find_last_not_of(' ') + 1);
+        tabel += linje + '\n';
+    }
+    return tabel;
 }
 
 } // namespace
@@ -154,6 +198,55 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
     }
     ud.flush();
     return status;
+}
+
+int KoerForslag(const ForslagKommando& kommando, const Regionalindstillinger& regional,
+                std::ostream& ud, std::ostream& fejl)
+{
+    Strommeddelelser meddelelser(fejl);
+    TProjekt projekt(regional, support::kFirmanavn);
+    const auto ikkeBeregnet = [&](std::optional<std::string_view> afvisning) {
+        if (kommando.json)
+        {
+            nlohmann::json json = {{"Fil", kommando.projekt},
+                                   {"Beregnet", false},
+                                   {"Forslag", nullptr},
+                                   {"Kandidater", nlohmann::json::array()}};
+            if (afvisning)
+            {
+                json["Afvisning"] = std::string(*afvisning);
+            }
+            ud << json.dump(2) << '\n';
+            ud.flush();
+        }
+        return kFejl;
+    };
+    if (!projekt.Hent(kommando.projekt, meddelelser))
+    {
+        return ikkeBeregnet(std::nullopt);
+    }
+    const auto udfald = BeregnForslag(projekt);
+    if (const auto* afvisning = std::get_if<TAfvisning>(&udfald))
+    {
+        meddelelser.fejl(afvisning->besked);
+        return ikkeBeregnet(afvisning->besked);
+    }
+    const auto& forslag = std::get<TForslag>(udfald);
+    const std::string tekst = ForslagTekst(udfald, regional);
+    if (kommando.json)
+    {
+        auto json = ForslagSomJson(forslag);
+        json["Fil"] = kommando.projekt;
+        json["Beregnet"] = true;
+        json["Tekst"] = tekst;
+        ud << json.dump(2) << '\n';
+    }
+    else
+    {
+        ud << tekst << "\n\n" << Kandidattabel(forslag, regional);
+    }
+    ud.flush();
+    return forslag.Bedste() != nullptr ? kKanAnvendes : kKanIkkeAnvendes;
 }
 
 } // namespace taglo::cli

@@ -47,4 +47,14 @@ class Strommeddelelser final : public Meddelelser
                               const Regionalindstillinger& regional, std::ostream& ud,
                               std::ostream& fejl);
 
+// "forslag": loads the project file as the window's load command does, tries every listed
+// batten section with every nail of the catalogue as the window's suggestion does, and
+// writes to `ud` the suggestion's sentence, an empty line and the table of the candidates
+// (UTF-8), or with --json the numbers; messages go to `fejl`. Returns kKanAnvendes when a
+// candidate passes, kKanIkkeAnvendes when none does, kFejl when the file cannot be loaded
+// or its inputs fail a check (that check's message goes to `fejl`; no table is written).
+[[nodiscard]] int KoerForslag(const ForslagKommando& kommando,
+                              const Regionalindstillinger& regional, std::ostream& ud,
+                              std::ostream& fejl);
+
 } // namespace taglo::cli

@@ -27,8 +27,13 @@ constexpr std::string_view kBrugsanvisning =
     "  taglo-cli figur tvaersnit|laengdesnit|soemforbindelse PROJEKT.tgl UD.svg|UD.png|UD.json\n"
     "            [--bredde N] [--hoejde N] [--dansk]\n"
     "      Gemmer figuren (standard 1000 x 700 punkter).\n"
+    "  taglo-cli forslag PROJEKT.tgl [--json]\n"
+    "      Afprøver hver lægtedimension på listen med hvert søm i sømkataloget og\n"
+    "      skriver den letteste der kan anvendes, og derefter tabellen over dem alle.\n"
+    "      --json               skriver forslaget og kandidaterne som tal\n"
     "\n"
-    "Afslutningskode: 0 når lægte og søm kan anvendes, 1 når en af dem ikke kan,\n"
+    "Afslutningskode: 0 når lægte og søm kan anvendes (for forslag: når der er et\n"
+    "forslag), 1 når en af dem ikke kan (for forslag: når ingen kandidat kan anvendes),\n"
     "2 når en fil ikke kunne læses eller skrives, eller et inddata afvises.\n";
 
 constexpr int kStoersteBilledmaal = 10000;
@@ -48,6 +53,10 @@ constexpr std::array<Valgmulighed, 7> kRapportValg{{
     {"--firma", true},
     {"--json", false},
     {"--dansk", false},
+}};
+
+constexpr std::array<Valgmulighed, 1> kForslagValg{{
+    {"--json", false},
 }};
 
 constexpr std::array<Valgmulighed, 3> kFigurValg{{
@@ -201,6 +210,15 @@ std::variant<Kommando, Brugsfejl> FortolkFigur(const Opdelte& a)
     return Kommando{std::move(kommando)};
 }
 
+std::variant<Kommando, Brugsfejl> FortolkForslag(const Opdelte& a)
+{
+    if (a.oevrige.size() != 1)
+    {
+        return Brugsfejl{"forslag kræver én projektfil"};
+    }
+    return Kommando{ForslagKommando{a.oevrige.front(), a.Har("--json")}};
+}
+
 // A command: its name, the options it knows and how its arguments become the command.
 struct Kommandobeskrivelse
 {
@@ -209,9 +227,10 @@ struct Kommandobeskrivelse
     std::variant<Kommando, Brugsfejl> (*fortolk)(const Opdelte&);
 };
 
-const std::array<Kommandobeskrivelse, 2> kKommandoer{{
+const std::array<Kommandobeskrivelse, 3> kKommandoer{{
     {"rapport", kRapportValg, FortolkRapport},
     {"figur", kFigurValg, FortolkFigur},
+    {"forslag", kForslagValg, FortolkForslag},
 }};
 
 } // namespace
@@ -220,7 +239,7 @@ std::variant<Kommando, Brugsfejl> FortolkArgumenter(std::span<const std::string>
 {
     if (argumenter.empty())
     {
-        return Brugsfejl{"angiv rapport eller figur"};
+        return Brugsfejl{"angiv rapport, figur eller forslag"};
     }
     const std::string& navn = argumenter.front();
     if (navn == "--hjaelp" || navn == "--help" || navn == "-h")
@@ -231,7 +250,7 @@ std::variant<Kommando, Brugsfejl> FortolkArgumenter(std::span<const std::string>
                                         [&](const auto& k) { return k.navn == navn; });
     if (kommando == kKommandoer.end())
     {
-        return Brugsfejl{"ukendt kommando \"" + navn + "\"; angiv rapport eller figur"};
+        return Brugsfejl{"ukendt kommando \"" + navn + "\"; angiv rapport, figur eller forslag"};
     }
     auto opdelte = Opdel(argumenter.subspan(1), kommando->valg);
     if (const auto* fejl = std::get_if<Brugsfejl>(&opdelte))

@@ -45,11 +45,19 @@ struct FigurKommando
     bool dansk = false;
 };
 
+// "taglo-cli forslag PROJEKT.tgl [--json]": the lightest batten section and nail that pass,
+// and the table of every candidate.
+struct ForslagKommando
+{
+    std::string projekt;
+    bool json = false; // --json: the suggestion and the candidates as numbers
+};
+
 // "taglo-cli --hjaelp": the usage text.
 struct HjaelpKommando
 {};
 
-using Kommando = std::variant<RapportKommando, FigurKommando, HjaelpKommando>;
+using Kommando = std::variant<RapportKommando, FigurKommando, ForslagKommando, HjaelpKommando>;
 
 // Why the arguments cannot be used, in Danish, for "Fejl: ...".
 struct Brugsfejl

@@ -33,6 +33,10 @@ int Koer(const std::vector<std::string>& argumenter)
                                              : taglo::SystemetsRegionalindstillinger();
         return KoerRapport(*rapport, regional, std::cout, std::cerr);
     }
+    if (const auto* forslag = std::get_if<ForslagKommando>(&kommando))
+    {
+        return KoerForslag(*forslag, taglo::SystemetsRegionalindstillinger(), std::cout, std::cerr);
+    }
     const auto& figur = std::get<FigurKommando>(kommando);
     const auto regional = figur.dansk ? taglo::Regionalindstillinger::Dansk()
                                       : taglo::SystemetsRegionalindstillinger();

@@ -132,18 +132,17 @@ const TNailData& ValgtSoem(const TInddata& inddata)
     return *inddata.NailData;
 }
 
-// The nail count at the anchored gable rafter, which holds for each of doubled battens.
-std::string SoemGavlspaerTekst(const TInddata& inddata, const TResultater& resultater)
-{
-    return resultater.SoemGavlspaer + (inddata.DublLegter ? "(i hver lægte)" : "");
-}
-
 std::string TilString(std::string_view tekst)
 {
     return std::string(tekst);
 }
 
 } // namespace
+
+std::string SoemGavlspaerTekst(const TInddata& inddata, const TResultater& resultater)
+{
+    return resultater.SoemGavlspaer + (inddata.DublLegter ? "(i hver lægte)" : "");
+}
 
 Resultatliste RapportHoved(const TInddata& inddata, std::string_view firmanavn,
                            const Tidspunkt& beregnet, const Regionalindstillinger& regional)

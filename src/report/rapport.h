@@ -79,4 +79,10 @@ void RapportAndre(Resultatliste& liste, const TInddata& inddata,
 // RapportForklaring: appends the fixed explanation FORKLARING.
 void RapportForklaring(Resultatliste& liste);
 
+// The nails at the anchored gable rafter as the report writes them after "Forankret
+// gavlspær: ": the result record's text, followed without a blank by "(i hver lægte)" when
+// the battens are doubled in the gable section, since the count then holds for each of them.
+[[nodiscard]] std::string SoemGavlspaerTekst(const TInddata& inddata,
+                                             const TResultater& resultater);
+
 } // namespace taglo

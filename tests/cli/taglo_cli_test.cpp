@@ -50,6 +50,9 @@ TEST(Kommandolinje, UbrugeligeArgumenterGiverEnBrugsfejl)
     EXPECT_TRUE(brugsfejl({"figur", "tvaersnit", "a.tgl", "ud.bmp"}));
     EXPECT_TRUE(brugsfejl({"figur", "tvaersnit", "a.tgl", "ud.png", "--bredde", "0"}));
     EXPECT_TRUE(brugsfejl({"figur", "tvaersnit", "a.tgl", "ud.png", "--hoejde", "99999"}));
+    EXPECT_TRUE(brugsfejl({"forslag"}));
+    EXPECT_TRUE(brugsfejl({"forslag", "a.tgl", "b.tgl"}));
+    EXPECT_TRUE(brugsfejl({"forslag", "a.tgl", "--ud", "x.txt"}));
 }
 
 const std::string kReferencetid = "2014-05-01,13:05:09";
@@ -231,6 +234,8 @@ TEST_F(TagloCli, KaldDerIkkeKanGennemfoeresEllerAdvarer)
         Kald(2, mappe.filename().string() + " er en mappe, ikke en fil.",
              {"rapport", mappe.string()}),
         Kald(2, "\nBrug:\n  taglo-cli rapport", {"rapport", "a.tgl", "--log", "7"}),
+        Kald(2, afvisning, {"forslag", afvist}),
+        Kald(2, "zero er ikke en almindelig fil", {"forslag", "/dev/zero", "--json"}),
         Kald(0, "Advarsel: Sømtype er ikke valgt. Første søm på listen forudsættes\n",
              {"rapport", Projekt("soem.tgl", 17, "-1"), "--logfil", Sti("x.log")}, "x.log")};
     for (const auto& c : kald)
@@ -281,6 +286,65 @@ TEST_F(TagloCli, TalOgTegningsdataErSomFoer)
         ++antal;
     }
     EXPECT_EQ(antal, 32) << "8 projects, each with its numbers and three figures";
+}
+
+// "forslag" writes the suggestion, an empty line and the table of every listed section with
+// every nail; status 0 with a suggestion, 1 without, 2 for inputs that fail a check, which
+// give no table. The shipped roof (rafters 0.9 m apart) gets the standard T1 batten, the
+// smallest section Lægtetabel 2005 covers at that span; rafters 3 m apart carry none.
+TEST_F(TagloCli, ForslagGiverDenLettesteLaegteOgTabellen)
+{
+    const std::string p = TAGLO_STANDARDFIL;
+    const auto tekst = Koer({"forslag", p});
+    ASSERT_EQ(tekst.status, 0) << tekst.fejl;
+    EXPECT_EQ(tekst.fejl, "");
+    std::vector<std::string> linjer;
+    for (std::size_t fra = 0; fra < tekst.ud.size();)
+    {
+        const auto til = tekst.ud.find('\n', fra);
+        linjer.push_back(tekst.ud.substr(fra, til - fra));
+        fra = til + 1;
+    }
+    ASSERT_EQ(linjer.size(), 3 + 6 * 10U) << tekst.ud;
+    EXPECT_TRUE(linjer[0].starts_with("Letteste lægte der kan anvendes: 38 x 73 mm med "))
+        << linjer[0];
+    EXPECT_EQ(linjer[1], "");
+    EXPECT_TRUE(linjer[2].starts_with("Tværsnit")) << linjer[2];
+    EXPECT_TRUE(linjer[3].starts_with("38 x 73 mm")) << linjer[3];
+
+    const auto json = Koer({"forslag", "--json", p});
+    ASSERT_EQ(json.status, 0) << json.fejl;
+    const auto tal = nlohmann::json::parse(json.ud);
+    EXPECT_EQ(tal.at("Tekst"), linjer[0]);
+    const auto& forslag = tal.at("Forslag");
+    EXPECT_EQ(forslag.at("LegteHojde"), 38.0);
+    EXPECT_EQ(forslag.at("LegteBredde"), 73.0);
+    EXPECT_TRUE(forslag.at("Soem").is_number_integer());
+    EXPECT_EQ(forslag.at("KanAnvendes"), nlohmann::json({{"Laegte", true}, {"Soem", true}}));
+    EXPECT_LE(forslag.at("UdnSoem").get<double>(), 1.0);
+    EXPECT_TRUE(
+        linjer[0].ends_with(forslag.at("Soemnavn").get<std::string>() + ", direkte fastgørelse"));
+    ASSERT_EQ(tal.at("Kandidater").size(), 60U);
+    EXPECT_EQ(tal.at("Kandidater").front(), forslag);
+
+    const std::string bred = Projekt("bred.tgl", 11, "      3,00");
+    const auto ingen = Koer({"forslag", bred});
+    EXPECT_EQ(ingen.status, 1) << ingen.fejl;
+    EXPECT_TRUE(ingen.ud.starts_with("Ingen af de afprøvede lægter og søm kan anvendes\n\n"));
+    const auto ingenJson = Koer({"forslag", bred, "--json"});
+    EXPECT_EQ(ingenJson.status, 1);
+    EXPECT_TRUE(nlohmann::json::parse(ingenJson.ud).at("Forslag").is_null());
+
+    const auto afvist = Koer({"forslag", Projekt("afvist.tgl", 7, "      0,00")});
+    EXPECT_EQ(afvist.status, 2);
+    EXPECT_EQ(afvist.ud, "");
+    EXPECT_EQ(afvist.fejl, "Fejl: Lægteafstanden skal være positiv\n");
+    const auto afvistJson = Koer({"forslag", "--json", Sti("afvist.tgl")});
+    EXPECT_EQ(afvistJson.status, 2);
+    const auto intet = nlohmann::json::parse(afvistJson.ud);
+    EXPECT_TRUE(intet.at("Forslag").is_null());
+    EXPECT_TRUE(intet.at("Kandidater").empty());
+    EXPECT_EQ(intet.at("Afvisning"), "Lægteafstanden skal være positiv");
 }
 
 TEST_F(TagloCli, FigurSomTegningsdataSvgOgPng)

@@ -1,6 +1,7 @@
 #include "kilde.h"
 
 #include "core/formater.h"
+#include "core/laegtetvaersnit.h"
 #include "core/meddelelser.h"
 #include "core/soemkatalog.h"
 #include "loads/lastkombination.h"
@@ -271,6 +272,17 @@ std::string SoemkatalogTabel()
                  Tal(soem.fax) + " | " + Tal(soem.fhead) + " |\n";
     }
     return tabel;
+}
+
+std::string LaegtetvaersnitLinje()
+{
+    std::string linje = "De tværsnit, der afprøves (højde x bredde):";
+    for (std::size_t i = 0; i < kLaegtetvaersnit.size(); ++i)
+    {
+        linje += i == 0 ? " " : (i + 1 == kLaegtetvaersnit.size() ? " og " : ", ");
+        linje += Tal(kLaegtetvaersnit[i].LegteHojde) + " x " + Tal(kLaegtetvaersnit[i].LegteBredde);
+    }
+    return linje + " mm.\n";
 }
 
 std::string VindtilfaeldeTabel()

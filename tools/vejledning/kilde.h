@@ -53,6 +53,10 @@ MedIndsatteFiler(std::string_view markdown,
 // numbers written with a decimal comma.
 [[nodiscard]] std::string SoemkatalogTabel();
 
+// The batten sections the design suggestion tries, as one line of the guide: "De tværsnit,
+// der afprøves (højde x bredde): 25 x 50, ... og 45 x 95 mm.", in the list's order.
+[[nodiscard]] std::string LaegtetvaersnitLinje();
+
 // The 24 wind cases as a Markdown table: letter, wind direction (V, N, Ø, S) and the
 // case's text in the report, in the order 'a' to 'x'.
 [[nodiscard]] std::string VindtilfaeldeTabel();

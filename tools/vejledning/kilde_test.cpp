@@ -1,5 +1,6 @@
 #include "kilde.h"
 
+#include "core/laegtetvaersnit.h"
 #include "core/soemkatalog.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,20 @@ TEST(IndsatteFiler, IndholdetStaarIEnFastBredBlok)
               "a\n| a | b |\n|---|---|\nb\n");
     EXPECT_EQ(IndsatteFiler("{{indsaet}}\n{{indsaetx fil}}\ntekst {{indsaet fil}}\n"),
               std::vector<std::string>{});
+}
+
+TEST(Laegtetvaersnit, HvertTvaersnitIListensOrdenPaaEnLinje)
+{
+    const std::string linje = LaegtetvaersnitLinje();
+    EXPECT_TRUE(linje.starts_with("De tværsnit, der afprøves (højde x bredde): 25 x 50, "));
+    EXPECT_TRUE(linje.ends_with(" og 45 x 95 mm.\n")) << linje;
+    EXPECT_EQ(std::count(linje.begin(), linje.end(), '\n'), 1);
+    std::size_t gange = 0; // "højde x bredde", then one "H x B" per section
+    for (auto pos = linje.find(" x "); pos != std::string::npos; pos = linje.find(" x ", pos + 1))
+    {
+        ++gange;
+    }
+    EXPECT_EQ(gange, 1 + kLaegtetvaersnit.size());
 }
 
 TEST(Soemkatalog, EnRaekkePrSoemIListensOrden)

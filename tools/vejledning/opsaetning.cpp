@@ -620,6 +620,7 @@ QStringList SkrivVejledning(const Opsaetning& opsaetning)
     }
     std::string markdown = kildefil.readAll().toStdString();
     markdown = IndsaetVed(markdown, "{{soemkatalog}}", SoemkatalogTabel());
+    markdown = IndsaetVed(markdown, "{{laegtetvaersnit}}", LaegtetvaersnitLinje());
     markdown = IndsaetVed(markdown, "{{vindtilfaelde}}", VindtilfaeldeTabel());
     markdown = IndsaetVed(markdown, "{{lastkombinationer}}", LastkombinationTabel());
 
