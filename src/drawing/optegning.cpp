@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 namespace taglo
@@ -157,27 +158,88 @@ TVandretJustering Vandret(std::uint16_t just)
     }
 }
 
-void TegnTekstgruppe(Laerred& laerred, const TVisning& visning, const TTekstGruppe& gruppe)
+// How the texts of a group are written: the canvas's alignment flags and how far the anchor
+// moves up, in pixels.
+struct TTekststil
 {
-    int forskydning = 0;
+    TVandretJustering vandret = TVandretJustering::Venstre;
     TLodretJustering lodret = TLodretJustering::Top;
+    int forskydning = 0;
+};
+
+TTekststil Tekststil(const TVisning& visning, const TTekstGruppe& gruppe)
+{
+    TTekststil stil;
+    stil.vandret = Vandret(gruppe.VandretJust);
     if (gruppe.LodretJust == kJustBund)
     {
-        lodret = TLodretJustering::Bund;
+        stil.lodret = TLodretJustering::Bund;
     }
     else if (gruppe.LodretJust == kJustMidt)
     {
         // Top alignment moved up by half a line centres the text on its anchor.
-        forskydning = static_cast<int>(RundTilLige(visning.TH / 2));
+        stil.forskydning = static_cast<int>(RundTilLige(visning.TH / 2));
     }
-    laerred.SaetTekstJustering(Vandret(gruppe.VandretJust), lodret);
-    laerred.SaetTekstFarve(Farve(gruppe.TekstFarve));
-    for (const TTegnTekst& t : gruppe.Tekster)
+    return stil;
+}
+
+TPixel Ankerpixel(const TVisning& visning, const TTekststil& stil, const TTegnTekst& tekst)
+{
+    return {SkaermX(visning, tekst.X), SkaermY(visning, tekst.Y) - stil.forskydning};
+}
+
+// The text's background: the pixels it takes by the canvas's alignment (its advance by a
+// full line), less the outermost pixel on every side, in the colour of the page. An empty
+// text has none.
+void SletTekstbaggrund(Laerred& laerred, const TTekststil& stil, TPixel anker,
+                       std::string_view tekst)
+{
+    const int bredde = laerred.TekstBredde(tekst);
+    const int hoejde = laerred.TekstHoejde(tekst);
+    if (bredde <= 2 || hoejde <= 2)
     {
-        if (Endelig(t.X, t.Y))
+        return;
+    }
+    int venstre = anker.X;
+    if (stil.vandret == TVandretJustering::Centreret)
+    {
+        venstre -= bredde / 2;
+    }
+    else if (stil.vandret == TVandretJustering::Hoejre)
+    {
+        venstre -= bredde;
+    }
+    const int top = stil.lodret == TLodretJustering::Top ? anker.Y : anker.Y - hoejde;
+    laerred.SletRektangel({venstre + 1, top + 1}, {venstre + bredde - 2, top + hoejde - 2});
+}
+
+// Every text on a background of the page's colour, so that no line of the figures runs
+// through it: first all backgrounds, then all texts, so that no background covers a text.
+void TegnTekster(Laerred& laerred, const TVisning& visning,
+                 const std::vector<TTekstGruppe>& grupper)
+{
+    for (const TTekstGruppe& gruppe : grupper)
+    {
+        const TTekststil stil = Tekststil(visning, gruppe);
+        for (const TTegnTekst& t : gruppe.Tekster)
         {
-            laerred.SkrivTekst({SkaermX(visning, t.X), SkaermY(visning, t.Y) - forskydning},
-                               t.Tekst);
+            if (Endelig(t.X, t.Y))
+            {
+                SletTekstbaggrund(laerred, stil, Ankerpixel(visning, stil, t), t.Tekst);
+            }
+        }
+    }
+    for (const TTekstGruppe& gruppe : grupper)
+    {
+        const TTekststil stil = Tekststil(visning, gruppe);
+        laerred.SaetTekstJustering(stil.vandret, stil.lodret);
+        laerred.SaetTekstFarve(Farve(gruppe.TekstFarve));
+        for (const TTegnTekst& t : gruppe.Tekster)
+        {
+            if (Endelig(t.X, t.Y))
+            {
+                laerred.SkrivTekst(Ankerpixel(visning, stil, t), t.Tekst);
+            }
         }
     }
 }
@@ -332,10 +394,7 @@ void TegnElementer(Laerred& laerred, const TVisning& visning, const TTegning& te
     {
         TegnFigur(laerred, visning, figur);
     }
-    for (const TTekstGruppe& gruppe : tegning.Tekster)
-    {
-        TegnTekstgruppe(laerred, visning, gruppe);
-    }
+    TegnTekster(laerred, visning, tegning.Tekster);
 }
 
 } // namespace taglo
