@@ -53,6 +53,18 @@ double EtiketX(const TSpaerPlacering& p) { return p.x3 + 0.6 + 0.1; }
 
 bool FriGavltrekant(const TInddata& inddata) { return inddata.GavlspaerIndrykn > kFriGavltrekant; }
 
+// The height of the n-th rafter label from the top (1 normal rafter, 2 gable rafter, 3 free
+// gable triangle): stacked down by 2u from 2u below the top of the facade wall.
+double EtiketHoejde(const TInddata& inddata, const TAfledte& afledte, double u, int n)
+{
+    return inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * n * u;
+}
+
+double LavesteEtiket(const TInddata& inddata, const TAfledte& afledte, double u)
+{
+    return EtiketHoejde(inddata, afledte, u, FriGavltrekant(inddata) ? 3 : 2);
+}
+
 } // namespace
 
 void TegnSpaer(TTegning& tegning, const TInddata& inddata, const TAfledte& afledte, double x)
@@ -100,9 +112,9 @@ void TegnSpaerHenvisninger(TTegning& tegning, const TInddata& inddata, const TAf
     const double xe = p.x3 + 0.6;
     const double xt = EtiketX(p);
     const double yT = afledte.TagfodHjd;
-    const double y1 = inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * u;
-    const double y2 = y1 - 2 * u;
-    const double y3 = y2 - 2 * u;
+    const double y1 = EtiketHoejde(inddata, afledte, u, 1);
+    const double y2 = EtiketHoejde(inddata, afledte, u, 2);
+    const double y3 = EtiketHoejde(inddata, afledte, u, 3);
 
     if (G)
     {
@@ -138,7 +150,8 @@ TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
     // Facade wall and ground.
     FyldtFigur(tegning, kMellemgraa, kMellemgraa,
                {{udh, 0}, {udh, inddata.FacHjd - t2}, {L, inddata.FacHjd - t2}, {L, 0}, {udh, 0}});
-    FyldtFigur(tegning, kGroen, kGroen, {{-0.6, 0}, {-0.6, -0.1}, {L, -0.1}, {L, 0}, {-0.6, 0}});
+    FyldtFigur(tegning, kGroen, kGroen,
+               {{-0.6, 0}, {-0.6, kJordBund}, {L, kJordBund}, {L, 0}, {-0.6, 0}});
     if (FriGavltrekant(inddata))
     {
         const double inde = udh + kGavltrekantTykkelse;
@@ -159,13 +172,23 @@ TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
     const TGraenser g = FindGraenser(tegning.Figurer);
     const double u = std::max({afledte.TotalBr, g.MaxX - g.MinX, g.MaxY - g.MinY}) / 50;
 
-    TegnMand(tegning, -0.3, u);
+    // The man's caption runs to the right below the ground, so it goes below the rafters and
+    // the rafter labels where they come down past the ground.
+    TegnMand(tegning, -0.3, u,
+             std::min({kJordBund, afledte.TagfodHjd - t2, LavesteEtiket(inddata, afledte, u) - u}));
 
     const double kipMaal = afledte.KipHjd + 2 * u;
     MaalVandret(tegning, 0, p.x2, p.x3, kipMaal, u, 2, "Normalsp\u00e6rafstand", regional);
     MaalVandret(tegning, 2, p.x1, p.x2, kipMaal, u, 2, "Gavlsp\u00e6rafstand", regional);
     const double midtMaal = (inddata.FacHjd + afledte.KipHjd) / 2;
     MaalVandretHoejre(tegning, 2, udh, p.x1, midtMaal, u, "Gavlsp\u00e6rindrykning", regional);
+    // Right of the gable rafter's tick its texts would run over the rafters, the gable rafter
+    // spacing being narrower than a caption: they stand right of the piece, at the height of
+    // their dimension, in the column of the rafter labels.
+    for (TTegnTekst& tekst : tegning.Tekster.back().Tekster)
+    {
+        tekst.X = std::max(EtiketX(p), L + u / 2);
+    }
     MaalVandretVenstre(tegning, 2, 0, udh, midtMaal, u, "Gavludh\u00e6ng", regional);
 
     TegnSpaerHenvisninger(tegning, inddata, afledte, u);
