@@ -1,5 +1,6 @@
 #include "drawing/optegning.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -183,34 +184,66 @@ TTekststil Tekststil(const TVisning& visning, const TTekstGruppe& gruppe)
     return stil;
 }
 
-TPixel Ankerpixel(const TVisning& visning, const TTekststil& stil, const TTegnTekst& tekst)
+// The pixels a text takes by the canvas's alignment: its advance by a full line.
+struct TTekstboks
 {
-    return {SkaermX(visning, tekst.X), SkaermY(visning, tekst.Y) - stil.forskydning};
-}
+    int venstre = 0;
+    int top = 0;
+    int bredde = 0;
+    int hoejde = 0;
+};
 
-// The text's background: the pixels it takes by the canvas's alignment (its advance by a
-// full line), less the outermost pixel on every side, in the colour of the page. An empty
-// text has none.
-void SletTekstbaggrund(Laerred& laerred, const TTekststil& stil, TPixel anker,
-                       std::string_view tekst)
+TTekstboks Tekstboks(Laerred& laerred, const TTekststil& stil, TPixel anker, std::string_view tekst)
 {
-    const int bredde = laerred.TekstBredde(tekst);
-    const int hoejde = laerred.TekstHoejde(tekst);
-    if (bredde <= 2 || hoejde <= 2)
-    {
-        return;
-    }
-    int venstre = anker.X;
+    TTekstboks boks{anker.X, anker.Y, laerred.TekstBredde(tekst), laerred.TekstHoejde(tekst)};
     if (stil.vandret == TVandretJustering::Centreret)
     {
-        venstre -= bredde / 2;
+        boks.venstre -= boks.bredde / 2;
     }
     else if (stil.vandret == TVandretJustering::Hoejre)
     {
-        venstre -= bredde;
+        boks.venstre -= boks.bredde;
     }
-    const int top = stil.lodret == TLodretJustering::Top ? anker.Y : anker.Y - hoejde;
-    laerred.SletRektangel({venstre + 1, top + 1}, {venstre + bredde - 2, top + hoejde - 2});
+    if (stil.lodret == TLodretJustering::Bund)
+    {
+        boks.top -= boks.hoejde;
+    }
+    return boks;
+}
+
+// How far a stretch from `fra` `laengde` pixels long must move to lie within 0..rum; one
+// longer than the room keeps its start.
+int IndPaaFladen(int fra, int laengde, int rum)
+{
+    if (fra + laengde > rum)
+    {
+        return std::max(rum - laengde, 0) - fra;
+    }
+    return fra < 0 ? -fra : 0;
+}
+
+// Where a text is written: at its anchor, moved in just so far that the text does not run
+// over the edge of the paint box.
+TPixel Skriveanker(Laerred& laerred, const TVisning& visning, const TTekststil& stil,
+                   const TTegnTekst& tekst)
+{
+    const TPixel anker{SkaermX(visning, tekst.X), SkaermY(visning, tekst.Y) - stil.forskydning};
+    const TTekstboks boks = Tekstboks(laerred, stil, anker, tekst.Tekst);
+    return {anker.X + IndPaaFladen(boks.venstre, boks.bredde, visning.W),
+            anker.Y + IndPaaFladen(boks.top, boks.hoejde, visning.H)};
+}
+
+// The text's background: the pixels it takes less the outermost one on every side, in the
+// colour of the page. An empty text has none.
+void SletTekstbaggrund(Laerred& laerred, const TTekststil& stil, TPixel anker,
+                       std::string_view tekst)
+{
+    const TTekstboks b = Tekstboks(laerred, stil, anker, tekst);
+    if (b.bredde > 2 && b.hoejde > 2)
+    {
+        laerred.SletRektangel({b.venstre + 1, b.top + 1},
+                              {b.venstre + b.bredde - 2, b.top + b.hoejde - 2});
+    }
 }
 
 // Every text on a background of the page's colour, so that no line of the figures runs
@@ -225,7 +258,7 @@ void TegnTekster(Laerred& laerred, const TVisning& visning,
         {
             if (Endelig(t.X, t.Y))
             {
-                SletTekstbaggrund(laerred, stil, Ankerpixel(visning, stil, t), t.Tekst);
+                SletTekstbaggrund(laerred, stil, Skriveanker(laerred, visning, stil, t), t.Tekst);
             }
         }
     }
@@ -238,7 +271,7 @@ void TegnTekster(Laerred& laerred, const TVisning& visning,
         {
             if (Endelig(t.X, t.Y))
             {
-                laerred.SkrivTekst(Ankerpixel(visning, stil, t), t.Tekst);
+                laerred.SkrivTekst(Skriveanker(laerred, visning, stil, t), t.Tekst);
             }
         }
     }

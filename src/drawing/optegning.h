@@ -75,7 +75,9 @@ void TegnMaerke(Laerred& laerred, const TVisning& visning, std::uint8_t art, dou
 // the fill), then every text group in list order. Each text stands on a background in the
 // page's colour, the pixels it takes less one on every side, and all backgrounds are painted
 // before the first text: no line runs through a text and no background covers another text.
-// Points and texts with a coordinate that is not a finite number are skipped.
+// A text that would run over the edge of the paint box is moved in just so far that it does
+// not (one wider than the box keeps its start in view). Points and texts with a coordinate
+// that is not a finite number are skipped.
 void TegnElementer(Laerred& laerred, const TVisning& visning, const TTegning& tegning);
 
 } // namespace taglo

@@ -280,6 +280,40 @@ TEST(TegnElementer, LodretCentreretTekstHaengerEnHalvLinjeOverAnkeret)
     }
 }
 
+// A text that would run over the edge of the paint box (200 x 200 pixels; "tekst" is 35
+// pixels wide and 13 high) is written moved in just so far that it and its background do
+// not: from column 190 to the left edge of 165, ending at column 5 to ending at 35, hanging
+// from row 195 to row 187, standing on row 5 to row 13. A text inside stays at its anchor.
+TEST(TegnElementer, TekstVedKantenFlyttesIndPaaMalefladen)
+{
+    struct
+    {
+        const char* navn;
+        std::uint16_t vandret, lodret;
+        TTegnPunkt anker; // world, one pixel a unit, (0, 0) on pixel (100, 100)
+        TPixel skrevet;
+    } const tilfaelde[] = {{"HoejreKant", kJustVenstre, kJustTop, {90, 50}, {165, 50}},
+                           {"VenstreKantOgBund", kJustHoejre, kJustTop, {-95, -95}, {35, 187}},
+                           {"Top", kJustVenstre, kJustBund, {0, 95}, {100, 13}},
+                           {"Indenfor", kJustCentreret, kJustBund, {0, 0}, {100, 100}}};
+    for (const auto& c : tilfaelde)
+    {
+        SCOPED_TRACE(c.navn);
+        TTegning t;
+        TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, c.vandret, c.lodret), "tekst", c.anker.X,
+                     c.anker.Y);
+        OptagendeLaerred l;
+        TegnElementer(l, Enhedsvisning(), t);
+        ASSERT_EQ(l.tekster.size(), 1U);
+        EXPECT_EQ(l.tekster[0].anker, c.skrevet);
+        ASSERT_EQ(l.slettet.size(), 1U);
+        for (const TPixel p : {l.slettet[0].fra, l.slettet[0].til})
+        {
+            EXPECT_TRUE(p.X >= 0 && p.X < 200 && p.Y >= 0 && p.Y < 200);
+        }
+    }
+}
+
 // Only the segments between finite points are drawn: (0,0)-(1,1) of the polyline and
 // (1,0)-(1,1) of the filled figure's outline, whose fill keeps its three finite corners; a
 // text at infinity is left out.
