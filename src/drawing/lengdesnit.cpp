@@ -5,6 +5,7 @@
 #include "drawing/tversnit.h"
 
 #include <algorithm>
+#include <array>
 
 namespace taglo
 {
@@ -53,16 +54,18 @@ double EtiketX(const TSpaerPlacering& p) { return p.x3 + 0.6 + 0.1; }
 
 bool FriGavltrekant(const TInddata& inddata) { return inddata.GavlspaerIndrykn > kFriGavltrekant; }
 
-// The height of the n-th rafter label from the top (1 normal rafter, 2 gable rafter, 3 free
-// gable triangle): stacked down by 2u from 2u below the top of the facade wall.
-double EtiketHoejde(const TInddata& inddata, const TAfledte& afledte, double u, int n)
+// The heights of the rafter labels from the top (normal rafter, gable rafter, free gable
+// triangle): stacked down by 2u from 2u below the top of the facade wall.
+std::array<double, 3> EtiketHoejder(const TInddata& inddata, const TAfledte& afledte, double u)
 {
-    return inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * n * u;
+    const double y1 = inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * u;
+    const double y2 = y1 - 2 * u;
+    return {y1, y2, y2 - 2 * u};
 }
 
 double LavesteEtiket(const TInddata& inddata, const TAfledte& afledte, double u)
 {
-    return EtiketHoejde(inddata, afledte, u, FriGavltrekant(inddata) ? 3 : 2);
+    return EtiketHoejder(inddata, afledte, u)[FriGavltrekant(inddata) ? 2 : 1];
 }
 
 } // namespace
@@ -112,9 +115,7 @@ void TegnSpaerHenvisninger(TTegning& tegning, const TInddata& inddata, const TAf
     const double xe = p.x3 + 0.6;
     const double xt = EtiketX(p);
     const double yT = afledte.TagfodHjd;
-    const double y1 = EtiketHoejde(inddata, afledte, u, 1);
-    const double y2 = EtiketHoejde(inddata, afledte, u, 2);
-    const double y3 = EtiketHoejde(inddata, afledte, u, 3);
+    const auto [y1, y2, y3] = EtiketHoejder(inddata, afledte, u);
 
     if (G)
     {
