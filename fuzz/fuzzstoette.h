@@ -160,6 +160,12 @@ class KontrollerendeLaerred final : public Laerred
     }
     void SaetPixel(TPixel p, TFarve /*farve*/) override { Tegn(p); }
     int TekstHoejde(std::string_view /*tekst*/) override { return 13; }
+    int TekstBredde(std::string_view tekst) override { return 7 * static_cast<int>(tekst.size()); }
+    void SletRektangel(TPixel fra, TPixel til) override
+    {
+        Tegn(fra);
+        Tegn(til);
+    }
     void SaetTekstJustering(TVandretJustering /*vandret*/, TLodretJustering /*lodret*/) override {}
     void SaetTekstFarve(TFarve /*farve*/) override {}
     void SkrivTekst(TPixel p, std::string_view tekst) override

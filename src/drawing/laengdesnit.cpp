@@ -5,6 +5,7 @@
 #include "drawing/tvaersnit.h"
 
 #include <algorithm>
+#include <array>
 
 namespace taglo
 {
@@ -53,6 +54,20 @@ double EtiketX(const TSpaerPlacering& p) { return p.x3 + 0.6 + 0.1; }
 
 bool FriGavltrekant(const TInddata& inddata) { return inddata.GavlspaerIndrykn > kFriGavltrekant; }
 
+// The heights of the rafter labels from the top (normal rafter, gable rafter, free gable
+// triangle): stacked down by 2u from 2u below the top of the facade wall.
+std::array<double, 3> EtiketHoejder(const TInddata& inddata, const TAfledte& afledte, double u)
+{
+    const double y1 = inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * u;
+    const double y2 = y1 - 2 * u;
+    return {y1, y2, y2 - 2 * u};
+}
+
+double LavesteEtiket(const TInddata& inddata, const TAfledte& afledte, double u)
+{
+    return EtiketHoejder(inddata, afledte, u)[FriGavltrekant(inddata) ? 2 : 1];
+}
+
 } // namespace
 
 void TegnSpaer(TTegning& tegning, const TInddata& inddata, const TAfledte& afledte, double x)
@@ -100,9 +115,7 @@ void TegnSpaerHenvisninger(TTegning& tegning, const TInddata& inddata, const TAf
     const double xe = p.x3 + 0.6;
     const double xt = EtiketX(p);
     const double yT = afledte.TagfodHjd;
-    const double y1 = inddata.FacHjd - LegteOgSpaerDybde(inddata, afledte) - 2 * u;
-    const double y2 = y1 - 2 * u;
-    const double y3 = y2 - 2 * u;
+    const auto [y1, y2, y3] = EtiketHoejder(inddata, afledte, u);
 
     if (G)
     {
@@ -138,7 +151,8 @@ TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
     // Facade wall and ground.
     FyldtFigur(tegning, kMellemgraa, kMellemgraa,
                {{udh, 0}, {udh, inddata.FacHjd - t2}, {L, inddata.FacHjd - t2}, {L, 0}, {udh, 0}});
-    FyldtFigur(tegning, kGroen, kGroen, {{-0.6, 0}, {-0.6, -0.1}, {L, -0.1}, {L, 0}, {-0.6, 0}});
+    FyldtFigur(tegning, kGroen, kGroen,
+               {{-0.6, 0}, {-0.6, kJordBund}, {L, kJordBund}, {L, 0}, {-0.6, 0}});
     if (FriGavltrekant(inddata))
     {
         const double inde = udh + kGavltrekantTykkelse;
@@ -159,13 +173,23 @@ TTegning TegnLengdesnit(const TInddata& inddata, const TAfledte& afledte,
     const TGraenser g = FindGraenser(tegning.Figurer);
     const double u = std::max({afledte.TotalBr, g.MaxX - g.MinX, g.MaxY - g.MinY}) / 50;
 
-    TegnMand(tegning, -0.3, u);
+    // The man's caption runs to the right below the ground, so it goes below the rafters and
+    // the rafter labels where they come down past the ground.
+    TegnMand(tegning, -0.3, u,
+             std::min({kJordBund, afledte.TagfodHjd - t2, LavesteEtiket(inddata, afledte, u) - u}));
 
     const double kipMaal = afledte.KipHjd + 2 * u;
     MaalVandret(tegning, 0, p.x2, p.x3, kipMaal, u, 2, "Normalspærafstand", regional);
     MaalVandret(tegning, 2, p.x1, p.x2, kipMaal, u, 2, "Gavlspærafstand", regional);
     const double midtMaal = (inddata.FacHjd + afledte.KipHjd) / 2;
     MaalVandretHoejre(tegning, 2, udh, p.x1, midtMaal, u, "Gavlspærindrykning", regional);
+    // Right of the gable rafter's tick its texts would run over the rafters, the gable rafter
+    // spacing being narrower than a caption: they stand right of the piece, at the height of
+    // their dimension, in the column of the rafter labels.
+    for (TTegnTekst& tekst : tegning.Tekster.back().Tekster)
+    {
+        tekst.X = std::max(EtiketX(p), L + u / 2);
+    }
     MaalVandretVenstre(tegning, 2, 0, udh, midtMaal, u, "Gavludhæng", regional);
 
     TegnSpaerHenvisninger(tegning, inddata, afledte, u);

@@ -78,6 +78,11 @@ public:
 
     // Height in pixels of `tekst` in the current font (the full line: ascent and descent).
     [[nodiscard]] virtual int TekstHoejde(std::string_view tekst) = 0;
+    // Width in pixels of `tekst` (UTF-8) in the current font: how far writing it advances.
+    [[nodiscard]] virtual int TekstBredde(std::string_view tekst) = 0;
+    // Paints the rectangle with the corners `fra` and `til` (both included) in the colour of
+    // the page under the drawing, covering what was painted there. Pen and brush stay.
+    virtual void SletRektangel(TPixel fra, TPixel til) = 0;
     virtual void SaetTekstJustering(TVandretJustering vandret, TLodretJustering lodret) = 0;
     virtual void SaetTekstFarve(TFarve farve) = 0;
     // Writes `tekst` (UTF-8) at the anchor `p` with the current alignment and text colour,

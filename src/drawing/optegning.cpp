@@ -1,7 +1,9 @@
 #include "drawing/optegning.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 namespace taglo
@@ -157,27 +159,120 @@ TVandretJustering Vandret(std::uint16_t just)
     }
 }
 
-void TegnTekstgruppe(Laerred& laerred, const TVisning& visning, const TTekstGruppe& gruppe)
+// How the texts of a group are written: the canvas's alignment flags and how far the anchor
+// moves up, in pixels.
+struct TTekststil
 {
-    int forskydning = 0;
+    TVandretJustering vandret = TVandretJustering::Venstre;
     TLodretJustering lodret = TLodretJustering::Top;
+    int forskydning = 0;
+};
+
+TTekststil Tekststil(const TVisning& visning, const TTekstGruppe& gruppe)
+{
+    TTekststil stil;
+    stil.vandret = Vandret(gruppe.VandretJust);
     if (gruppe.LodretJust == kJustBund)
     {
-        lodret = TLodretJustering::Bund;
+        stil.lodret = TLodretJustering::Bund;
     }
     else if (gruppe.LodretJust == kJustMidt)
     {
         // Top alignment moved up by half a line centres the text on its anchor.
-        forskydning = static_cast<int>(RundTilLige(visning.TH / 2));
+        stil.forskydning = static_cast<int>(RundTilLige(visning.TH / 2));
     }
-    laerred.SaetTekstJustering(Vandret(gruppe.VandretJust), lodret);
-    laerred.SaetTekstFarve(Farve(gruppe.TekstFarve));
-    for (const TTegnTekst& t : gruppe.Tekster)
+    return stil;
+}
+
+// The pixels a text takes by the canvas's alignment: its advance by a full line.
+struct TTekstboks
+{
+    int venstre = 0;
+    int top = 0;
+    int bredde = 0;
+    int hoejde = 0;
+};
+
+TTekstboks Tekstboks(Laerred& laerred, const TTekststil& stil, TPixel anker, std::string_view tekst)
+{
+    TTekstboks boks{anker.X, anker.Y, laerred.TekstBredde(tekst), laerred.TekstHoejde(tekst)};
+    if (stil.vandret == TVandretJustering::Centreret)
     {
-        if (Endelig(t.X, t.Y))
+        boks.venstre -= boks.bredde / 2;
+    }
+    else if (stil.vandret == TVandretJustering::Hoejre)
+    {
+        boks.venstre -= boks.bredde;
+    }
+    if (stil.lodret == TLodretJustering::Bund)
+    {
+        boks.top -= boks.hoejde;
+    }
+    return boks;
+}
+
+// How far a stretch from `fra` `laengde` pixels long must move to lie within 0..rum; one
+// longer than the room keeps its start.
+int IndPaaFladen(int fra, int laengde, int rum)
+{
+    if (fra + laengde > rum)
+    {
+        return std::max(rum - laengde, 0) - fra;
+    }
+    return fra < 0 ? -fra : 0;
+}
+
+// Where a text is written: at its anchor, moved in just so far that the text does not run
+// over the edge of the paint box.
+TPixel Skriveanker(Laerred& laerred, const TVisning& visning, const TTekststil& stil,
+                   const TTegnTekst& tekst)
+{
+    const TPixel anker{SkaermX(visning, tekst.X), SkaermY(visning, tekst.Y) - stil.forskydning};
+    const TTekstboks boks = Tekstboks(laerred, stil, anker, tekst.Tekst);
+    return {anker.X + IndPaaFladen(boks.venstre, boks.bredde, visning.W),
+            anker.Y + IndPaaFladen(boks.top, boks.hoejde, visning.H)};
+}
+
+// The text's background: the pixels it takes less the outermost one on every side, in the
+// colour of the page. An empty text has none.
+void SletTekstbaggrund(Laerred& laerred, const TTekststil& stil, TPixel anker,
+                       std::string_view tekst)
+{
+    const TTekstboks b = Tekstboks(laerred, stil, anker, tekst);
+    if (b.bredde > 2 && b.hoejde > 2)
+    {
+        laerred.SletRektangel({b.venstre + 1, b.top + 1},
+                              {b.venstre + b.bredde - 2, b.top + b.hoejde - 2});
+    }
+}
+
+// Every text on a background of the page's colour, so that no line of the figures runs
+// through it: first all backgrounds, then all texts, so that no background covers a text.
+void TegnTekster(Laerred& laerred, const TVisning& visning,
+                 const std::vector<TTekstGruppe>& grupper)
+{
+    for (const TTekstGruppe& gruppe : grupper)
+    {
+        const TTekststil stil = Tekststil(visning, gruppe);
+        for (const TTegnTekst& t : gruppe.Tekster)
         {
-            laerred.SkrivTekst({SkaermX(visning, t.X), SkaermY(visning, t.Y) - forskydning},
-                               t.Tekst);
+            if (Endelig(t.X, t.Y))
+            {
+                SletTekstbaggrund(laerred, stil, Skriveanker(laerred, visning, stil, t), t.Tekst);
+            }
+        }
+    }
+    for (const TTekstGruppe& gruppe : grupper)
+    {
+        const TTekststil stil = Tekststil(visning, gruppe);
+        laerred.SaetTekstJustering(stil.vandret, stil.lodret);
+        laerred.SaetTekstFarve(Farve(gruppe.TekstFarve));
+        for (const TTegnTekst& t : gruppe.Tekster)
+        {
+            if (Endelig(t.X, t.Y))
+            {
+                laerred.SkrivTekst(Skriveanker(laerred, visning, stil, t), t.Tekst);
+            }
         }
     }
 }
@@ -332,10 +427,7 @@ void TegnElementer(Laerred& laerred, const TVisning& visning, const TTegning& te
     {
         TegnFigur(laerred, visning, figur);
     }
-    for (const TTekstGruppe& gruppe : tegning.Tekster)
-    {
-        TegnTekstgruppe(laerred, visning, gruppe);
-    }
+    TegnTekster(laerred, visning, tegning.Tekster);
 }
 
 } // namespace taglo

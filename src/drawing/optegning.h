@@ -1,5 +1,6 @@
 // The renderer: fits a drawing into a paint box with a margin and paints its figures in
-// list order and its texts after them on a canvas.
+// list order and its texts after them, each on a background of the page's colour, on a
+// canvas.
 #pragma once
 
 #include "drawing/laerred.h"
@@ -71,8 +72,12 @@ void TegnMaerke(Laerred& laerred, const TVisning& visning, std::uint8_t art, dou
                 TFarve penfarve);
 
 // TegnElementer: paints every figure in list order (pen and brush, outline or markers, then
-// the fill), then every text group in list order. Points and texts with a coordinate that
-// is not a finite number are skipped.
+// the fill), then every text group in list order. Each text stands on a background in the
+// page's colour, the pixels it takes less one on every side, and all backgrounds are painted
+// before the first text: no line runs through a text and no background covers another text.
+// A text that would run over the edge of the paint box is moved in just so far that it does
+// not (one wider than the box keeps its start in view). Points and texts with a coordinate
+// that is not a finite number are skipped.
 void TegnElementer(Laerred& laerred, const TVisning& visning, const TTegning& tegning);
 
 } // namespace taglo

@@ -5,6 +5,7 @@
 #include "drawing/figurdele.h"
 #include "loads/lastkombination.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <string>
@@ -21,6 +22,10 @@ constexpr double kSpaerDybde = 120.0;    // mm, depth of the rafter band
 constexpr double kHovedTykkelse = 2.0;   // mm, thickness of a nail head
 constexpr double kSoemAfstand = 30.0;    // mm, each nail's offset from x = 0 when indirect
 constexpr double kEtiketAfstand = 10.0;  // mm, from a nail's axis to its labels
+constexpr double kFriAfSnit = 2.0;       // mm, from the batten section to a label beside it
+// mm, an underlay thinner than this cannot hold its caption: a line of text is 6 to 10 mm
+// high at the usual sizes of the figure.
+constexpr double kTyndtUndertag = 10.0;
 constexpr double kIntetBidrag = 0.1;     // N, a capacity below this counts as none
 constexpr double kTomtInterval = 0.01;   // mm, an interval this short gets no label
 // A nail whose withdrawal parameter is this or less is smooth (N/mm2).
@@ -131,7 +136,7 @@ void TegnLegtesnit(TTegning& tegning, const TInddata& inddata, double x)
 }
 
 void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& kapacitet, double X0,
-              double Y0, TSoemSide side, const Regionalindstillinger& regional)
+              double Y0, TSoemSide side, double hovedAfstand, const Regionalindstillinger& regional)
 {
     const double D = soem.HeadDiam;
     const double d = soem.Diam;
@@ -164,12 +169,14 @@ void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& ka
     const bool hoejre = side == TSoemSide::Hoejre;
     const std::uint16_t just = hoejre ? kJustVenstre : kJustHoejre;
     const double x = X0 + (hoejre ? kEtiketAfstand : -kEtiketAfstand);
+    const double afstand = std::max(hovedAfstand, kEtiketAfstand);
+    const double xHoved = X0 + (hoejre ? afstand : -afstand);
     const std::size_t groen = NyGruppe(tegning, kGroen, just, kJustTop);
     const std::size_t roed = NyGruppe(tegning, kRoed, just, kJustTop);
     const std::size_t midt = NyGruppe(tegning, kGroen, kJustCentreret, kJustTop);
 
     Tekst(tegning, kapacitet.Fhead > kIntetBidrag ? groen : roed,
-          Formater(regional, " Fg = %3.0f N ", kapacitet.Fhead), x, Y0 - 1);
+          Formater(regional, " Fg = %3.0f N ", kapacitet.Fhead), xHoved, Y0 - 1);
     const double laengde1 = kapacitet.Til1 - kapacitet.Fra1;
     if (laengde1 > kTomtInterval)
     {
@@ -228,8 +235,17 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
         const double top = -hoejde - afliste;
         Baand(tegning, kAkva, top, top - undertag);
         Kant(tegning, top, 1);
-        Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm undertag", undertag), kTekstX,
-              top - undertag / 2);
+        const std::string tekst = Formater(regional, "%1.0f mm undertag", undertag);
+        if (undertag >= kTyndtUndertag)
+        {
+            Tekst(tegning, g.notesVenstre, tekst, kTekstX, top - undertag / 2);
+        }
+        else
+        {
+            // Hung just under the membrane, on the top of the rafter.
+            Tekst(tegning, NyGruppe(tegning, kSort, kJustVenstre, kJustTop), tekst, kTekstX,
+                  top - undertag - 1);
+        }
     }
     const double yR = -hoejde - afliste - undertag;
     Baand(tegning, kTraefarve, yR, yR - kSpaerDybde);
@@ -257,21 +273,24 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
     Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm lægte", hoejde), kTekstX,
           -hoejde / 2);
 
+    // A nail through the batten has its head on the batten section: its head label stands
+    // right of the section, not on it.
+    const double forbiSnittet = inddata.LegteBredde / 2 + kFriAfSnit;
     if (r.SoemDirekte)
     {
         TegnLegtesnit(tegning, inddata, 0);
-        TegnSoem(tegning, soem, *r.SoemDirekte, 0, 0, TSoemSide::Hoejre, regional);
+        TegnSoem(tegning, soem, *r.SoemDirekte, 0, 0, TSoemSide::Hoejre, forbiSnittet, regional);
         Kapaciteter(tegning, g, r, true, regional);
     }
     if (r.SoemAflisteSpaer)
     {
         TegnLegtesnit(tegning, inddata, kSoemAfstand);
         TegnSoem(tegning, soem, *r.SoemAflisteSpaer, -kSoemAfstand, -hoejde, TSoemSide::Venstre,
-                 regional);
+                 kEtiketAfstand, regional);
         if (r.SoemLaegteAfliste)
         {
             TegnSoem(tegning, soem, *r.SoemLaegteAfliste, kSoemAfstand, 0, TSoemSide::Hoejre,
-                     regional);
+                     forbiSnittet, regional);
         }
         Kapaciteter(tegning, g, r, false, regional);
     }

@@ -14,8 +14,8 @@ namespace taglo
 // Which side of a nail its labels stand on.
 enum class TSoemSide
 {
-    Venstre, // labels end 10 mm left of the nail's axis
-    Hoejre,  // labels start 10 mm right of it
+    Venstre, // labels end left of the nail's axis
+    Hoejre,  // labels start right of it
 };
 
 // TegnSoemforbindelse: the figure of the result's nail design in millimetres, x horizontal
@@ -32,10 +32,13 @@ enum class TSoemSide
 void TegnLegtesnit(TTegning& tegning, const TInddata& inddata, double x);
 
 // TegnSoem: the nail `soem` to scale with the top of its head at (X0, Y0): white smooth
-// shank, grey profiled part (none on a smooth nail), green head and green anchoring intervals of `kapacitet`, and
-// its head-side and withdrawal capacities in newtons as labels on `side`. Adds three text
-// groups of its own (green and red by the side, green centred), hanging below their anchors.
+// shank, grey profiled part (none on a smooth nail), green head and green anchoring intervals
+// of `kapacitet`, and its head-side and withdrawal capacities in newtons as labels on `side`,
+// 10 mm from the axis; the head-side label stands `hovedAfstand` mm from the axis (at least
+// 10), clear of a batten section the head rests on. Adds three text groups of its own (green
+// and red by the side, green centred), hanging below their anchors.
 void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& kapacitet, double X0,
-              double Y0, TSoemSide side, const Regionalindstillinger& regional);
+              double Y0, TSoemSide side, double hovedAfstand,
+              const Regionalindstillinger& regional);
 
 } // namespace taglo

@@ -82,15 +82,15 @@ void TegnLegteprofil(TTegning& tegning, const TInddata& inddata, const TAfledte&
                 {x + b * k, y + b * s}});
 }
 
-void TegnMand(TTegning& tegning, double c, double h)
+void TegnMand(TTegning& tegning, double c, double h, double under)
 {
     TTegnFigur& figur = NyFigur(tegning.Figurer, kPenFuld, 1, kSort, kFyldFuld, kBlaa, kArtLinje);
     for (const TTegnPunkt& p : kMand)
     {
         TilfoejPunkt(figur, c + p.X, p.Y);
     }
-    TTekstGruppe& tekst = NyTekstGruppe(tegning.Tekster, kSort, kJustVenstre, kJustBund);
-    TilfoejTekst(tekst, "Manden er 1,8 m høj.", c - 0.4, -2 * h);
+    TTekstGruppe& tekst = NyTekstGruppe(tegning.Tekster, kSort, kJustVenstre, kJustTop);
+    TilfoejTekst(tekst, "Manden er 1,8 m høj.", c - 0.4, under - h / 2);
     Anker(tegning, c - 0.4, -3 * h);
 }
 
@@ -104,7 +104,8 @@ TTegning TegnTversnit(const TInddata& inddata, const TAfledte& afledte,
     const double husHoejre = fac + inddata.HusBr;
 
     // Ground.
-    FyldtFigur(tegning, kGroen, kGroen, {{-0.6, 0}, {-0.6, -0.1}, {totalBr, -0.1}, {totalBr, 0}, {-0.6, 0}});
+    FyldtFigur(tegning, kGroen, kGroen,
+               {{-0.6, 0}, {-0.6, kJordBund}, {totalBr, kJordBund}, {totalBr, 0}, {-0.6, 0}});
     // House, its top following the underside of the rafters.
     FyldtFigur(tegning, kSort, kMellemgraa,
                {{fac, 0},
@@ -129,14 +130,17 @@ TTegning TegnTversnit(const TInddata& inddata, const TAfledte& afledte,
     const TGraenser g = FindGraenser(tegning.Figurer);
     const double u = std::max(g.MaxX - g.MinX, g.MaxY - g.MinY) / 50;
 
-    TegnMand(tegning, -0.3, u);
+    // The overhang's dimension stands left of the eaves edge, beside the man: where the eaves
+    // come down to the ground, the man's caption goes below its value.
+    const double udhaeng = afledte.TagfodHjd - kSpaerHoejde - u;
+    TegnMand(tegning, -0.3, u, std::min(kJordBund, udhaeng - 2 * u));
 
     MaalVandret(tegning, 1, fac, husHoejre, -4 * u, u, 2, "Husbredde", regional);
-    MaalLodret(tegning, 1, 0, inddata.FacHjd, totalBr + u, u, 2, "Facadehøjde", regional);
-    MaalLodret(tegning, 1, inddata.FacHjd, afledte.KipHjd, totalBr + u, u, 2,
-               "Kiphøjde-tillæg", regional);
-    MaalVandretVenstre(tegning, 2, 0, fac, afledte.TagfodHjd - kSpaerHoejde - u, u,
-                       "Facadeudhæng", regional);
+    // The texts of the heights stand right of their line, clear of the house and the roof.
+    MaalLodret(tegning, 0, 0, inddata.FacHjd, totalBr + u, u, 2, "Facadehøjde", regional);
+    MaalLodret(tegning, 0, inddata.FacHjd, afledte.KipHjd, totalBr + u, u, 2, "Kiphøjde-tillæg",
+               regional);
+    MaalVandretVenstre(tegning, 2, 0, fac, udhaeng, u, "Facadeudhæng", regional);
 
     Anker(tegning, totalBr + 4 * u, 0);
     Anker(tegning, -8 * u, 0);

@@ -34,9 +34,14 @@ inline constexpr int kFlestLegterPrFlade = 1000;
 void TegnLegteprofil(TTegning& tegning, const TInddata& inddata, const TAfledte& afledte, double x,
                      double y);
 
+// The underside of the ground band the figures stand on, in m.
+inline constexpr double kJordBund = -0.1;
+
 // TegnMand: a 1.8 m tall blue man standing on the ground (y = 0) with his centre line at
-// x = c, the caption "Manden er 1,8 m høj." two units h below the ground, and an invisible
-// anchor three units below that keeps the caption inside the view.
-void TegnMand(TTegning& tegning, double c, double h);
+// x = c, the caption "Manden er 1,8 m høj." hanging half a unit h below `under`, the lowest
+// height the figure reaches beside him (the underside of the ground, or what comes down
+// past it), and an invisible anchor three units below the ground that keeps the caption
+// inside the view.
+void TegnMand(TTegning& tegning, double c, double h, double under);
 
 } // namespace taglo

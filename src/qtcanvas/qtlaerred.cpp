@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -140,6 +141,16 @@ int QtLaerred::TekstHoejde(std::string_view /*tekst*/)
 {
     // The height of a line of text: ascent and descent, whatever the characters.
     return QFontMetrics(maler_.font(), maler_.device()).height();
+}
+
+int QtLaerred::TekstBredde(std::string_view tekst)
+{
+    return QFontMetrics(maler_.font(), maler_.device()).horizontalAdvance(TilQString(tekst));
+}
+
+void QtLaerred::SletRektangel(TPixel fra, TPixel til)
+{
+    maler_.fillRect(QRect(QPoint(fra.X, fra.Y), QPoint(til.X, til.Y)), maler_.background());
 }
 
 void QtLaerred::SaetTekstJustering(TVandretJustering vandret, TLodretJustering lodret)

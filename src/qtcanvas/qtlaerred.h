@@ -15,7 +15,8 @@ namespace taglo
 
 // Paints through a QPainter the caller owns and keeps active while the canvas is used.
 // Lines are aliased; a 1-pixel line leaves out its end pixel, wider lines have round ends
-// and joins. Texts use the painter's current font and never paint their background.
+// and joins. Texts use the painter's current font and never paint their background. The
+// page is the painter's background: a widget's background colour, white on a picture.
 class QtLaerred final : public Laerred
 {
   public:
@@ -31,6 +32,8 @@ class QtLaerred final : public Laerred
     void Polygon(std::span<const TPixel> punkter) override;
     void SaetPixel(TPixel p, TFarve farve) override;
     [[nodiscard]] int TekstHoejde(std::string_view tekst) override;
+    [[nodiscard]] int TekstBredde(std::string_view tekst) override;
+    void SletRektangel(TPixel fra, TPixel til) override;
     void SaetTekstJustering(TVandretJustering vandret, TLodretJustering lodret) override;
     void SaetTekstFarve(TFarve farve) override;
     void SkrivTekst(TPixel p, std::string_view tekst) override;

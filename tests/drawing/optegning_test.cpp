@@ -35,14 +35,15 @@ struct OptagetTekst
     TFarve farve;
 };
 
-// A canvas that records the strokes, polygons, pixels and texts painted, in pixels, the
-// kinds of painting call in order ("Streg", "Polygon", "Pixel", "Tekst"), and the pen and
-// brush last set.
+// A canvas that records the strokes, polygons, pixels, erased rectangles and texts painted,
+// in pixels, the kinds of painting call in order ("Streg", "Polygon", "Pixel", "Slet",
+// "Tekst"), and the pen and brush last set. Every character is 7 pixels wide.
 class OptagendeLaerred final : public Laerred
 {
   public:
     int linjehoejde = 13; // the full line height that TekstHoejde answers
     std::vector<std::string> kald;
+    std::vector<OptagetStreg> slettet; // the corners of each erased rectangle
     std::vector<OptagetStreg> streger;
     std::vector<std::vector<TPixel>> polygoner;
     std::vector<TPixel> pixels;
@@ -68,6 +69,8 @@ class OptagendeLaerred final : public Laerred
     }
     void SaetPixel(TPixel p, TFarve /*farve*/) override { Optag("Pixel", pixels, p); }
     int TekstHoejde(std::string_view /*tekst*/) override { return linjehoejde; }
+    int TekstBredde(std::string_view tekst) override { return 7 * static_cast<int>(tekst.size()); }
+    void SletRektangel(TPixel fra, TPixel til) override { Optag("Slet", slettet, {fra, til}); }
     void SaetTekstJustering(TVandretJustering v, TLodretJustering l) override
     {
         tekststil.vandret = v;
@@ -212,20 +215,21 @@ TEST(TegnMaerke, StregerneIPixelOmPunktet)
     }
 }
 
-// An arrow, a text group and a filled line, in that list order: each figure is painted in
-// turn with its own pen and brush, the line's outline segment by segment before its fill,
-// and the texts after all figures.
+// An arrow, a text group of two texts and a filled line, in that list order: each figure is
+// painted in turn with its own pen and brush, the line's outline segment by segment before
+// its fill, and the texts after all figures, each on its background, all backgrounds first.
 TEST(TegnElementer, FigurerIListeordenOmridsFoerFyldTeksterSidst)
 {
     TTegning t;
     Figur(t, {{0, 0}}, kPenFuld, 1, kSort, kFyldIngen, kSort, kArtPilOp);
     TilfoejTekst(NyTekstGruppe(t.Tekster, kRoed, 0, 0), "tekst", 0, 0);
+    TilfoejTekst(t.Tekster[0], "tekst", 0, -20);
     Figur(t, {{0, 0}, {1, 0}, {1, 1}}, kPenStregPrik, 3, kTraefarve, kFyldKryds, kMellemgraa);
 
     OptagendeLaerred l;
     TegnElementer(l, Enhedsvisning(), t);
-    EXPECT_EQ(l.kald,
-              (std::vector<std::string>{"Streg", "Streg", "Streg", "Streg", "Polygon", "Tekst"}));
+    EXPECT_EQ(l.kald, (std::vector<std::string>{"Streg", "Streg", "Streg", "Streg", "Polygon",
+                                                "Slet", "Slet", "Tekst", "Tekst"}));
     EXPECT_EQ(l.streger[0].til, (TPixel{100, 100}));
     EXPECT_EQ(l.streger[2], (OptagetStreg{{100, 100}, {101, 100}}));
     EXPECT_EQ(l.polygoner, (std::vector<std::vector<TPixel>>{{{100, 100}, {101, 100}, {101, 99}}}));
@@ -238,7 +242,8 @@ TEST(TegnElementer, FigurerIListeordenOmridsFoerFyldTeksterSidst)
 
 // Vertically centred texts are written hanging from half a line above the anchor (row 100),
 // half the height of "0" rounded to even; unknown codes centre horizontally and hang. The
-// group's colour is the text colour.
+// group's colour is the text colour. The background of "0", 7 pixels wide and a line high,
+// is the text's place less a pixel on every side: 5 columns by 11 or 12 rows.
 TEST(TegnElementer, LodretCentreretTekstHaengerEnHalvLinjeOverAnkeret)
 {
     using V = TVandretJustering;
@@ -251,11 +256,13 @@ TEST(TegnElementer, LodretCentreretTekstHaengerEnHalvLinjeOverAnkeret)
         V vandretFlag;
         L lodretFlag;
         int op;
-    } const tilfaelde[] = {{"VenstreBund", 0, 0, 13, V::Venstre, L::Bund, 0},
-                           {"CentreretMidt13PixelGiver6", 1, 1, 13, V::Centreret, L::Top, 6},
-                           {"HoejreMidt14PixelGiver7", 2, 1, 14, V::Hoejre, L::Top, 7},
-                           {"Top", 0, 2, 13, V::Venstre, L::Top, 0},
-                           {"UkendteKoder", 3, 7, 13, V::Centreret, L::Top, 0}};
+        OptagetStreg baggrund; // top left and bottom right corner
+    } const tilfaelde[] = {
+        {"VenstreBund", 0, 0, 13, V::Venstre, L::Bund, 0, {{101, 88}, {105, 98}}},
+        {"CentreretMidt13PixelGiver6", 1, 1, 13, V::Centreret, L::Top, 6, {{98, 95}, {102, 105}}},
+        {"HoejreMidt14PixelGiver7", 2, 1, 14, V::Hoejre, L::Top, 7, {{94, 94}, {98, 105}}},
+        {"Top", 0, 2, 13, V::Venstre, L::Top, 0, {{101, 101}, {105, 111}}},
+        {"UkendteKoder", 3, 7, 13, V::Centreret, L::Top, 0, {{98, 101}, {102, 111}}}};
     for (const auto& c : tilfaelde)
     {
         SCOPED_TRACE(c.navn);
@@ -269,6 +276,41 @@ TEST(TegnElementer, LodretCentreretTekstHaengerEnHalvLinjeOverAnkeret)
         EXPECT_EQ(l.tekster[0].lodret, c.lodretFlag);
         EXPECT_EQ(l.tekster[0].anker, (TPixel{100, 100 - c.op}));
         EXPECT_EQ(l.tekster[0].farve, (TFarve{0, 128, 0}));
+        EXPECT_EQ(l.slettet, std::vector<OptagetStreg>{c.baggrund});
+    }
+}
+
+// A text that would run over the edge of the paint box (200 x 200 pixels; "tekst" is 35
+// pixels wide and 13 high) is written moved in just so far that it and its background do
+// not: from column 190 to the left edge of 165, ending at column 5 to ending at 35, hanging
+// from row 195 to row 187, standing on row 5 to row 13. A text inside stays at its anchor.
+TEST(TegnElementer, TekstVedKantenFlyttesIndPaaMalefladen)
+{
+    struct
+    {
+        const char* navn;
+        std::uint16_t vandret, lodret;
+        TTegnPunkt anker; // world, one pixel a unit, (0, 0) on pixel (100, 100)
+        TPixel skrevet;
+    } const tilfaelde[] = {{"HoejreKant", kJustVenstre, kJustTop, {90, 50}, {165, 50}},
+                           {"VenstreKantOgBund", kJustHoejre, kJustTop, {-95, -95}, {35, 187}},
+                           {"Top", kJustVenstre, kJustBund, {0, 95}, {100, 13}},
+                           {"Indenfor", kJustCentreret, kJustBund, {0, 0}, {100, 100}}};
+    for (const auto& c : tilfaelde)
+    {
+        SCOPED_TRACE(c.navn);
+        TTegning t;
+        TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, c.vandret, c.lodret), "tekst", c.anker.X,
+                     c.anker.Y);
+        OptagendeLaerred l;
+        TegnElementer(l, Enhedsvisning(), t);
+        ASSERT_EQ(l.tekster.size(), 1U);
+        EXPECT_EQ(l.tekster[0].anker, c.skrevet);
+        ASSERT_EQ(l.slettet.size(), 1U);
+        for (const TPixel p : {l.slettet[0].fra, l.slettet[0].til})
+        {
+            EXPECT_TRUE(p.X >= 0 && p.X < 200 && p.Y >= 0 && p.Y < 200);
+        }
     }
 }
 
@@ -287,7 +329,7 @@ TEST(TegnTegning, IkkeEndeligeKoordinaterNaarAldrigLaerredet)
 
     OptagendeLaerred l;
     TegnTegning(l, 1000, 700, t, true);
-    EXPECT_EQ(l.kald, (std::vector<std::string>{"Streg", "Streg", "Polygon", "Tekst"}));
+    EXPECT_EQ(l.kald, (std::vector<std::string>{"Streg", "Streg", "Polygon", "Slet", "Tekst"}));
     EXPECT_EQ(l.polygoner[0].size(), 3U);
     EXPECT_EQ(l.tekster[0].tekst, "her");
 }

@@ -195,9 +195,12 @@ TEST(Laengdesnit, SpaernavneneHarPladsTilHoejre)
 // Every text of both sections of the house, with its place and alignment. The unit u is a
 // fiftieth of the larger extent: in the cross-section the ground from -0.6 to 11 m, u =
 // 0.232; in the longitudinal section the roof width 11 m, u = 0.22. A dimension's caption
-// stands u above its line and the value u below; the rafter labels stand 0.1 m right of the
-// leaders' ends (0.6 m past the second normal rafter at 2.2 m), stacked down by 2u from 2u
-// below the top of the facade wall (facade height less batten and a 150 mm rafter).
+// stands u above its line and the value u below; the texts of the heights start u/2 right of
+// their line, those of the gable rafter inset in the column of the rafter labels, clear of the
+// rafters. The man's caption hangs u/2 below the ground's
+// underside at -0.1 m. The rafter labels stand 0.1 m right of the leaders' ends (0.6 m past
+// the second normal rafter), stacked down by 2u from 2u below the top of the facade wall
+// (facade height less batten and a 150 mm rafter).
 TEST(Snit, TeksterneMedPladsOgJustering)
 {
     const TTegning tv = Tvaersnit(Hus45());
@@ -215,21 +218,21 @@ TEST(Snit, TeksterneMedPladsOgJustering)
         const char* tekst;
         double x, y;
         std::uint16_t vandret, lodret;
-    } const tekster[] = {{tv, "Manden er 1,8 m høj.", -0.7, -2 * u, V, kJustBund},
+    } const tekster[] = {{tv, "Manden er 1,8 m høj.", -0.7, -0.1 - u / 2, V, kJustTop},
                          {tv, "Husbredde", 5.5, -3 * u, C, M},
                          {tv, "10,00", 5.5, -5 * u, C, M},
-                         {tv, "Facadehøjde", 11 + u, 1.5 + u, C, M},
-                         {tv, "3,00", 11 + u, 1.5 - u, C, M},
-                         {tv, "Kiphøjde-tillæg", 11 + u, 5.5 + u, C, M},
-                         {tv, "5,00", 11 + u, 5.5 - u, C, M},
+                         {tv, "Facadehøjde", 11 + 1.5 * u, 1.5 + u, V, M},
+                         {tv, "3,00", 11 + 1.5 * u, 1.5 - u, V, M},
+                         {tv, "Kiphøjde-tillæg", 11 + 1.5 * u, 5.5 + u, V, M},
+                         {tv, "5,00", 11 + 1.5 * u, 5.5 - u, V, M},
                          {tv, "Facadeudhæng", -u / 2, 2.35, H, M},
                          {tv, "0,50", -u / 2, 2.35 - 2 * u, H, M},
                          {ln, "Normalspærafstand", 1.3 + v / 2, 8 + 3 * v, V, M},
                          {ln, "0,90", 1.3 + v / 2, 8 + v, V, M},
                          {ln, "Gavlspærafstand", 1.3 - v / 2, 8 + 3 * v, H, M},
                          {ln, "0,60", 1.3 - v / 2, 8 + v, H, M},
-                         {ln, "Gavlspærindrykning", 0.7 + v / 2, 5.5 + v, V, M},
-                         {ln, "0,20", 0.7 + v / 2, 5.5 - v, V, M},
+                         {ln, "Gavlspærindrykning", 2.9, 5.5 + v, V, M},
+                         {ln, "0,20", 2.9, 5.5 - v, V, M},
                          {ln, "Gavludhæng", -v / 2, 5.5 + v, H, M},
                          {ln, "Normalspær", 2.9, y1, V, M},
                          {ln, "Forankret gavlspær", 2.9, y1 - 2 * v, V, M},

@@ -163,15 +163,19 @@ TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
 // Every text of the figure with its place, colour and alignment. Notes stand centred on
 // their anchors: the header at y = 48 and 36, the verdicts at 24 (gable rafter starting at
 // x = -200, normal rafter ending at 200), the capacities at 24 and 12, the band captions
-// from x = -180 at the middle of their band, the legend 12 mm apart from 12 mm below the
-// rafter. Nail labels hang below their anchors, 10 mm beside the axis: Fg 1 mm below the
-// head top, Fu 5 mm above the middle of its interval; a nail without capacity gets a red Fu
-// of 0 20 mm below the end of its first interval, and a nail anchored in two intervals the
-// sum 20 mm below its point (a 3,4 mm smooth nail: 90 mm shank + 1.5 d = 95.1 mm).
+// from x = -180 at the middle of their band, except that of an underlay thinner than a line
+// of text (10 mm), which hangs 1 mm under it; the legend 12 mm apart from 12 mm below the
+// rafter.
+// Nail labels hang below their anchors, 10 mm beside the axis: Fg 1 mm below the head top,
+// 2 mm right of a batten section the head rests on (73 mm wide), Fu 5 mm above the middle
+// of its interval; a nail without capacity gets a red Fu of 0 20 mm below the end of its
+// first interval, and a nail anchored in two intervals the sum 20 mm below its point (a
+// 3,4 mm smooth nail: 90 mm shank + 1.5 d = 95.1 mm).
 TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
 {
     const TTegning direkte = TegnSoemforbindelse(Legte38(), Direkte(), kDansk);
     const TTegning indirekte = TegnSoemforbindelse(Legte38(38, 4), Indirekte(), kDansk);
+    const TTegning tykUndertag = TegnSoemforbindelse(Legte38(0, 10), Direkte(), kDansk);
     TResultater udenBaereevne = Direkte();
     udenBaereevne.SoemDirekte = TSoemKapacitet{83.25, 83.25, 83.25, 83.25, 0, 20.0, 0, 0, 0};
     const TTegning nul = TegnSoemforbindelse(Legte38(), udenBaereevne, kDansk);
@@ -203,7 +207,7 @@ TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
         {direkte, "Max.", -60, 12, kSort, V, M},
         {direkte, "38 mm lægte", -180, -19, kSort, V, M},
         {direkte, "Spærhoved", -180, -98, kSort, V, M},
-        {direkte, " Fg = 1234 N ", 10, -1, kGroen, V, T},
+        {direkte, " Fg = 1234 N ", 36.5 + 2, -1, kGroen, V, T},
         {direkte, " Fu = 905 N ", 10, -(38 + 83.25) / 2 + 5, kGroen, V, T},
         {direkte,
          "De områder af sømmet, der medvirker til trækbæreevnen, er grønne. De øvrige er hvide "
@@ -219,9 +223,10 @@ TEST(Soemforbindelse, TeksterneMedPladsFarveOgJustering)
         {indirekte, "2 x 2 søm - OK", 200, 24, kGroen, H, M},
         {indirekte, "2 x 2 søm: 1.520 N", 0, 12, kSort, C, M},
         {indirekte, "38 mm afstandsliste", -180, -57, kSort, V, M},
-        {indirekte, "4 mm undertag", -180, -78, kSort, V, M},
+        {indirekte, "4 mm undertag", -180, -81, kSort, V, T},
+        {tykUndertag, "10 mm undertag", -180, -43, kSort, V, M},
         {indirekte, " Fu = 825 N ", -40, -38 - (42 + 83.25) / 2 + 5, kGroen, H, T},
-        {nul, " Fg =   0 N ", 10, -1, kRoed, V, T},
+        {nul, " Fg =   0 N ", 36.5 + 2, -1, kRoed, V, T},
         {nul, " Fu = 0 N ", 10, -83.25 - 20, kRoed, V, T},
         {glatSoem, " Fu = 75 N ", 40, -(80 + 90) / 2 + 5, kGroen, V, T},
         {glatSoem, " (Fu = 48 mm x 7,5 N/mm) ", 30, -95.1 - 20, kGroen, C, T}};
