@@ -1,7 +1,7 @@
 // Roofs that the input checks reject but that a project file or the window can still
 // hand the engine: the run completes, its numbers stay finite, its verdicts agree with
 // their own numbers, and the parts without meaning are not OK.
-#include "eksempeltag.h"
+#include "motorbaenk.h"
 
 #include "navngivne_tilfaelde.h"
 
@@ -37,8 +37,8 @@ class MeningsloestTag : public ::testing::TestWithParam<Meningsloes>
 // bounds, verdicts that contradict their own numbers.
 void ForventSammenhaengendeResultat(const test::Beregnet& b)
 {
-    const TResultater& r = b.resultater;
-    EXPECT_EQ(b.beregning.Tilfaeldeliste.size(), 22U);
+    const TResultater& r = b.laegter.Resultatdata;
+    EXPECT_EQ(b.laegter.Beregning.Tilfaeldeliste.size(), 22U);
     for (const double v :
          {r.UdnNormalfag, r.UdnNormalfagPkt, r.UdnGavlfag, r.UdnGavlfagPkt, r.UdnGavludkragning,
           r.TraekNormalspaer, r.TraekGavlspaer, r.SoemBaereevne})
@@ -64,7 +64,7 @@ TEST_P(MeningsloestTag, GiverEndeligeTalOgDommeEfterMeningen)
     c.aendring(ind);
     const test::Beregnet b(ind, 2);
     ForventSammenhaengendeResultat(b);
-    const TResultater& r = b.resultater;
+    const TResultater& r = b.laegter.Resultatdata;
     std::string domme;
     for (const bool ok :
          {r.NormalfagOK, r.GavlfagOK, r.GavludkragningOK, r.NormalspaerSoemOK, r.GavlspaerSoemOK})
@@ -90,11 +90,18 @@ INSTANTIATE_TEST_SUITE_P(
         Meningsloes{"LaegtehoejdeNul", [](TInddata& i) { i.LegteHojde = 0.0; }, "-----"},
         Meningsloes{"LaegtebreddeNegativ", [](TInddata& i) { i.LegteBredde = -73.0; }, "-----"},
         Meningsloes{"LaegteafstandNul", [](TInddata& i) { i.LegteAfst = 0.0; }, "-----"},
+        Meningsloes{"LaegteafstandNegativ", [](TInddata& i) { i.LegteAfst = -0.4; }, "-----"},
         Meningsloes{"LaegteafstandMindreEndNogetTal", [](TInddata& i) { i.LegteAfst = 5e-324; },
                     "-----"},
         Meningsloes{"HusbreddeNul", [](TInddata& i) { i.HusBr = 0.0; }, "-----"},
         Meningsloes{"HuslaengdeNegativ", [](TInddata& i) { i.HusLn = -20.0; }, "-----"},
         Meningsloes{"KiphoejdeUnderTerraen", [](TInddata& i) { i.FacHjd = -6.0; }, "-----"},
+        Meningsloes{"LodretTagUdenHus",
+                    [](TInddata& i) {
+                        i.HusBr = i.FacHjd = 0.0;
+                        i.TagVink = 90.0;
+                    },
+                    "-----"},
         Meningsloes{"IkkeEtTalIGeometrien", [](TInddata& i) { i.GavlUdh = kNaN; }, "-----"},
         Meningsloes{"IkkeEtTalITagvaegten", [](TInddata& i) { i.TagTyng = kNaN; }, "-----"},
         Meningsloes{"UendeligTaghaeldning", [](TInddata& i) { i.TagVink = kUendelig; }, "-----"},
@@ -121,6 +128,13 @@ INSTANTIATE_TEST_SUITE_P(
         // hold all the same, as it holds at the coast (27 m/s instead of 24 m/s).
         Meningsloes{"UkendteKlasserOgTerraen",
                     [](TInddata& i) { i.TerrKat = i.Sikkl = i.StyrkeKlasse = -1; }, "+++++"},
+        Meningsloes{"ForStoreKlasserOgTerraen",
+                    [](TInddata& i) {
+                        i.TerrKat = 4;
+                        i.StyrkeKlasse = 3;
+                        i.Sikkl = 5;
+                    },
+                    "+++++"},
         Meningsloes{"NegativAfstandTilVesterhavet", [](TInddata& i) { i.AfstVesterhav = -5.0; },
                     "+++++"}));
 

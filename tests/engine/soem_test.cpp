@@ -2,7 +2,7 @@
 // reaches, worked by hand.
 #include "engine/soem.h"
 
-#include "eksempeltag.h"
+#include "motorbaenk.h"
 #include "navngivne_tilfaelde.h"
 
 #include <gtest/gtest.h>
