@@ -9,25 +9,21 @@
 #include "core/dialoger.h"
 #include "core/taltekst.h"
 #include "core/tekstfil.h"
-#include "engine/laegter.h"
-#include "loads/afledte.h"
+
+#include "beregnet.h"
+#include "midlertidig_mappe.h"
 #include "navngivne_tilfaelde.h"
 #include "optagne_meddelelser.h"
-#include "reference.h"
 #include "reference_json.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace taglo
 {
@@ -37,30 +33,6 @@ namespace
 namespace fs = std::filesystem;
 using test::PrintTo;
 using Linjer = std::vector<std::string>;
-
-// A fresh folder, removed with everything in it afterwards.
-struct MidlertidigMappe
-{
-    inline static int antal = 0;
-    fs::path sti = fs::temp_directory_path() /
-                   ("taglo_report_" + std::to_string(::getpid()) + "_" + std::to_string(++antal));
-    MidlertidigMappe()
-    {
-        fs::remove_all(sti);
-        fs::create_directories(sti);
-    }
-    ~MidlertidigMappe()
-    {
-        std::error_code fejl;
-        fs::remove_all(sti, fejl);
-    }
-    [[nodiscard]] std::string operator/(const std::string& n) const { return (sti / n).string(); }
-};
-
-void SkrivBytes(const std::string& sti, const std::string& bytes)
-{
-    std::ofstream(sti, std::ios::binary) << bytes;
-}
 
 // Answers with the names it was given, in order (nothing: the user cancels; when they run
 // out, every further dialog is cancelled), and notes every dialog shown as "gem <titel>"
@@ -88,64 +60,29 @@ const Rapportomgivelser kReferenceomgivelser{"Eksempel ApS", Regionalindstilling
                                              [] { return kReferenceTidspunkt; },
                                              "support@example.invalid"};
 
-// ".../projekt0N<endelse>" for endelse ".json", ".txt", ".log" or ".tgl".
-std::string ReferenceSti(int nummer, const std::string& endelse)
-{
-    return test::ReferenceMappe() + "/projekt0" + std::to_string(nummer) + endelse;
-}
-
-// A reference project's run: its inputs from projektNN.json (throws when the file is
-// missing or lacks a field) and what the engine made of them.
-struct Koersel
-{
-    TInddata inddata;
-    TAfledte afledte;
-    TResultater resultater;
-    TBeregning beregning;
-};
-Koersel KoerReferenceprojekt(int nummer, TLogliste& log, Meddelelser& meddelelser)
-{
-    const auto i =
-        nlohmann::json::parse(test::LaesHeleFilen(ReferenceSti(nummer, ".json"))).at("Inddata");
-    Koersel k{i.get<TInddata>(), {}, {}, {}};
-    k.inddata.Projektnavn = i.at("Projektnavn").get<std::string>();
-    k.inddata.Bygningsdel = i.at("Bygningsdel").get<std::string>();
-    k.inddata.Medarb = i.at("Medarb").get<std::string>();
-    VaelgSoem(k.inddata, i.at("Nail").get<int>());
-    auto laegter = BeregnLaegter(k.inddata, BeregnAfledte(k.inddata, meddelelser), log,
-                                 Regionalindstillinger::Dansk(), meddelelser);
-    k.afledte = laegter.Afledte;
-    k.resultater = std::move(laegter.Resultatdata);
-    k.beregning = std::move(laegter.Beregning);
-    return k;
-}
-
 class Referenceprojekt : public ::testing::TestWithParam<int>
 {};
 
 TEST_P(Referenceprojekt, RapportResultatfilOgDetaljeretLogErReferencens)
 {
     const int nr = GetParam();
-    const MidlertidigMappe mappe;
-    test::OptagneMeddelelser meddelelser;
-    TLogliste log(2);
-    auto k = KoerReferenceprojekt(nr, log, meddelelser);
+    const test::MidlertidigMappe mappe;
+    test::Beregnet k(test::ReferenceInddata(test::ReferenceJson(nr)), 2);
     ASSERT_EQ(k.inddata.Logfil, 2);
-    OptagneDialoger dialoger({mappe / "projekt.log"});
-    const auto rapport = SkrivRapport(k.inddata, k.afledte, k.resultater, std::move(k.beregning),
-                                      log, kReferenceomgivelser);
-    GemLogfil(log, dialoger, meddelelser);
-    ASSERT_TRUE(GemResultat(mappe / "r.txt", rapport, meddelelser));
+    const auto rapport = SkrivRapport(k.inddata, k.laegter.Afledte, k.laegter.Resultatdata,
+                                      std::move(k.laegter.Beregning), k.log, kReferenceomgivelser);
+    ASSERT_TRUE(GemResultat(mappe / "r.txt", rapport, k.meddelelser));
+    ASSERT_TRUE(GemLogfil(mappe / "projekt.log", k.log, k.meddelelser));
 
     // A report without the explanation ends with an empty line, and the saved file holds
     // one line per report line; the reference .txt files of those projects stop before
     // that last empty line while their .log files carry it ("DETALJER" at line n + 2 there
     // too), so one CR LF is added.
-    const std::string txt = test::LaesHeleFilen(ReferenceSti(nr, ".txt"));
+    const std::string txt = test::LaesHeleFilen(test::ReferenceFil(nr, "txt"));
     EXPECT_EQ(test::LaesHeleFilen(mappe / "r.txt"), k.inddata.ForklaringMed ? txt : txt + "\r\n");
     EXPECT_EQ(test::LaesHeleFilen(mappe / "projekt.log"),
-              test::LaesHeleFilen(ReferenceSti(nr, ".log")));
-    EXPECT_TRUE(meddelelser.liste.empty());
+              test::LaesHeleFilen(test::ReferenceFil(nr, "log")));
+    EXPECT_TRUE(k.meddelelser.liste.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Projekter, Referenceprojekt, ::testing::Range(1, 9),
@@ -153,13 +90,9 @@ INSTANTIATE_TEST_SUITE_P(Projekter, Referenceprojekt, ::testing::Range(1, 9),
 
 // Project 4 as computed: every check holds, direct nailing, doubled battens in the gable
 // section.
-const Koersel& Projekt4()
+const test::Beregnet& Projekt4()
 {
-    static const Koersel projekt = [] {
-        TLogliste log(0);
-        test::OptagneMeddelelser meddelelser;
-        return KoerReferenceprojekt(4, log, meddelelser);
-    }();
+    static const test::Beregnet projekt(test::ReferenceInddata(test::ReferenceJson(4)));
     return projekt;
 }
 
@@ -180,13 +113,13 @@ class Rapportvariant : public ::testing::TestWithParam<Variant>
 TEST_P(Rapportvariant, GiverSineLinjer)
 {
     TInddata i = Projekt4().inddata;
-    TResultater r = Projekt4().resultater;
+    TResultater r = Projekt4().laegter.Resultatdata;
     GetParam().juster(i, r);
     const auto dk = Regionalindstillinger::Dansk();
     Linjer afsnit;
     RapportResultat(afsnit, i, r, dk);
     RapportDetaljer(afsnit, i, r, dk, "hjaelp@taglo.invalid");
-    RapportPrimaere(afsnit, i, Projekt4().afledte, dk);
+    RapportPrimaere(afsnit, i, Projekt4().laegter.Afledte, dk);
     RapportAndre(afsnit, i, dk);
     for (const auto& linje : GetParam().linjer)
     {
@@ -273,8 +206,8 @@ TEST(SkrivRapport, LoggenAendrerIkkeRapporten)
     for (const int niveau : {0, 1, 2})
     {
         TLogliste log(niveau);
-        rapporter.push_back(
-            SkrivRapport(p.inddata, p.afledte, p.resultater, TBeregning{}, log, omgivelser));
+        rapporter.push_back(SkrivRapport(p.inddata, p.laegter.Afledte, p.laegter.Resultatdata,
+                                         TBeregning{}, log, omgivelser));
         EXPECT_EQ(rapporter.back(), rapporter.front());
         EXPECT_EQ(aflaesninger, niveau + 1);
     }
@@ -302,16 +235,6 @@ const std::string kLogfil =
     kResultatfil + std::string("\r\nDETALJER\r\nLastkombination 3: K_FI(1,0 g + "
                                "1,5 s) => kmod =  0,90\r\n\r\nEgenlast  0,90\r\n");
 
-TEST(GemResultat, ErstatterFilenMedLinjerneIWindows1252MedCrLf)
-{
-    const MidlertidigMappe mappe;
-    test::OptagneMeddelelser meddelelser;
-    SkrivBytes(mappe / "r.txt", std::string(10000, 'x') + "\r\n");
-    EXPECT_TRUE(GemResultat(mappe / "r.txt", kRapport, meddelelser));
-    EXPECT_TRUE(meddelelser.liste.empty());
-    EXPECT_EQ(test::LaesHeleFilen(mappe / "r.txt"), kResultatfil);
-}
-
 // A log of `niveau` into which the engine wrote its lines.
 TLogliste LogMedMotorlinjer(int niveau)
 {
@@ -330,9 +253,9 @@ class FuldfoerLogPaaNiveau : public ::testing::TestWithParam<int>
 TEST_P(FuldfoerLogPaaNiveau, AnnulleretGemmerIntetGemtErstatterFilenUdenLogIntet)
 {
     const bool findes = GetParam() > 0;
-    const MidlertidigMappe mappe;
+    const test::MidlertidigMappe mappe;
     const std::string gammel(50000, 'l');
-    SkrivBytes(mappe / "tag.log", gammel);
+    mappe.Skriv("tag.log", gammel);
     OptagneDialoger dialoger({std::nullopt, mappe / "tag.log"});
     test::OptagneMeddelelser meddelelser;
 
@@ -382,11 +305,11 @@ class Gemmefejlene : public ::testing::TestWithParam<Gemmefejl>
 TEST_P(Gemmefejlene, MeddelelseMedFejlartOgIntetIMappenAendres)
 {
     const auto& c = GetParam();
-    const MidlertidigMappe mappe;
-    SkrivBytes(mappe / "beskyttet.txt", "gammelt indhold\r\n");
+    const test::MidlertidigMappe mappe;
+    mappe.Skriv("beskyttet.txt", "gammelt indhold\r\n");
     fs::permissions(mappe / "beskyttet.txt", fs::perms::owner_read | fs::perms::group_read);
     fs::create_directory(mappe / "mappe.txt");
-    SkrivBytes(mappe / "mappe.txt/noget", "x");
+    mappe.Skriv("mappe.txt/noget", "x");
     const auto foer = Indhold(mappe.sti);
     const std::string sti = mappe / c.fil;
     test::OptagneMeddelelser meddelelser;
@@ -420,9 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
         Gemmefejl{"ResultatIMappeDerIkkeFindes", false, "findes-ikke/r.txt",
                   "No such file or directory"},
         Gemmefejl{"EnMappeErstattesIkkeAfResultatet", false, "mappe.txt", "Is a directory"},
-        Gemmefejl{"SkrivebeskyttetLogfil", true, "beskyttet.txt", ""},
-        Gemmefejl{"LogfilIMappeDerIkkeFindes", true, "findes-ikke/tag.log", ""},
-        Gemmefejl{"EnMappeErstattesIkkeAfLogfilen", true, "mappe.txt", ""}),
+        Gemmefejl{"SkrivebeskyttetLogfil", true, "beskyttet.txt", ""}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 } // namespace
