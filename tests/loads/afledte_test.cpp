@@ -43,8 +43,10 @@ TEST(BeregnAfledte, UkendteKlasserGiverDeSvagesteTraevaerdier)
 }
 
 // Open heath (category I) gives the highest peak velocity pressure of the four categories,
-// and an unknown category counts as heath, so the wind is never taken too low.
-TEST(PeakHastTryk, UkendtTerraenRegnesSomHedeDerGiverDetHoejesteTryk)
+// and an unknown category counts as heath, so the wind is never taken too low. Below zmin
+// (10 m in terrain IV) the pressure at zmin applies; a height of zero, below terrain or not
+// a number never reaches the logarithm.
+TEST(PeakHastTryk, UkendtTerraenErHedeOgUnderZminGaelderZmin)
 {
     for (const int terraen : {1, 2, 3})
     {
@@ -54,12 +56,6 @@ TEST(PeakHastTryk, UkendtTerraenRegnesSomHedeDerGiverDetHoejesteTryk)
     {
         EXPECT_EQ(Qp(ukendt, 8.0), Qp(0, 8.0)) << ukendt;
     }
-}
-
-// Below zmin (10 m in terrain IV) the pressure at zmin applies; a height of zero, below
-// terrain or not a number never reaches the logarithm.
-TEST(PeakHastTryk, UnderMindsteHoejdeGaelderVaerdienVedZmin)
-{
     for (const double z : {8.0, 0.0, -4.0, kNaN})
     {
         EXPECT_EQ(Qp(3, z), Qp(3, 10.0)) << z;
