@@ -55,15 +55,6 @@ TEST(Kommandolinje, UbrugeligeArgumenterGiverEnBrugsfejl)
 
 const std::string kReferencetid = "2014-05-01,13:05:09";
 
-// A reference project's report as saved: one CR LF more than the reference .txt file when
-// the report ends with the empty line that follows a report without the explanation.
-std::string ReferenceResultat(int nr)
-{
-    const std::string tekst = test::LaesHeleFilen(test::ReferenceFil(nr, "txt"));
-    return test::ReferenceJson(nr).at("Inddata").at("ForklaringMed").get<bool>() ? tekst
-                                                                                 : tekst + "\r\n";
-}
-
 // A Windows-1252 file with CR LF as the screen shows it: UTF-8 with LF.
 std::string SomUtf8(const std::string& windows1252)
 {
@@ -88,8 +79,7 @@ class TagloCli : public ::testing::Test
     {
         auto linjer = LaesTekstfil(TAGLO_STANDARDFIL).linjer;
         linjer[nr - 1] = tekst;
-        std::ofstream(Sti(navn), std::ios::binary) << SammenfoejLinjer(linjer);
-        return Sti(navn);
+        return mappe.Skriv(navn, SammenfoejLinjer(linjer));
     }
 
     const test::MidlertidigMappe mappe;
@@ -106,8 +96,8 @@ TEST_P(ReferenceRapport, GivesSomGemtResultatPaaSkaermenSomDetaljeretLogfilOgSom
     const auto udfald = Koer({"rapport", test::ReferenceFil(nr, "tgl"), "--tidspunkt",
                               kReferencetid, "--firma", "Eksempel ApS", "--ud", Sti("resultat.txt"),
                               "--log", "2", "--logfil", Sti("mellemresultater.log")});
-    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), ReferenceResultat(nr));
-    EXPECT_EQ(udfald.ud, SomUtf8(ReferenceResultat(nr)));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), test::ReferenceResultatfil(nr));
+    EXPECT_EQ(udfald.ud, SomUtf8(test::ReferenceResultatfil(nr)));
     EXPECT_EQ(test::LaesHeleFilen(Sti("mellemresultater.log")),
               test::LaesHeleFilen(test::ReferenceFil(nr, "log")));
     EXPECT_EQ(udfald.fejl, "");
@@ -147,9 +137,10 @@ TEST_F(TagloCli, FlereFilerGiverEnRapportHver)
         Koer({"rapport", "--dansk", "--tidspunkt", "2014-05-01,13.05.09", "--firma", "Eksempel ApS",
               "--ud", Sti("ud"), test::ReferenceFil(3, "tgl"), test::ReferenceFil(1, "tgl")},
              {"LC_ALL=en_US.UTF-8"});
-    EXPECT_EQ(udfald.ud, SomUtf8(ReferenceResultat(3)) + "\n" + SomUtf8(ReferenceResultat(1)));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), ReferenceResultat(3));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), ReferenceResultat(1));
+    EXPECT_EQ(udfald.ud, SomUtf8(test::ReferenceResultatfil(3)) + "\n" +
+                             SomUtf8(test::ReferenceResultatfil(1)));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), test::ReferenceResultatfil(3));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), test::ReferenceResultatfil(1));
 }
 
 // A project file from a Danish colleague calculates on an English system, its numbers

@@ -34,6 +34,15 @@ inline TInddata ReferenceInddata(const nlohmann::json& projekt)
     return inddata;
 }
 
+// Reference project `nr`'s report as "Gem resultat" saves it: the .txt file, and one CR LF
+// more when the report ends with the empty line that follows a report without the
+// explanation (the .txt files stop before it; the .log files carry it).
+inline std::string ReferenceResultatfil(int nr)
+{
+    const std::string txt = LaesHeleFilen(ReferenceFil(nr, "txt"));
+    return ReferenceJson(nr).at("Inddata").at("ForklaringMed").get<bool>() ? txt : txt + "\r\n";
+}
+
 // Every field the program wrote in `egen` against the reference's field of the same name
 // (arrays element by element), a failure named by its path from `navn`. Reals agree to
 // `relativ` of their size, or within `absolut` (sums that cancel to 0 round differently);
