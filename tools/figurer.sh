@@ -29,6 +29,6 @@ if [ ${#projekter[@]} -eq 0 ]; then
     for f in "$reference"/projekt*.json; do projekter+=("$(basename "$f" .json)"); done
 fi
 for p in "${projekter[@]}"; do
-    QT_QPA_PLATFORM=offscreen "$dir/tests/qtcanvas/taglo_figureksport" "$reference/$p.json" "$ud"
+    QT_QPA_PLATFORM=offscreen "$dir/tools/figureksport/taglo_figureksport" "$reference/$p.json" "$ud"
 done
 echo "Figures in $ud"

@@ -9,6 +9,8 @@
 #include "loads/afledte.h"
 #include "qtcanvas/eksport.h"
 
+#include "eksempeltag.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -20,29 +22,6 @@
 namespace
 {
 using namespace taglo;
-
-// A typical Danish house: 10 m wide, 3 m facades, a 35 degree roof with 0.5 m overhangs,
-// 38 x 73 mm battens at 0.32 m on a 25 mm spacer batten: 35 battens per slope.
-TInddata Hus()
-{
-    TInddata i;
-    i.HusBr = 10.0;
-    i.FacHjd = 3.0;
-    i.TagVink = 35.0;
-    i.LegteAfst = 0.32;
-    i.FacUdh = 0.5;
-    i.HusLn = 16.0;
-    i.NormalSpaerAfst = 0.9;
-    i.GavlspaerAfst = 0.6;
-    i.GavlspaerIndrykn = 0.2;
-    i.GavlUdh = 0.4;
-    i.LegteHojde = 38.0;
-    i.LegteBredde = 73.0;
-    VaelgSoem(i, 5);
-    i.AlisteTykkelse = 25.0;
-    i.UtagTykkelse = 0.0;
-    return i;
-}
 
 // Indirect nailing with both nails and all their labels: the most elements the nail figure has.
 TResultater Indirekte()
@@ -91,19 +70,19 @@ void MaalBygOgMal(benchmark::State& state, const std::function<TTegning()>& byg)
 
 TTegning Tvaersnit()
 {
-    const TInddata i = Hus();
+    const TInddata i = test::Eksempeltag();
     return TegnTversnit(i, Afledte(i), kDansk);
 }
 
 TTegning Laengdesnit()
 {
-    const TInddata i = Hus();
+    const TInddata i = test::Eksempeltag();
     return TegnLengdesnit(i, Afledte(i), kDansk);
 }
 
 TTegning Soemforbindelse()
 {
-    TInddata i = Hus();
+    TInddata i = test::Eksempeltag();
     i.AlisteTykkelse = 38.0;
     i.UtagTykkelse = 4.0;
     return TegnSoemforbindelse(i, Indirekte(), kDansk);

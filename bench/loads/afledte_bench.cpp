@@ -1,34 +1,17 @@
-// Time of BeregnAfledte for a typical roof: it runs before every calculation and every
+// Time of BeregnAfledte for the example roof: it runs before every calculation and every
 // paint of the two check drawings.
 #include "loads/afledte.h"
+
+#include "eksempeltag.h"
 
 #include <benchmark/benchmark.h>
 
 namespace
 {
 
-taglo::TInddata Typisk()
-{
-    taglo::TInddata ind;
-    ind.HusBr = 13.43;
-    ind.HusLn = 13.86;
-    ind.FacHjd = 5.0;
-    ind.TagVink = 15.0;
-    ind.LegteAfst = 0.3;
-    ind.FacUdh = 0.3;
-    ind.GavlUdh = 0.5;
-    ind.GavlspaerIndrykn = 0.2;
-    ind.LegteHojde = 73.0;
-    ind.LegteBredde = 38.0;
-    ind.TerrKat = 2;
-    ind.AfstVesterhav = 24.0;
-    ind.SneFormFak = 0.8;
-    return ind;
-}
-
 void BM_BeregnAfledte(benchmark::State& state)
 {
-    taglo::TInddata ind = Typisk();
+    taglo::TInddata ind = taglo::test::Eksempeltag();
     taglo::TavseMeddelelser meddelelser;
     for (auto _ : state) // NOLINT(clang-analyzer-deadcode.DeadStores)
     {

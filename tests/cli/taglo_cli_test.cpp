@@ -3,8 +3,9 @@
 #include "core/tekst.h"
 #include "core/tekstfil.h"
 
+#include "midlertidig_mappe.h"
 #include "proces.h"
-#include "reference.h"
+#include "reference_json.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -57,24 +58,6 @@ TEST(Kommandolinje, UbrugeligeArgumenterGiverEnBrugsfejl)
 
 const std::string kReferencetid = "2014-05-01,13:05:09";
 
-std::string Reference(int nr, const std::string& endelse)
-{
-    return test::ReferenceMappe() + "/projekt0" + std::to_string(nr) + "." + endelse;
-}
-
-// A reference project's report as saved: one CR LF more than the reference .txt file when
-// the report ends with the empty line that follows a report without the explanation.
-std::string ReferenceResultat(int nr)
-{
-    const std::string tekst = test::LaesHeleFilen(Reference(nr, "txt"));
-    return nlohmann::json::parse(test::LaesHeleFilen(Reference(nr, "json")))
-                   .at("Inddata")
-                   .at("ForklaringMed")
-                   .get<bool>()
-               ? tekst
-               : tekst + "\r\n";
-}
-
 // A Windows-1252 file with CR LF as the screen shows it: UTF-8 with LF.
 std::string SomUtf8(const std::string& windows1252)
 {
@@ -86,14 +69,12 @@ std::string SomUtf8(const std::string& windows1252)
 class TagloCli : public ::testing::Test
 {
   protected:
-    void SetUp() override { fs::create_directories(mappe); }
-    void TearDown() override { fs::remove_all(mappe); }
-    [[nodiscard]] std::string Sti(const std::string& navn) const { return (mappe / navn).string(); }
+    [[nodiscard]] std::string Sti(const std::string& navn) const { return mappe / navn; }
 
     // Runs taglo-cli under the C locale (no regional settings: Danish) unless told otherwise.
     [[nodiscard]] test::Udfald Koer(const Args& argumenter, const Args& miljoe = {"LANG=C"}) const
     {
-        return test::KoerProgram(TAGLO_CLI, argumenter, miljoe, mappe.string());
+        return test::KoerProgram(TAGLO_CLI, argumenter, miljoe, mappe.sti.string());
     }
 
     // A copy of the standard project file with line `nr` replaced.
@@ -101,36 +82,11 @@ class TagloCli : public ::testing::Test
     {
         auto linjer = LaesTekstfil(TAGLO_STANDARDFIL).linjer;
         linjer[nr - 1] = tekst;
-        std::ofstream(Sti(navn), std::ios::binary) << SammenfoejLinjer(linjer);
-        return Sti(navn);
+        return mappe.Skriv(navn, SammenfoejLinjer(linjer));
     }
 
-    const fs::path mappe = fs::temp_directory_path() / ("taglo_cli_" + std::to_string(::getpid()));
+    const test::MidlertidigMappe mappe;
 };
-
-// Numbers agree to a billionth of their size; objects by field, arrays by element number.
-void ForventEns(const nlohmann::json& faktisk, const nlohmann::json& forventet,
-                const std::string& navn)
-{
-    if (forventet.is_structured())
-    {
-        ASSERT_TRUE(!forventet.is_array() || faktisk.size() == forventet.size()) << navn;
-        for (const auto& [felt, v] : forventet.items())
-        {
-            ForventEns(faktisk.is_array() ? faktisk.at(std::stoul(felt)) : faktisk.at(felt), v,
-                       navn + "." + felt);
-        }
-    }
-    else if (forventet.is_number())
-    {
-        const double b = forventet.get<double>();
-        EXPECT_NEAR(faktisk.get<double>(), b, 1e-9 * std::max(1.0, std::abs(b))) << navn;
-    }
-    else
-    {
-        EXPECT_EQ(faktisk, forventet) << navn;
-    }
-}
 
 class ReferenceRapport : public TagloCli, public ::testing::WithParamInterface<int>
 {};
@@ -140,33 +96,37 @@ class ReferenceRapport : public TagloCli, public ::testing::WithParamInterface<i
 TEST_P(ReferenceRapport, GivesSomGemtResultatPaaSkaermenSomDetaljeretLogfilOgSomJson)
 {
     const int nr = GetParam();
-    const auto udfald = Koer({"rapport", Reference(nr, "tgl"), "--tidspunkt", kReferencetid,
-                              "--firma", "Eksempel ApS", "--ud", Sti("resultat.txt"), "--log", "2",
-                              "--logfil", Sti("mellemresultater.log")});
-    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), ReferenceResultat(nr));
-    EXPECT_EQ(udfald.ud, SomUtf8(ReferenceResultat(nr)));
+    const auto udfald = Koer({"rapport", test::ReferenceFil(nr, "tgl"), "--tidspunkt",
+                              kReferencetid, "--firma", "Eksempel ApS", "--ud", Sti("resultat.txt"),
+                              "--log", "2", "--logfil", Sti("mellemresultater.log")});
+    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), test::ReferenceResultatfil(nr));
+    EXPECT_EQ(udfald.ud, SomUtf8(test::ReferenceResultatfil(nr)));
     EXPECT_EQ(test::LaesHeleFilen(Sti("mellemresultater.log")),
-              test::LaesHeleFilen(Reference(nr, "log")));
+              test::LaesHeleFilen(test::ReferenceFil(nr, "log")));
     EXPECT_EQ(udfald.fejl, "");
-    const auto reference = nlohmann::json::parse(test::LaesHeleFilen(Reference(nr, "json")));
+    const auto reference = test::ReferenceJson(nr);
     const auto& r = reference.at("Resultatdata");
     const bool laegte = r.at("NormalfagOK").get<bool>() && r.at("GavlfagOK").get<bool>() &&
                         r.at("GavludkragningOK").get<bool>();
     const bool soem = r.at("NormalspaerSoemOK").get<bool>() && r.at("GavlspaerSoemOK").get<bool>();
     EXPECT_EQ(udfald.status, laegte && soem ? 0 : 1);
 
-    const auto json = Koer({"rapport", "--json", Reference(nr, "tgl")});
+    const auto json = Koer({"rapport", "--json", test::ReferenceFil(nr, "tgl")});
     ASSERT_EQ(json.status, udfald.status) << json.fejl;
     const auto tal = nlohmann::json::parse(json.ud);
-    ForventEns(tal,
-               {{"Afledte", reference.at("Afledte")},
-                {"Resultatdata", r},
-                {"Rangliste", reference.at("Heads")}, // the governing case of each category
-                {"Fil", Reference(nr, "tgl")},
-                {"KanAnvendes", {{"Laegte", laegte}, {"Soem", soem}}}},
-               "json");
-    // Each of the 22 cases in analysis order with every field the program writes of it.
-    ForventEns(reference.at("Cases"), tal.at("Tilfaeldeliste"), "Tilfaeldeliste");
+    EXPECT_EQ(tal.at("Fil"), test::ReferenceFil(nr, "tgl"));
+    EXPECT_EQ(tal.at("KanAnvendes"), nlohmann::json({{"Laegte", laegte}, {"Soem", soem}}));
+    test::ForventSomReferencen(reference.at("Afledte"), tal.at("Afledte"), "Afledte");
+    test::ForventSomReferencen(r, tal.at("Resultatdata"), "Resultatdata");
+    // The governing case of each category, and each of the 22 cases in analysis order with
+    // every field the program writes of it.
+    const auto& rangliste = tal.at("Rangliste");
+    ASSERT_EQ(rangliste.size(), reference.at("Heads").size());
+    for (std::size_t k = 0; k < rangliste.size(); ++k)
+    {
+        EXPECT_EQ(rangliste[k], reference.at("Heads").at(std::to_string(k))) << "category " << k;
+    }
+    test::ForventSomReferencen(reference.at("Cases"), tal.at("Tilfaeldeliste"), "Tilfaeldeliste");
 }
 
 INSTANTIATE_TEST_SUITE_P(Reference, ReferenceRapport, ::testing::Range(1, 9));
@@ -178,11 +138,12 @@ TEST_F(TagloCli, FlereFilerGiverEnRapportHver)
     fs::create_directories(Sti("ud"));
     const auto udfald =
         Koer({"rapport", "--dansk", "--tidspunkt", "2014-05-01,13.05.09", "--firma", "Eksempel ApS",
-              "--ud", Sti("ud"), Reference(3, "tgl"), Reference(1, "tgl")},
+              "--ud", Sti("ud"), test::ReferenceFil(3, "tgl"), test::ReferenceFil(1, "tgl")},
              {"LC_ALL=en_US.UTF-8"});
-    EXPECT_EQ(udfald.ud, SomUtf8(ReferenceResultat(3)) + "\n" + SomUtf8(ReferenceResultat(1)));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), ReferenceResultat(3));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), ReferenceResultat(1));
+    EXPECT_EQ(udfald.ud, SomUtf8(test::ReferenceResultatfil(3)) + "\n" +
+                             SomUtf8(test::ReferenceResultatfil(1)));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), test::ReferenceResultatfil(3));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), test::ReferenceResultatfil(1));
 }
 
 // A project file from a Danish colleague calculates on an English system, its numbers
@@ -231,8 +192,8 @@ TEST_F(TagloCli, KaldDerIkkeKanGennemfoeresEllerAdvarer)
              "      zero er ikke en almindelig fil",
              {"rapport", "/dev/zero"}),
         Kald(2, "kanal.tgl er ikke en almindelig fil", {"rapport", kanal}),
-        Kald(2, mappe.filename().string() + " er en mappe, ikke en fil.",
-             {"rapport", mappe.string()}),
+        Kald(2, mappe.sti.filename().string() + " er en mappe, ikke en fil.",
+             {"rapport", mappe.sti.string()}),
         Kald(2, "\nBrug:\n  taglo-cli rapport", {"rapport", "a.tgl", "--log", "7"}),
         Kald(2, afvisning, {"forslag", afvist}),
         Kald(2, "zero er ikke en almindelig fil", {"forslag", "/dev/zero", "--json"}),

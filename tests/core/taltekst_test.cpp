@@ -1,8 +1,6 @@
 // Number texts: what the edit fields and the project file accept, and what they show.
 #include "core/taltekst.h"
 
-#include "optagne_meddelelser.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -43,39 +41,6 @@ TEST(LaesTal, EngelskeIndstillingerBrugerPunktum)
 {
     EXPECT_EQ(LaesTal("7.25", Regionalindstillinger::Engelsk()), 7.25);
     EXPECT_FALSE(LaesTal("7,25", Regionalindstillinger::Engelsk()).has_value());
-}
-
-TEST(TalFraFelt, IkkeEtTalViserTreLinjerOgGiverNul)
-{
-    for (const std::string tekst : {"abc", "", "1e999"})
-    {
-        test::OptagneMeddelelser meddelelser;
-        EXPECT_EQ(TalFraFelt(tekst, Regionalindstillinger::Dansk(), meddelelser), 0.0);
-        EXPECT_EQ(meddelelser.liste,
-                  std::vector<test::OptagetMeddelelse>(
-                      1, {"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'" +
-                                        tekst + "' is not a valid floating point value"}));
-    }
-}
-
-// The field shows the value in its format, and the value kept is the one shown.
-TEST(OmformaterFelt, VaerdienErDenViste)
-{
-    const auto dk = Regionalindstillinger::Dansk();
-    test::OptagneMeddelelser meddelelser;
-    std::string felt = "7,255";
-    EXPECT_EQ(OmformaterFelt(felt, 10, 2, dk, meddelelser), 7.26);
-    EXPECT_EQ(felt, "      7,26");
-    felt = "7.25";
-    EXPECT_EQ(OmformaterFelt(felt, 10, 0, dk, meddelelser), 0.0);
-    EXPECT_EQ(felt, "         0");
-    EXPECT_EQ(meddelelser.liste.size(), 1U) << "a decimal point is no number here";
-}
-
-TEST(StregLinie, AntalTankestreger)
-{
-    EXPECT_EQ(StregLinie(3), "———");
-    EXPECT_EQ(StregLinie(-5), "");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/tekst.h"
 #include "core/tekstfil.h"
 
+#include "midlertidig_mappe.h"
 #include "reference.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +46,6 @@ TEST(Windows1252, TegnDerIkkeFindesOgUgyldigUtf8BliverSpoergsmaalstegn)
     EXPECT_EQ(TilWindows1252(std::string("a\xFF") + "b\xE2\x80"), "a?b??");
 }
 
-TEST(Utf8, TegnTaellesIkkeBytes)
-{
-    EXPECT_EQ(AntalTegn("æ—a"), 3U);
-    EXPECT_EQ(ForsteTegn("æøå", 2), "æø");
-    EXPECT_EQ(ForsteTegn("abc", 10), "abc");
-}
-
 TEST(Linjer, EnderVedCrLfCrEllerLfOgSammenfoejesMedCrLf)
 {
     EXPECT_EQ(DelLinjer("a\r\nb\rc\nd"), (Linjer{"a", "b", "c", "d"}));
@@ -64,21 +58,15 @@ TEST(Linjer, EnderVedCrLfCrEllerLfOgSammenfoejesMedCrLf)
 class Tekstfil : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        fs::remove_all(mappe);
-        fs::create_directories(mappe);
-        fs::permissions(mappe, fs::perms::all); // a shared folder: everybody may add files
-    }
-    void TearDown() override { fs::remove_all(mappe); }
-    [[nodiscard]] std::string sti(const std::string& navn) const { return (mappe / navn).string(); }
+    // A shared folder: everybody may add files.
+    void SetUp() override { fs::permissions(mappe.sti, fs::perms::all); }
+    [[nodiscard]] std::string sti(const std::string& navn) const { return mappe / navn; }
     std::string Skriv(const std::string& navn, const std::string& bytes) const
     {
-        std::ofstream(sti(navn), std::ios::binary) << bytes;
-        return sti(navn);
+        return mappe.Skriv(navn, bytes);
     }
 
-    const fs::path mappe = fs::temp_directory_path() / ("taglo_core_" + std::to_string(::getpid()));
+    const test::MidlertidigMappe mappe;
 };
 
 TEST_F(Tekstfil, GemErstatterFilenHeltOgLaesGiverSammeLinjer)
@@ -89,7 +77,7 @@ TEST_F(Tekstfil, GemErstatterFilenHeltOgLaesGiverSammeLinjer)
     EXPECT_EQ(test::LaesHeleFilen(sti("p.tgl")),
               "\xC6r\xF8 T\xF8mrer\r\n     13,43\r\n\x97\x97\r\n\r\n");
     EXPECT_EQ(LaesTekstfil(sti("p.tgl")).linjer, linjer);
-    EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe.sti), {}), 1) << "no temporary file left";
 }
 
 // Reading looks at 31 lines of at most 4096 bytes within the first 64 KiB, whatever follows.
@@ -124,8 +112,8 @@ TEST_F(Tekstfil, KunEnAlmindeligFilLaesesOgAldrigVentes)
     };
     for (const auto& [fil, fejl, besked] : std::vector<Tilfaelde>{
              {sti("findes-ikke.tgl"), TLaesefejl::FindesIkke, "findes-ikke.tgl findes ikke."},
-             {mappe.string(), TLaesefejl::IkkeAlmindeligFil,
-              mappe.filename().string() + " er en mappe, ikke en fil."},
+             {mappe.sti.string(), TLaesefejl::IkkeAlmindeligFil,
+              mappe.sti.filename().string() + " er en mappe, ikke en fil."},
              {sti("kanal.tgl"), TLaesefejl::IkkeAlmindeligFil,
               "kanal.tgl er ikke en almindelig fil (men f.eks. et drev eller en kanal) og "
               "læses ikke."},
@@ -142,7 +130,7 @@ TEST_F(Tekstfil, KunEnAlmindeligFilLaesesOgAldrigVentes)
 
 TEST_F(Tekstfil, GemFoelgerEnLinkOgBevarerFilensTilladelser)
 {
-    fs::create_directory(mappe / "projekter");
+    fs::create_directory(mappe.sti / "projekter");
     const auto maal = Skriv("projekter/hus.tgl", "gammel");
     fs::permissions(maal, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("projekter/hus.tgl", sti("genvej.tgl"));
@@ -223,20 +211,21 @@ TEST_F(Tekstfil, EnSkrivbarFilIEnLaastMappeSkrivesPaaStedetOgGenskabesVedFejl)
 
     EXPECT_EQ(GemSomAndenBruger(fil, stort, rlim_t{100}), Gemt::Skrivefejl);
     EXPECT_EQ(test::LaesHeleFilen(fil), "gammelt indhold");
-    EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe.sti), {}), 1) << "no temporary file left";
 
-    fs::permissions(mappe, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                               fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(mappe.sti, fs::perms::owner_all | fs::perms::group_read |
+                                   fs::perms::group_exec | fs::perms::others_read |
+                                   fs::perms::others_exec);
     if (::getuid() != 0)
     {
-        fs::permissions(mappe, fs::perms::owner_write, fs::perm_options::remove);
+        fs::permissions(mappe.sti, fs::perms::owner_write, fs::perm_options::remove);
     }
     EXPECT_EQ(GemSomAndenBruger(fil, stort, rlim_t{100}), Gemt::Skrivefejl);
     EXPECT_EQ(test::LaesHeleFilen(fil), "gammelt indhold");
     EXPECT_EQ(GemSomAndenBruger(fil, "nyt indhold"), Gemt::Ja);
     EXPECT_EQ(test::LaesHeleFilen(fil), "nyt indhold");
-    EXPECT_EQ(std::distance(fs::directory_iterator(mappe), {}), 1);
-    fs::permissions(mappe, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe.sti), {}), 1);
+    fs::permissions(mappe.sti, fs::perms::owner_write, fs::perm_options::add);
 }
 
 } // namespace

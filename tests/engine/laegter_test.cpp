@@ -1,7 +1,7 @@
 // The engine run's log at the levels the reference projects do not use.
 #include "engine/laegter.h"
 
-#include "eksempeltag.h"
+#include "motorbaenk.h"
 
 #include <gtest/gtest.h>
 

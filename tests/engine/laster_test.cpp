@@ -1,7 +1,7 @@
 // The design loads on the batten where no reference project goes.
 #include "engine/laster.h"
 
-#include "eksempeltag.h"
+#include "motorbaenk.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // reaches, worked by hand.
 #include "engine/soem.h"
 
-#include "eksempeltag.h"
+#include "motorbaenk.h"
 #include "navngivne_tilfaelde.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +27,6 @@ TEST(Soemantal, RundesTilLigeVedHalve)
     EXPECT_FALSE(SoemantalFor(std::numeric_limits<double>::quiet_NaN(), 100.0).gyldigt);
     EXPECT_FALSE(SoemantalFor(100.0, std::numeric_limits<double>::infinity()).gyldigt);
     EXPECT_FALSE(SoemantalFor(1e300, 1.0).gyldigt);
-}
-
-TEST(SoemPlads, IngenPladsErNulAldrigNegativ)
-{
-    EXPECT_EQ(SoemPladsI(10.0, 3.1), 0); // 10 / 15.5 - 1.5 = -0.85
-    EXPECT_EQ(SoemPladsI(-73.0, 3.1), 0);
 }
 
 struct Kapacitet
@@ -77,11 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
         // 60.1 mm >= 12 d = 55.2 mm, withdrawal 2.45 x 4.6 x f x 60.1.
         Kapacitet{"AfstandslisteUnder32mmErDirekte", 9, 31.9, true, 60.1,
                   2.45 * 4.6 * 60.1 * 1.1 / 1.35},
-        // From 32 mm the spacer is nailed on its own: batten to spacer 38..70 + 70..130 =
-        // 92 mm, withdrawal 2.45 x 4.6 x f x 92 = 844.8 N (head side 1196.8 N); spacer to
-        // rafter 98 mm, 899.9 N.
-        Kapacitet{"AfstandslistePaa32mmErIndirekte", 9, 32.0, false, 92.0,
-                  2.45 * 4.6 * 92.0 * 1.1 / 1.35},
         // 3.1 x 90 ringed (profiled to 85.35 mm) through a 38 mm batten into a 60 mm spacer:
         // the spacer interval ends at the tip, the rafter interval is empty: 47.35 mm. Both
         // nailings are held by the pull-through 14 x 6.2^2 x f = 438.501 N.
@@ -89,23 +78,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A 300 mm wide batten (room for 12 nails of 4.5 mm) on a 31 mm spacer and 10 mm
 // underlay: the nail's profiled part reaches only 24.25 mm into the rafter (< 6 d = 27),
-// so a nail carries nothing. Lifted, no count of nails holds it; pressed down only, the
-// largest count (ten) holds.
-TEST(EvaluerSoem, SoemUdenBaereevneHolderKunEnLaegteDerIkkeLoeftes)
+// so a nail carries nothing; a batten that is only ever pressed down holds all the same,
+// with the largest count of nails (ten).
+TEST(EvaluerSoem, SoemUdenBaereevneHolderEnLaegteDerIkkeLoeftes)
 {
     TInddata ind = test::Eksempeltag();
     ind.LegteBredde = 300.0;
     ind.AlisteTykkelse = 31.0;
     ind.UtagTykkelse = 10.0;
-    const test::Vurderet loeftet(ind, {test::Tilfaelde(9, 'b', 0.1, 100.0, 100.0, 100.0)});
-    ASSERT_EQ(loeftet.r.SoemBaereevne, 0.0);
-    ASSERT_EQ(loeftet.r.SoemPlads, 12);
-    EXPECT_EQ(loeftet.r.SoemantalNormalspaer, 10);
-    EXPECT_FALSE(loeftet.r.NormalspaerSoemOK);
-    EXPECT_FALSE(loeftet.r.GavlspaerSoemOK);
-    const test::Vurderet trykket(ind, {test::Tilfaelde(3, 'a', 0.1, -100.0, -100.0, -100.0)});
-    EXPECT_EQ(trykket.r.SoemantalNormalspaer, 10);
-    EXPECT_TRUE(trykket.r.NormalspaerSoemOK);
+    const test::Vurderet v(ind, {test::Tilfaelde(3, 'a', 0.1, -100.0, -100.0, -100.0)});
+    ASSERT_EQ(v.r.SoemBaereevne, 0.0);
+    ASSERT_EQ(v.r.SoemPlads, 12);
+    EXPECT_EQ(v.r.SoemantalNormalspaer, 10);
+    EXPECT_TRUE(v.r.NormalspaerSoemOK);
+    EXPECT_TRUE(v.r.GavlspaerSoemOK);
 }
 
 } // namespace

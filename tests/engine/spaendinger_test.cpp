@@ -1,7 +1,7 @@
 // Bending stresses, utilisations, "lægtetabel 2005" and the bending verdicts.
 #include "engine/spaendinger.h"
 
-#include "eksempeltag.h"
+#include "motorbaenk.h"
 #include "navngivne_tilfaelde.h"
 
 #include <gtest/gtest.h>

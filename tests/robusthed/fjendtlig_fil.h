@@ -105,6 +105,7 @@ inline const FjendtligFilTilfaelde kFjendtligeFiler[] = {
      "fjendtlig.tgl er for stor til en projektfil: den har ikke 31 linier i sine første 64 KiB."},
     {"FemtiMegabyteEfterEtProjekt", Beregnet,
      [] { return SomFil(StandardLinjer()) + std::string(50 * kMegabyte, '\n'); }},
+    {"LinjerPaa10000Bytes", AfvistEllerBeregnet, [] { return SomFil(LangeLinjer(10000)); }},
     {"LinjerPaaEnMegabyte", Ulaeselig, [] { return SomFil(LangeLinjer(kMegabyte)); },
      "fjendtlig.tgl er for stor til en projektfil"},
     {"Utf8", Afvist, [] { return MedLinje(4, "8,00\xC2\xA0"); }},

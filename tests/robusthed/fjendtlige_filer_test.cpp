@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 namespace taglo::test
 {
@@ -56,57 +55,6 @@ TEST_P(FjendtligProjektfil, GiverHentebeskedenEllerEtDefineretResultat)
 
 INSTANTIATE_TEST_SUITE_P(Filer, FjendtligProjektfil, ::testing::ValuesIn(kFjendtligeFiler),
                          NavnPaa);
-
-// A line is read from its first 4096 bytes; a text is kept to its input's length.
-TEST_F(FjendtligFil, LangeLinjerSkaeresVed4096Bytes)
-{
-    ASSERT_TRUE(Hent(SomFil(LangeLinjer(10000))));
-    EXPECT_EQ(app.Vindue().Tekst(Felt::EditProjektnavn).size(), 4096U);
-    EXPECT_EQ(app.Inddata().Projektnavn.str(), std::string(70, 'P'));
-    EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 8.0);
-    EXPECT_EQ(Vist(), Meddelelser{Konverteringsbesked(std::string(4096, '3'))});
-    EXPECT_EQ(app.Inddata().Nail, 5) << "the default nail";
-}
-
-// Each byte is one Windows-1252 character: Ã ¥ for å, Ã ¸ for ø, â € ” for the dash.
-TEST_F(FjendtligFil, Utf8TekstLaesesTegnForTegnSomWindows1252)
-{
-    auto linjer = StandardLinjer(1, "T\xC3\xA5rnh\xC3\xB8j \xE2\x80\x94 sag 7");
-    linjer[1] = "\x81\x8D\x8F\x90\x9D"; // bytes that Windows-1252 leaves undefined
-    linjer[3] = "8,00\xC2\xA0";         // a UTF-8 no-break space after the number
-    ASSERT_TRUE(Hent(SomFil(linjer)));
-    EXPECT_EQ(app.Inddata().Projektnavn.str(), "TÃ¥rnhÃ¸j â€” sag 7");
-    EXPECT_EQ(app.Inddata().Bygningsdel.str(), "\u0081\u008D\u008F\u0090\u009D");
-    EXPECT_EQ(Vist(), Meddelelser{Konverteringsbesked("8,00Â\u00A0")});
-}
-
-TEST_F(FjendtligFil, KunCRSomLinjeskiftLaesesSomCRLF)
-{
-    auto linjer = StandardLinjer(4, "     11,45");
-    linjer[16] = " 3";
-    ASSERT_TRUE(Hent(SomFil(linjer, "\r\n")));
-    const TVindue medCRLF = app.Vindue();
-    ASSERT_TRUE(Hent(SomFil(linjer, "\r")));
-    EXPECT_TRUE(meddelelser.liste.empty());
-    EXPECT_EQ(app.Vindue(), medCRLF);
-    EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.45);
-    EXPECT_EQ(app.Inddata().Nail, 3);
-}
-
-TEST_F(FjendtligFil, TalMedEksponentLaesesTilTalletEllerGiverKonverteringsbeskeden)
-{
-    const std::tuple<const char*, double, bool> kTal[] = {
-        {"8E0", 8.0, false},   {"  80e-1  ", 8.0, false}, {"+8e+00", 8.0, false},
-        {"1e400", 0.0, true},  {"1e-400", 0.0, false},    {"8e", 0.0, true},
-        {"8,0e0", 8.0, false}, {"0x1p3", 0.0, true}}; // the text, its value, no number
-    for (const auto& [tekst, vaerdi, konvertering] : kTal)
-    {
-        ASSERT_TRUE(Hent(SomFil(StandardLinjer(4, tekst)))) << tekst;
-        EXPECT_DOUBLE_EQ(app.Inddata().HusBr, vaerdi) << tekst;
-        EXPECT_EQ(app.Vindue().Tekst(Felt::EditHusBr), tekst) << "the field keeps the line";
-        EXPECT_EQ(Vist(), konvertering ? Meddelelser{Konverteringsbesked(tekst)} : Meddelelser{});
-    }
-}
 
 } // namespace
 } // namespace taglo::test

@@ -20,21 +20,18 @@ struct OptagetMeddelelse
 class OptagneMeddelelser final : public Meddelelser
 {
   public:
-    void fejl(std::string_view tekst) override { liste.push_back({"fejl", std::string(tekst)}); }
-    void advarsel(std::string_view tekst) override
-    {
-        liste.push_back({"advarsel", std::string(tekst)});
-    }
-    void besked(std::string_view tekst) override
-    {
-        liste.push_back({"besked", std::string(tekst)});
-    }
-    void fejldialog(std::string_view tekst) override
-    {
-        liste.push_back({"fejldialog", std::string(tekst)});
-    }
+    void fejl(std::string_view tekst) override { Noter("fejl", tekst); }
+    void advarsel(std::string_view tekst) override { Noter("advarsel", tekst); }
+    void besked(std::string_view tekst) override { Noter("besked", tekst); }
+    void fejldialog(std::string_view tekst) override { Noter("fejldialog", tekst); }
 
     std::vector<OptagetMeddelelse> liste;
+
+  private:
+    void Noter(const char* art, std::string_view tekst)
+    {
+        liste.push_back({art, std::string(tekst)});
+    }
 };
 
 // Lets GoogleTest print a recorded message readably.

@@ -16,6 +16,12 @@ inline std::string ReferenceMappe()
     return mappe != nullptr ? std::string(mappe) : std::string(TAGLO_REFERENCE_DIR);
 }
 
+// Reference project `nr`'s file with the ending "json", "txt", "log" or "tgl".
+inline std::string ReferenceFil(int nr, const std::string& endelse)
+{
+    return ReferenceMappe() + "/projekt0" + std::to_string(nr) + "." + endelse;
+}
+
 // The whole content of a file as bytes; empty when it cannot be read.
 inline std::string LaesHeleFilen(const std::string& sti)
 {

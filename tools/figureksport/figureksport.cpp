@@ -8,10 +8,12 @@
 #include "drawing/soemforbindelse.h"
 #include "drawing/tegning_json.h"
 #include "drawing/tvaersnit.h"
-#include "qt_miljoe.h"
 #include "qtcanvas/eksport.h"
 
 #include <nlohmann/json.hpp>
+
+#include <QGuiApplication>
+#include <QtGlobal>
 
 #include <cstdlib>
 #include <filesystem>
@@ -121,7 +123,11 @@ int main(int argc, char** argv)
         std::cerr << "Brug: figureksport <projektNN.json> <mappe> [bredde hoejde]\n";
         return 2;
     }
-    taglo::test::SikrQtApplikation();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // painting with the fonts needs no screen
+    }
+    const QGuiApplication qt(argc, argv);
     const int bredde = argc == 5 ? std::atoi(argv[3]) : taglo::kEksportBredde;
     const int hoejde = argc == 5 ? std::atoi(argv[4]) : taglo::kEksportHoejde;
     Json projekt;
