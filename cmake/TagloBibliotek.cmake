@@ -14,6 +14,5 @@ function(taglo_test navn)
     add_executable(${navn} ${ARG_SOURCES})
     target_link_libraries(${navn} PRIVATE ${ARG_DEPENDS} taglo_testsupport GTest::gtest_main GTest::gmock
                                           taglo_advarsler)
-    gtest_discover_tests(${navn} DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT "TAGLO_REFERENCE=${TAGLO_REFERENCE_DIR}")
+    gtest_discover_tests(${navn} DISCOVERY_TIMEOUT 60)
 endfunction()

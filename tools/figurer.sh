@@ -10,7 +10,7 @@ set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ud="${1:-$top/build/figurer}"
 shift || true
-reference="${TAGLO_REFERENCE:-$top/tests/data/reference}"
+reference="$top/tests/data/reference"
 
 dir="$top/build/normal"
 cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -12,9 +12,9 @@ namespace taglo
 namespace
 {
 
-constexpr double kSpaerHalvBredde = 0.022;  // m, half of a 44 mm rafter
+constexpr double kSpaerHalvBredde = 0.022;    // m, half of a 44 mm rafter
 constexpr double kGavltrekantTykkelse = 0.11; // m
-constexpr double kRombe = 0.03;             // m, centre to corner of a leader dot
+constexpr double kRombe = 0.03;               // m, centre to corner of a leader dot
 
 // Vertical depth in m of the batten layer, and of the batten layer plus a 150 mm rafter.
 double LegteDybde(const TInddata& inddata, const TAfledte& afledte)
@@ -50,9 +50,15 @@ TSpaerPlacering SpaerPlacering(const TInddata& inddata)
 
 // Where the rafter labels start: 0.1 m past the end of the leaders, which reach 0.6 m past
 // the second normal rafter.
-double EtiketX(const TSpaerPlacering& p) { return p.x3 + 0.6 + 0.1; }
+double EtiketX(const TSpaerPlacering& p)
+{
+    return p.x3 + 0.6 + 0.1;
+}
 
-bool FriGavltrekant(const TInddata& inddata) { return inddata.GavlspaerIndrykn > kFriGavltrekant; }
+bool FriGavltrekant(const TInddata& inddata)
+{
+    return inddata.GavlspaerIndrykn > kFriGavltrekant;
+}
 
 // The heights of the rafter labels from the top (normal rafter, gable rafter, free gable
 // triangle): stacked down by 2u from 2u below the top of the facade wall.
@@ -102,8 +108,9 @@ void TegnSnitlinje(TTegning& tegning, const TAfledte& afledte, double L)
 
 void TegnRombe(TTegning& tegning, double x, double y)
 {
-    FyldtFigur(tegning, kSort, kSort,
-               {{x - kRombe, y}, {x, y - kRombe}, {x + kRombe, y}, {x, y + kRombe}, {x - kRombe, y}});
+    FyldtFigur(
+        tegning, kSort, kSort,
+        {{x - kRombe, y}, {x, y - kRombe}, {x + kRombe, y}, {x, y + kRombe}, {x - kRombe, y}});
 }
 
 void TegnSpaerHenvisninger(TTegning& tegning, const TInddata& inddata, const TAfledte& afledte,

@@ -51,7 +51,7 @@ enum class TLodretJustering
 // The abstract canvas. The pen and brush settings stay until they are set again.
 class Laerred
 {
-public:
+  public:
     Laerred() = default;
     Laerred(const Laerred&) = delete;
     Laerred(Laerred&&) = delete;

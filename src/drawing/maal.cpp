@@ -42,17 +42,17 @@ void MaalVandret(TTegning& tegning, int tekstmode, double A, double B, double Y0
     const std::string vaerdi = MaalTekst(regional, B - A, decimaler);
     switch (tekstmode)
     {
-        case 0:
-            Tekster(tegning, kJustVenstre, A + D / 2, Y0, D, tekst, vaerdi);
-            break;
-        case 1:
-            Tekster(tegning, kJustCentreret, (A + B) / 2, Y0, D, tekst, vaerdi);
-            break;
-        case 2:
-            Tekster(tegning, kJustHoejre, B - D / 2, Y0, D, tekst, vaerdi);
-            break;
-        default:
-            break;
+    case 0:
+        Tekster(tegning, kJustVenstre, A + D / 2, Y0, D, tekst, vaerdi);
+        break;
+    case 1:
+        Tekster(tegning, kJustCentreret, (A + B) / 2, Y0, D, tekst, vaerdi);
+        break;
+    case 2:
+        Tekster(tegning, kJustHoejre, B - D / 2, Y0, D, tekst, vaerdi);
+        break;
+    default:
+        break;
     }
 }
 
@@ -97,17 +97,17 @@ void MaalLodret(TTegning& tegning, int tekstmode, double A, double B, double X0,
     const std::string vaerdi = MaalTekst(regional, A - B, decimaler);
     switch (tekstmode)
     {
-        case 0:
-            Tekster(tegning, kJustVenstre, X0 + D / 2, M, D, tekst, vaerdi);
-            break;
-        case 1:
-            Tekster(tegning, kJustCentreret, X0, M, D, tekst, vaerdi);
-            break;
-        case 2:
-            Tekster(tegning, kJustHoejre, X0 - D / 2, M, D, tekst, vaerdi);
-            break;
-        default:
-            break;
+    case 0:
+        Tekster(tegning, kJustVenstre, X0 + D / 2, M, D, tekst, vaerdi);
+        break;
+    case 1:
+        Tekster(tegning, kJustCentreret, X0, M, D, tekst, vaerdi);
+        break;
+    case 2:
+        Tekster(tegning, kJustHoejre, X0 - D / 2, M, D, tekst, vaerdi);
+        break;
+    default:
+        break;
     }
 }
 

@@ -28,7 +28,10 @@ constexpr std::array<TStreg, 2> kPilNed{{{{-3, -6}, {0, 0}}, {{3, -6}, {0, 0}}}}
 constexpr std::array<TStreg, 2> kPilVenstre{{{{6, 3}, {0, 0}}, {{6, -3}, {0, 0}}}};
 constexpr std::array<TStreg, 2> kPilHoejre{{{{-6, 3}, {0, 0}}, {{-6, -3}, {0, 0}}}};
 
-TPixel Flyt(TPixel p, TPixel d) { return {p.X + d.X, p.Y + d.Y}; }
+TPixel Flyt(TPixel p, TPixel d)
+{
+    return {p.X + d.X, p.Y + d.Y};
+}
 
 void TegnStreger(Laerred& laerred, TPixel p, const std::array<TStreg, 2>& streger)
 {
@@ -39,7 +42,10 @@ void TegnStreger(Laerred& laerred, TPixel p, const std::array<TStreg, 2>& strege
     }
 }
 
-bool Endelig(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool Endelig(double x, double y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 int TilSkaerm(double v)
 {
@@ -59,42 +65,45 @@ int TilSkaerm(double v)
     return static_cast<int>(RundTilLige(v));
 }
 
-TPixel Skaerm(const TVisning& v, double x, double y) { return {SkaermX(v, x), SkaermY(v, y)}; }
+TPixel Skaerm(const TVisning& v, double x, double y)
+{
+    return {SkaermX(v, x), SkaermY(v, y)};
+}
 
 void SaetPenOgFyld(Laerred& laerred, const TTegnFigur& figur)
 {
     switch (figur.PenStil)
     {
-        case kPenFuld:
-            laerred.SaetPenStil(TPenStil::Fuld);
-            break;
-        case kPenPrikket:
-            laerred.SaetPenStil(TPenStil::Prikket);
-            break;
-        case kPenStregPrik:
-            laerred.SaetPenStil(TPenStil::StregPrik);
-            break;
-        case kPenStiplet:
-            laerred.SaetPenStil(TPenStil::Stiplet);
-            break;
-        default: // the pen style stays as the previous figure set it
-            break;
+    case kPenFuld:
+        laerred.SaetPenStil(TPenStil::Fuld);
+        break;
+    case kPenPrikket:
+        laerred.SaetPenStil(TPenStil::Prikket);
+        break;
+    case kPenStregPrik:
+        laerred.SaetPenStil(TPenStil::StregPrik);
+        break;
+    case kPenStiplet:
+        laerred.SaetPenStil(TPenStil::Stiplet);
+        break;
+    default: // the pen style stays as the previous figure set it
+        break;
     }
     laerred.SaetPenBredde(figur.PenBredde);
     laerred.SaetPenFarve(Farve(figur.PenFarve));
     switch (figur.FyldStil)
     {
-        case kFyldIngen:
-            laerred.SaetFyldStil(TFyldStil::Klar);
-            break;
-        case kFyldFuld:
-            laerred.SaetFyldStil(TFyldStil::Fuld);
-            break;
-        case kFyldKryds:
-            laerred.SaetFyldStil(TFyldStil::Krydsskraveret);
-            break;
-        default: // fills with the brush style left as it was
-            break;
+    case kFyldIngen:
+        laerred.SaetFyldStil(TFyldStil::Klar);
+        break;
+    case kFyldFuld:
+        laerred.SaetFyldStil(TFyldStil::Fuld);
+        break;
+    case kFyldKryds:
+        laerred.SaetFyldStil(TFyldStil::Krydsskraveret);
+        break;
+    default: // fills with the brush style left as it was
+        break;
     }
     laerred.SaetFyldFarve(Farve(figur.FyldFarve));
 }
@@ -150,12 +159,12 @@ TVandretJustering Vandret(std::uint16_t just)
 {
     switch (just)
     {
-        case kJustVenstre:
-            return TVandretJustering::Venstre;
-        case kJustHoejre:
-            return TVandretJustering::Hoejre;
-        default:
-            return TVandretJustering::Centreret;
+    case kJustVenstre:
+        return TVandretJustering::Venstre;
+    case kJustHoejre:
+        return TVandretJustering::Hoejre;
+    default:
+        return TVandretJustering::Centreret;
     }
 }
 
@@ -295,9 +304,9 @@ void TegnTegning(Laerred& laerred, int W, int H, const TTegning& tegning, bool S
     TGraenser g = FindGraenser(tegning.Figurer);
     LaegMargen(g.MinX, g.MaxX, 90);
     LaegMargen(g.MinY, g.MaxY, 90);
-    const TVisning visning = SammeSkala
-                                 ? SaetVindueSammeSkala(laerred, W, H, g.MinX, g.MinY, g.MaxX, g.MaxY)
-                                 : SaetVindue(laerred, W, H, g.MinX, g.MinY, g.MaxX, g.MaxY);
+    const TVisning visning =
+        SammeSkala ? SaetVindueSammeSkala(laerred, W, H, g.MinX, g.MinY, g.MaxX, g.MaxY)
+                   : SaetVindue(laerred, W, H, g.MinX, g.MinY, g.MaxX, g.MaxY);
     TegnElementer(laerred, visning, tegning);
 }
 
@@ -340,8 +349,8 @@ TVisning SaetVindue(Laerred& laerred, int W, int H, double MinX, double MinY, do
     return v;
 }
 
-TVisning SaetVindueSammeSkala(Laerred& laerred, int W, int H, double MinX, double MinY,
-                              double MaxX, double MaxY)
+TVisning SaetVindueSammeSkala(Laerred& laerred, int W, int H, double MinX, double MinY, double MaxX,
+                              double MaxY)
 {
     if (W <= 0 || H <= 0)
     {
@@ -369,9 +378,15 @@ double RundTilLige(double v)
     return naermest;
 }
 
-int SkaermX(const TVisning& visning, double x) { return TilSkaerm(visning.SX * x + visning.OX); }
+int SkaermX(const TVisning& visning, double x)
+{
+    return TilSkaerm(visning.SX * x + visning.OX);
+}
 
-int SkaermY(const TVisning& visning, double y) { return TilSkaerm(visning.SY * y + visning.OY); }
+int SkaermY(const TVisning& visning, double y)
+{
+    return TilSkaerm(visning.SY * y + visning.OY);
+}
 
 void TegnMaerke(Laerred& laerred, const TVisning& visning, std::uint8_t art, double x, double y,
                 TFarve penfarve)
@@ -380,40 +395,40 @@ void TegnMaerke(Laerred& laerred, const TVisning& visning, std::uint8_t art, dou
     laerred.FlytTil(p);
     switch (art)
     {
-        case kArtPunkt:
-            laerred.SaetPixel(p, penfarve);
-            break;
-        case kArtPlus:
-            TegnStreger(laerred, p, kPlus);
-            break;
-        case kArtStjerne:
-            TegnStreger(laerred, p, kPlus);
-            TegnStreger(laerred, p, kKryds);
-            break;
-        case kArtCirkel:
-            laerred.FlytTil(Flyt(p, kOttekant[0]));
-            for (std::size_t i = 1; i < kOttekant.size(); ++i)
-            {
-                laerred.LinjeTil(Flyt(p, kOttekant[i]));
-            }
-            break;
-        case kArtKryds:
-            TegnStreger(laerred, p, kKryds);
-            break;
-        case kArtPilOp:
-            TegnStreger(laerred, p, kPilOp);
-            break;
-        case kArtPilNed:
-            TegnStreger(laerred, p, kPilNed);
-            break;
-        case kArtPilVenstre:
-            TegnStreger(laerred, p, kPilVenstre);
-            break;
-        case kArtPilHoejre:
-            TegnStreger(laerred, p, kPilHoejre);
-            break;
-        default:
-            break;
+    case kArtPunkt:
+        laerred.SaetPixel(p, penfarve);
+        break;
+    case kArtPlus:
+        TegnStreger(laerred, p, kPlus);
+        break;
+    case kArtStjerne:
+        TegnStreger(laerred, p, kPlus);
+        TegnStreger(laerred, p, kKryds);
+        break;
+    case kArtCirkel:
+        laerred.FlytTil(Flyt(p, kOttekant[0]));
+        for (std::size_t i = 1; i < kOttekant.size(); ++i)
+        {
+            laerred.LinjeTil(Flyt(p, kOttekant[i]));
+        }
+        break;
+    case kArtKryds:
+        TegnStreger(laerred, p, kKryds);
+        break;
+    case kArtPilOp:
+        TegnStreger(laerred, p, kPilOp);
+        break;
+    case kArtPilNed:
+        TegnStreger(laerred, p, kPilNed);
+        break;
+    case kArtPilVenstre:
+        TegnStreger(laerred, p, kPilVenstre);
+        break;
+    case kArtPilHoejre:
+        TegnStreger(laerred, p, kPilHoejre);
+        break;
+    default:
+        break;
     }
 }
 

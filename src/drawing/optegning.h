@@ -14,17 +14,17 @@ namespace taglo
 // The view: the world window that fills the paint box and the mapping onto its pixels.
 struct TVisning
 {
-    int W = 0;          // width of the paint box in pixels
-    int H = 0;          // height of the paint box in pixels
-    double MinX = 0.0;  // world window
+    int W = 0;         // width of the paint box in pixels
+    int H = 0;         // height of the paint box in pixels
+    double MinX = 0.0; // world window
     double MinY = 0.0;
     double MaxX = 1.0;
     double MaxY = 1.0;
-    double SX = 0.0;    // pixels per world unit in x
-    double SY = 0.0;    // pixels per world unit in y; negative, as rows grow downwards
-    double OX = 0.0;    // column of world x = 0
-    double OY = 0.0;    // row of world y = 0
-    double TH = 0.0;    // height in pixels of "0" in the surface's font
+    double SX = 0.0; // pixels per world unit in x
+    double SY = 0.0; // pixels per world unit in y; negative, as rows grow downwards
+    double OX = 0.0; // column of world x = 0
+    double OY = 0.0; // row of world y = 0
+    double TH = 0.0; // height in pixels of "0" in the surface's font
 };
 
 // True when the view maps onto a paint box of at least one pixel with finite, non-zero

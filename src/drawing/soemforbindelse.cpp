@@ -26,8 +26,8 @@ constexpr double kFriAfSnit = 2.0;       // mm, from the batten section to a lab
 // mm, an underlay thinner than this cannot hold its caption: a line of text is 6 to 10 mm
 // high at the usual sizes of the figure.
 constexpr double kTyndtUndertag = 10.0;
-constexpr double kIntetBidrag = 0.1;     // N, a capacity below this counts as none
-constexpr double kTomtInterval = 0.01;   // mm, an interval this short gets no label
+constexpr double kIntetBidrag = 0.1;   // N, a capacity below this counts as none
+constexpr double kTomtInterval = 0.01; // mm, an interval this short gets no label
 // A nail whose withdrawal parameter is this or less is smooth (N/mm2).
 constexpr double kGlatSoemFax = 4.5;
 // Load combination whose load-duration class the header names (wind, instantaneous).
@@ -46,7 +46,10 @@ struct TGrupper
     std::size_t fejlHoejre = 0;   // red, ending
 };
 
-bool ErGlatSoem(const TNailData& soem) { return soem.fax <= kGlatSoemFax; }
+bool ErGlatSoem(const TNailData& soem)
+{
+    return soem.fax <= kGlatSoemFax;
+}
 
 std::size_t NyGruppe(TTegning& tegning, std::uint16_t farve, std::uint16_t vandret,
                      std::uint16_t lodret)
@@ -110,13 +113,12 @@ void Kapaciteter(TTegning& tegning, const TGrupper& g, const TResultater& r, boo
 {
     Tekst(tegning, g.notesVenstre, "Min.", -60, 24);
     Tekst(tegning, g.centreret,
-          Formater(regional, direkte ? "1 søm: %.0n N" : "1 x 2 søm: %.0n N",
-                   r.SoemBaereevne),
-          0, 24);
+          Formater(regional, direkte ? "1 søm: %.0n N" : "1 x 2 søm: %.0n N", r.SoemBaereevne), 0,
+          24);
     Tekst(tegning, g.notesVenstre, "Max.", -60, 12);
     Tekst(tegning, g.centreret,
-          Formater(regional, direkte ? "%d søm: %.0n N" : "%d x 2 søm: %.0n N",
-                   r.SoemPlads, r.SoemPlads * r.SoemBaereevne),
+          Formater(regional, direkte ? "%d søm: %.0n N" : "%d x 2 søm: %.0n N", r.SoemPlads,
+                   r.SoemPlads * r.SoemBaereevne),
           0, 12);
 }
 
@@ -126,7 +128,8 @@ void TegnLegtesnit(TTegning& tegning, const TInddata& inddata, double x)
 {
     const double b = inddata.LegteBredde / 2;
     const double bund = -inddata.LegteHojde;
-    TTegnFigur& snit = NyFigur(tegning.Figurer, kPenFuld, 3, kSort, kFyldFuld, kTraefarve, kArtLinje);
+    TTegnFigur& snit =
+        NyFigur(tegning.Figurer, kPenFuld, 3, kSort, kFyldFuld, kTraefarve, kArtLinje);
     TilfoejPunkt(snit, x - b, bund);
     TilfoejPunkt(snit, x - b, 0);
     TilfoejPunkt(snit, x + b, 0);
@@ -145,10 +148,15 @@ void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& ka
     const double spids = Y0 - s - p - 1.5 * d;
 
     // Outline: a head 2 mm thick, the shank and a point 1.5 d long.
-    const std::initializer_list<TTegnPunkt> omrids{
-        {X0 - D / 2, Y0},     {X0 - D / 2, Y0 - kHovedTykkelse}, {X0 - d / 2, Y0 - kHovedTykkelse},
-        {X0 - d / 2, Y0 - s - p}, {X0, spids},                   {X0 + d / 2, Y0 - s - p},
-        {X0 + d / 2, Y0 - kHovedTykkelse}, {X0 + D / 2, Y0 - kHovedTykkelse}, {X0 + D / 2, Y0}};
+    const std::initializer_list<TTegnPunkt> omrids{{X0 - D / 2, Y0},
+                                                   {X0 - D / 2, Y0 - kHovedTykkelse},
+                                                   {X0 - d / 2, Y0 - kHovedTykkelse},
+                                                   {X0 - d / 2, Y0 - s - p},
+                                                   {X0, spids},
+                                                   {X0 + d / 2, Y0 - s - p},
+                                                   {X0 + d / 2, Y0 - kHovedTykkelse},
+                                                   {X0 + D / 2, Y0 - kHovedTykkelse},
+                                                   {X0 + D / 2, Y0}};
     FyldtFigur(tegning, kSort, kHvid, omrids);
     Linje(tegning, kSort, omrids);
     FyldtFigur(tegning, kSort, kGroen,
@@ -227,8 +235,8 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
         const double top = -hoejde;
         Baand(tegning, r.SoemAflisteSpaer ? kTraefarve : kAkva, top, top - afliste);
         Kant(tegning, top, 1);
-        Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm afstandsliste", afliste), kTekstX,
-              top - afliste / 2);
+        Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm afstandsliste", afliste),
+              kTekstX, top - afliste / 2);
     }
     if (undertag > 0)
     {
@@ -307,8 +315,7 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
           "Den er da markeret med gult",
           0, yL - 12);
     Tekst(tegning, g.centreret, "Trædele der ikke medvirker er lyseblå", 0, yL - 24);
-    Tekst(tegning, g.centreret, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke", 0,
-          yL - 36);
+    Tekst(tegning, g.centreret, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke", 0, yL - 36);
     Anker(tegning, -150, yL - 36);
     return tegning;
 }

@@ -61,16 +61,25 @@ TTekstGruppe& NyTekstGruppe(std::vector<TTekstGruppe>& Tekster, std::uint16_t Te
     return gruppe;
 }
 
-void TilfoejPunkt(TTegnFigur& figur, double x, double y) { figur.Punkter.push_back({x, y}); }
+void TilfoejPunkt(TTegnFigur& figur, double x, double y)
+{
+    figur.Punkter.push_back({x, y});
+}
 
 void TilfoejTekst(TTekstGruppe& gruppe, std::string_view tekst, double x, double y)
 {
     gruppe.Tekster.push_back({x, y, std::string(tekst)});
 }
 
-void FrigivFigurer(std::vector<TTegnFigur>& Figurer) { Figurer.clear(); }
+void FrigivFigurer(std::vector<TTegnFigur>& Figurer)
+{
+    Figurer.clear();
+}
 
-void FrigivTekster(std::vector<TTekstGruppe>& Tekster) { Tekster.clear(); }
+void FrigivTekster(std::vector<TTekstGruppe>& Tekster)
+{
+    Tekster.clear();
+}
 
 TGraenser FindGraenser(const std::vector<TTegnFigur>& Figurer)
 {

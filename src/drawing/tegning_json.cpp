@@ -47,7 +47,8 @@ std::string TegningSomJson(const TTegning& tegning, int indrykning)
                            {"LodretJust", g.LodretJust},
                            {"tekster", std::move(tekster)}});
     }
-    const nlohmann::ordered_json dokument = {{"figurer", std::move(figurer)}, {"tekster", std::move(grupper)}};
+    const nlohmann::ordered_json dokument = {{"figurer", std::move(figurer)},
+                                             {"tekster", std::move(grupper)}};
     return dokument.dump(indrykning, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 

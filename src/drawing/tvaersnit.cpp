@@ -20,10 +20,9 @@ constexpr double kLegteKant = 0.1;
 // The man's outline (x offset from his centre line, y above the ground) in m: legs, arms
 // raised outwards, shoulders and a head reaching 1.8 m.
 constexpr std::array<TTegnPunkt, 21> kMand{{
-    {0, 0.8},       {0.15, 0},    {0.25, 0},     {0.15, 1.0},  {0.15, 1.3},   {0.3, 0.85},
-    {0.4, 0.9},     {0.2, 1.5},   {0.06, 1.5},   {0.08, 1.75}, {0, 1.8},      {-0.08, 1.75},
-    {-0.06, 1.5},   {-0.2, 1.5},  {-0.4, 0.9},   {-0.3, 0.85}, {-0.15, 1.3},  {-0.15, 1.0},
-    {-0.25, 0},     {-0.15, 0},   {0, 0.8},
+    {0, 0.8},    {0.15, 0},    {0.25, 0},    {0.15, 1.0},  {0.15, 1.3},   {0.3, 0.85},  {0.4, 0.9},
+    {0.2, 1.5},  {0.06, 1.5},  {0.08, 1.75}, {0, 1.8},     {-0.08, 1.75}, {-0.06, 1.5}, {-0.2, 1.5},
+    {-0.4, 0.9}, {-0.3, 0.85}, {-0.15, 1.3}, {-0.15, 1.0}, {-0.25, 0},    {-0.15, 0},   {0, 0.8},
 }};
 
 // The battens of both slopes, from 0.1 m beside the ridge outwards. The horizontal step is
@@ -44,8 +43,8 @@ void TegnLegter(TTegning& tegning, const TInddata& inddata, const TAfledte& afle
         ++antal;
     }
     antal = 0;
-    for (double x = midte + kLegteKant; x < afledte.TotalBr - kLegteKant && antal < kFlestLegterPrFlade;
-         x += trin)
+    for (double x = midte + kLegteKant;
+         x < afledte.TotalBr - kLegteKant && antal < kFlestLegterPrFlade; x += trin)
     {
         TegnLegteprofil(tegning, inddata, afledte, x, TagHojde(afledte, x));
         ++antal;

@@ -7,6 +7,7 @@
 #include "qt_miljoe.h"
 #include "qtcanvas/eksport.h"
 #include "qtcanvas/qtlaerred.h"
+#include "reference.h"
 
 #include <gtest/gtest.h>
 
@@ -210,8 +211,7 @@ TEST(Figurtekster, IngenTekstLiggerPaaEnAndenEllerPaaKonstruktionen)
     std::vector<std::string> projekter{TAGLO_STANDARDFIL};
     for (int nr = 1; nr <= 8; ++nr)
     {
-        projekter.push_back(std::string(TAGLO_REFERENCEPROJEKTER) + "/projekt0" +
-                            std::to_string(nr) + ".tgl");
+        projekter.push_back(test::ReferenceMappe() + "/projekt0" + std::to_string(nr) + ".tgl");
     }
     std::string fund;
     for (const std::string& sti : projekter)

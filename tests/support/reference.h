@@ -1,8 +1,6 @@
-// Where the reference projects are: the repository's test data, or the folder named by
-// TAGLO_REFERENCE when it is set.
+// Where the reference projects are: the repository's test data.
 #pragma once
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,8 +10,7 @@ namespace taglo::test
 
 inline std::string ReferenceMappe()
 {
-    const char* mappe = std::getenv("TAGLO_REFERENCE");
-    return mappe != nullptr ? std::string(mappe) : std::string(TAGLO_REFERENCE_DIR);
+    return TAGLO_REFERENCE_DIR;
 }
 
 // Reference project `nr`'s file with the ending "json", "txt", "log" or "tgl".
