@@ -1,13 +1,18 @@
 #include "cli/koersel.h"
 
+#include "app/dokument.h"
 #include "app/projekt.h"
 #include "app/projektjson.h"
 #include "core/support.h"
 #include "core/tekst.h"
+#include "qtcanvas/pdfdokument.h"
 #include "report/logfil.h"
 #include "report/resultatfil.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <variant>
@@ -37,6 +42,22 @@ bool ErMappe(const std::optional<std::string>& sti)
 }
 
 } // namespace
+
+std::unique_ptr<QGuiApplication> StartQt()
+{
+    if (QGuiApplication::instance() != nullptr)
+    {
+        return nullptr;
+    }
+    // The application keeps the arguments, and takes out those it reads: they are set
+    // afresh for each one.
+    static int argc = 0;
+    static std::array<char*, 4> argv{};
+    argc = 3;
+    argv = {const_cast<char*>("taglo-cli"), const_cast<char*>("-platform"),
+            const_cast<char*>("offscreen"), nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv.data());
+}
 
 void Strommeddelelser::Skriv(std::string_view art, std::string_view tekst)
 {
@@ -72,11 +93,13 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
     Strommeddelelser meddelelser(fejl);
     const bool flere = kommando.projekter.size() > 1;
     if (flere &&
-        ((kommando.ud && !ErMappe(kommando.ud)) || (kommando.logfil && !ErMappe(kommando.logfil))))
+        ((kommando.ud && !ErMappe(kommando.ud)) || (kommando.pdf && !ErMappe(kommando.pdf)) ||
+         (kommando.logfil && !ErMappe(kommando.logfil))))
     {
-        meddelelser.fejl("Med flere projektfiler skal --ud og --logfil være mapper");
+        meddelelser.fejl("Med flere projektfiler skal --ud, --pdf og --logfil være mapper");
         return kFejl;
     }
+    const auto qt = kommando.pdf ? StartQt() : nullptr;
 
     const std::string firma = kommando.firma.value_or(std::string(support::kFirmanavn));
     const Ur ur = kommando.tidspunkt ? Ur([t = *kommando.tidspunkt] { return t; }) : Ur(LokalTidNu);
@@ -143,6 +166,12 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
         }
         if (kommando.ud &&
             !GemResultat(Udfil(*kommando.ud, projekt, "txt"), beregning.Resultatliste, meddelelser))
+        {
+            status = kFejl;
+        }
+        if (kommando.pdf &&
+            !GemPdf(Udfil(*kommando.pdf, projekt, "pdf"),
+                    PdfDokument(DokumentAf(beregning, regional, meddelelser)), meddelelser))
         {
             status = kFejl;
         }
