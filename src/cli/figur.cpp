@@ -9,9 +9,7 @@
 
 #include <QGuiApplication>
 
-#include <array>
 #include <filesystem>
-#include <memory>
 #include <variant>
 
 namespace taglo::cli
@@ -19,21 +17,6 @@ namespace taglo::cli
 namespace
 {
 namespace fs = std::filesystem;
-
-// The painting of pictures needs a Qt application; it uses the offscreen platform, so
-// no display is needed.
-std::unique_ptr<QGuiApplication> StartQt()
-{
-    if (QGuiApplication::instance() != nullptr)
-    {
-        return nullptr;
-    }
-    static int argc = 3;
-    static std::array<char*, 4> argv{const_cast<char*>("taglo-cli"), const_cast<char*>("-platform"),
-                                     const_cast<char*>("offscreen"), nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv.data());
-}
-
 } // namespace
 
 int KoerFigur(const FigurKommando& kommando, const Regionalindstillinger& regional,

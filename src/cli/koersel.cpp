@@ -1,12 +1,16 @@
 #include "cli/koersel.h"
 
+#include "app/dokument.h"
 #include "app/forslag.h"
 #include "app/projekt.h"
 #include "app/projektjson.h"
 #include "core/support.h"
 #include "core/tekst.h"
+#include "qtcanvas/pdfdokument.h"
 #include "report/logfil.h"
 #include "report/resultatfil.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
@@ -82,6 +86,22 @@ std::string Kandidattabel(const TForslag& forslag, const Regionalindstillinger& 
 
 } // namespace
 
+std::unique_ptr<QGuiApplication> StartQt()
+{
+    if (QGuiApplication::instance() != nullptr)
+    {
+        return nullptr;
+    }
+    // The application keeps the arguments, and takes out those it reads: they are set
+    // afresh for each one.
+    static int argc = 0;
+    static std::array<char*, 4> argv{};
+    argc = 3;
+    argv = {const_cast<char*>("taglo-cli"), const_cast<char*>("-platform"),
+            const_cast<char*>("offscreen"), nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv.data());
+}
+
 void Strommeddelelser::Skriv(std::string_view art, std::string_view tekst)
 {
     std::string linje;
@@ -116,11 +136,13 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
     Strommeddelelser meddelelser(fejl);
     const bool flere = kommando.projekter.size() > 1;
     if (flere &&
-        ((kommando.ud && !ErMappe(kommando.ud)) || (kommando.logfil && !ErMappe(kommando.logfil))))
+        ((kommando.ud && !ErMappe(kommando.ud)) || (kommando.pdf && !ErMappe(kommando.pdf)) ||
+         (kommando.logfil && !ErMappe(kommando.logfil))))
     {
-        meddelelser.fejl("Med flere projektfiler skal --ud og --logfil være mapper");
+        meddelelser.fejl("Med flere projektfiler skal --ud, --pdf og --logfil være mapper");
         return kFejl;
     }
+    const auto qt = kommando.pdf ? StartQt() : nullptr;
 
     const std::string firma = kommando.firma.value_or(std::string(support::kFirmanavn));
     const Ur ur = kommando.tidspunkt ? Ur([t = *kommando.tidspunkt] { return t; }) : Ur(LokalTidNu);
@@ -187,6 +209,12 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
         }
         if (kommando.ud &&
             !GemResultat(Udfil(*kommando.ud, projekt, "txt"), beregning.Resultatliste, meddelelser))
+        {
+            status = kFejl;
+        }
+        if (kommando.pdf &&
+            !GemPdf(Udfil(*kommando.pdf, projekt, "pdf"),
+                    PdfDokument(DokumentAf(beregning, regional, meddelelser)), meddelelser))
         {
             status = kFejl;
         }

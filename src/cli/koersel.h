@@ -5,8 +5,11 @@
 #include "core/meddelelser.h"
 #include "core/regional.h"
 
+#include <memory>
 #include <ostream>
 #include <string>
+
+class QGuiApplication;
 
 namespace taglo::cli
 {
@@ -41,8 +44,8 @@ class Strommeddelelser final : public Meddelelser
 
 // "rapport": for each project file, in order, loads it as the window's load command does,
 // calculates it as the result tab does and writes the report lines (UTF-8, one a line, an empty
-// line between two reports) or, with --json, the numbers to `ud`; messages go to `fejl`. Returns
-// the worst status over the files.
+// line between two reports) or, with --json, the numbers to `ud`; saves what --ud, --pdf and
+// --logfil ask for; messages go to `fejl`. Returns the worst status over the files.
 [[nodiscard]] int KoerRapport(const RapportKommando& kommando,
                               const Regionalindstillinger& regional, std::ostream& ud,
                               std::ostream& fejl);
@@ -56,5 +59,9 @@ class Strommeddelelser final : public Meddelelser
 [[nodiscard]] int KoerForslag(const ForslagKommando& kommando,
                               const Regionalindstillinger& regional, std::ostream& ud,
                               std::ostream& fejl);
+
+// The Qt application that painting pictures and documents needs, on the offscreen platform
+// so that no display is ever needed; nothing when one runs already.
+[[nodiscard]] std::unique_ptr<QGuiApplication> StartQt();
 
 } // namespace taglo::cli

@@ -17,13 +17,16 @@ constexpr std::string_view kBrugsanvisning =
     "  taglo-cli rapport [valg] PROJEKT.tgl...\n"
     "      Skriver rapporten for hver projektfil på standard-output (UTF-8).\n"
     "      --ud FIL             gemmer rapporten som programmet gør (Windows-1252, CR LF)\n"
+    "      --pdf FIL.pdf        gemmer beregningsdokumentet: rapporten, sømforbindelsen og\n"
+    "                           de to kontroltegninger som PDF (A4)\n"
     "      --log 1|2            danner logfilen begrænset (1) eller detaljeret (2)\n"
     "      --logfil FIL         gemmer logfilen her\n"
     "      --tidspunkt \"yyyy-MM-dd,HH:mm:ss\"  tidspunktet i rapportens hoved\n"
     "      --firma TEKST        firmanavnet i rapportens hoved\n"
     "      --json               skriver tallene (Afledte, Resultatdata, lasttilfælde) i stedet\n"
     "      --dansk              danske regionale indstillinger uanset systemets\n"
-    "      Med flere projektfiler skal --ud og --logfil være mapper; hver fil får sit navn.\n"
+    "      Med flere projektfiler skal --ud, --pdf og --logfil være mapper; hver fil får\n"
+    "      sit navn efter projektfilen.\n"
     "  taglo-cli figur tvaersnit|laengdesnit|soemforbindelse PROJEKT.tgl UD.svg|UD.png|UD.json\n"
     "            [--bredde N] [--hoejde N] [--dansk]\n"
     "      Gemmer figuren (standard 1000 x 700 punkter).\n"
@@ -45,8 +48,9 @@ struct Valgmulighed
     bool harVaerdi;
 };
 
-constexpr std::array<Valgmulighed, 7> kRapportValg{{
+constexpr std::array<Valgmulighed, 8> kRapportValg{{
     {"--ud", true},
+    {"--pdf", true},
     {"--log", true},
     {"--logfil", true},
     {"--tidspunkt", true},
@@ -130,6 +134,7 @@ std::variant<Kommando, Brugsfejl> FortolkRapport(const Opdelte& a)
     RapportKommando kommando;
     kommando.projekter = a.oevrige;
     kommando.ud = a.Vaerdi("--ud");
+    kommando.pdf = a.Vaerdi("--pdf");
     kommando.logfil = a.Vaerdi("--logfil");
     kommando.firma = a.Vaerdi("--firma");
     kommando.json = a.Har("--json");

@@ -26,6 +26,7 @@ struct RapportKommando
 {
     std::vector<std::string> projekter;
     std::optional<std::string> ud;      // --ud: the report as the program saves it
+    std::optional<std::string> pdf;     // --pdf: the calculation document
     std::optional<int> logniveau;       // --log 1|2: the log level, instead of the file's
     std::optional<std::string> logfil;  // --logfil: where the log file goes
     std::optional<Tidspunkt> tidspunkt; // --tidspunkt: the moment the report is stamped with

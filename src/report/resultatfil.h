@@ -1,10 +1,12 @@
-// Saving the result report as a text file ("Gem resultat").
+// Saving the result: the report as a text file ("Gem resultat") and the calculation
+// document as a PDF file ("Gem som PDF").
 #pragma once
 
 #include "core/dialoger.h"
 #include "core/meddelelser.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace taglo
@@ -21,5 +23,15 @@ namespace taglo
 // anførte navn", the kind of failure and its own message. Returns true when saved.
 bool GemResultat(const std::string& sti, const std::vector<std::string>& rapport,
                  Meddelelser& meddelelser);
+
+// The save dialog of the calculation document: "Gem som PDF", "PDF-dokument (*.pdf)|*.pdf",
+// extension "pdf".
+[[nodiscard]] FilDialog PdfDialog();
+
+// GemPdf: writes the bytes of the calculation document to the file `sti` (chosen in
+// PdfDialog), replacing an existing file without asking, as GemResultat saves: a failed
+// save leaves an existing file as it was and shows the same three-line message. Returns
+// true when saved.
+bool GemPdf(const std::string& sti, std::string_view pdf, Meddelelser& meddelelser);
 
 } // namespace taglo

@@ -35,6 +35,19 @@ Tidspunkt LokalTidNu()
             lokal.tm_hour,        lokal.tm_min,     lokal.tm_sec};
 }
 
+std::int64_t SekunderSiden1970(const Tidspunkt& tidspunkt)
+{
+    std::tm lokal{};
+    lokal.tm_year = tidspunkt.aar - 1900;
+    lokal.tm_mon = tidspunkt.maaned - 1;
+    lokal.tm_mday = tidspunkt.dag;
+    lokal.tm_hour = tidspunkt.time;
+    lokal.tm_min = tidspunkt.minut;
+    lokal.tm_sec = tidspunkt.sekund;
+    lokal.tm_isdst = -1; // the zone's rules decide
+    return static_cast<std::int64_t>(std::mktime(&lokal));
+}
+
 std::string FormaterTidspunkt(const Tidspunkt& tidspunkt, const Regionalindstillinger& regional)
 {
     return MedForanstilledeNuller(tidspunkt.aar, 4) + "-" +

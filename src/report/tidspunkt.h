@@ -3,6 +3,7 @@
 
 #include "core/regional.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -34,5 +35,9 @@ using Ur = std::function<Tidspunkt()>;
 // seconds: 2014-05-01,13:05:09 under Danish settings.
 [[nodiscard]] std::string FormaterTidspunkt(const Tidspunkt& tidspunkt,
                                             const Regionalindstillinger& regional);
+
+// The moment, read as the machine's local time, in seconds since 1970-01-01 00:00 UTC; the
+// machine's time zone decides whether daylight saving time applies.
+[[nodiscard]] std::int64_t SekunderSiden1970(const Tidspunkt& tidspunkt);
 
 } // namespace taglo
