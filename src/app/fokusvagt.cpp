@@ -45,12 +45,8 @@ bool TFokusvagt::Forlad(const std::string& kontrol)
     return forlad_(kontrol);
 }
 
-bool TFokusvagt::ForladFelt()
+bool TFokusvagt::ForladVentende()
 {
-    if (iHaandtering_)
-    {
-        return false;
-    }
     while (!ventende_.empty())
     {
         const std::string kontrol = ventende_.front();
@@ -65,6 +61,15 @@ bool TFokusvagt::ForladFelt()
             return false;
         }
     }
+    return true;
+}
+
+bool TFokusvagt::ForladFelt()
+{
+    if (iHaandtering_ || !ForladVentende())
+    {
+        return false;
+    }
     const std::string fokus = fokus_();
     if (!fokus.empty() && skalForlades_.contains(fokus))
     {
@@ -75,9 +80,10 @@ bool TFokusvagt::ForladFelt()
 
 void TFokusvagt::BehandlVentende()
 {
-    if (!iHaandtering_ && !ventende_.empty())
+    // Only the controls left: the control just entered is left later.
+    if (!iHaandtering_)
     {
-        ForladFelt();
+        static_cast<void>(ForladVentende());
     }
 }
 

@@ -68,11 +68,13 @@ class TFokusvagt
     // control that has the focus when it was entered or changed. False when a value was
     // rejected (the exits after it are dropped) or while the program acts.
     bool ForladFelt();
-    // The waiting exits, unless the program acts.
+    // The waiting exits, unless the program acts; the control that has the focus is not
+    // left by this.
     void BehandlVentende();
 
   private:
     bool Forlad(const std::string& kontrol);
+    bool ForladVentende();
 
     std::function<std::string()> fokus_;
     std::function<bool(const std::string&)> forlad_;
