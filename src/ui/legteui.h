@@ -51,9 +51,6 @@ class TForm1 : public QMainWindow
     Q_OBJECT
 
   public:
-    // Opens a document with the desktop's viewer; whether it could.
-    using Dokumentaabner = std::function<bool(const QString& sti)>;
-
     // Builds the window with every control in its design state. `programmappe` is the
     // folder of the data files (Standard.tgl, the pictures, the user guide), with a
     // trailing separator; numbers are shown and read with `regional`.
@@ -71,8 +68,6 @@ class TForm1 : public QMainWindow
 
     // The About box that "&Om Taglo" shows; created at start-up, kept by the caller.
     void saetInfoForm(QWidget* infoForm) { infoForm_ = infoForm; }
-    // Replaces the desktop's document viewer (tests).
-    void saetDokumentaabner(Dokumentaabner aabner) { dokumentaabner_ = std::move(aabner); }
 
     [[nodiscard]] TApplikation& applikation() { return app_; }
     [[nodiscard]] const QString& Programmappe() const { return programmappe_; }
@@ -134,7 +129,6 @@ class TForm1 : public QMainWindow
     TApplikation app_;
     QString programmappe_;
     QPointer<QWidget> infoForm_;
-    Dokumentaabner dokumentaabner_;
     TFokusvagt fokusvagt_;
     Vinduesdele dele_;
     std::map<QString, QAction*> menupunkter_;

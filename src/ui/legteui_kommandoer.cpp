@@ -6,9 +6,11 @@
 #include "qtcanvas/qtlaerred.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QPainter>
 #include <QTimer>
+#include <QUrl>
 
 namespace taglo
 {
@@ -106,9 +108,9 @@ void TForm1::ButtonVisBrugervejlednClick()
     // The user guide is a document beside the program; when it is missing or no viewer
     // takes it, nothing is said.
     const QString sti = programmappe_ + QStringLiteral("Taglo21_Brugervejledning.pdf");
-    if (QFileInfo::exists(sti) && dokumentaabner_)
+    if (QFileInfo::exists(sti))
     {
-        dokumentaabner_(sti);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(sti));
     }
 }
 
