@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,98 +17,33 @@ namespace
 
 using A = TFokusvagt::Aarsag;
 
-struct Haendelse
-{
-    enum
-    {
-        Ind,       // the focus enters the control
-        Ud,        // the focus leaves the control
-        Skriv,     // the user types in it
-        Timer,     // the focus change is complete: the waiting exits run
-        Kommando,  // a command, a click or a tab change leaves the field being edited
-        Programmet // the program moves the focus to the control while it acts
-    } art;
-    const char* kontrol = "";
-    A aarsag = A::Bruger;
-};
-
+// Events, separated by blanks, on the fields H, F and T (any control names): "H+" the
+// user enters H, "H+p" the program moves the focus there, "H+m" it comes back from
+// another window; "H-" the focus leaves H, "H-m" for another window; "Hs" the user types
+// in H; "t" the focus change is complete; "k" a command (or a click, a tab change);
+// ">F" while the program acts (a message box, a mirrored tab) the focus moves to F.
 struct Forloeb
 {
     const char* navn;
-    std::vector<Haendelse> haendelser;
+    const char* haendelser;
     std::vector<std::string> forladt;  // the exits run, in order
     std::set<std::string> afvist = {}; // controls whose value is rejected
     bool kommandoGaarVidere = true;    // what the last command learnt
 };
 
-// H = EditHusBr, F = EditFacHjd, T = EditTagVink.
 const Forloeb kForloeb[] = {
-    {"TabEfterIndtastning",
-     {{Haendelse::Ind, "H"},
-      {Haendelse::Skriv, "H"},
-      {Haendelse::Ud, "H"},
-      {Haendelse::Ind, "F"},
-      {Haendelse::Timer}},
-     {"H"}},
-    {"UaendretFeltForladesOgsaa",
-     {{Haendelse::Ind, "H"}, {Haendelse::Ud, "H"}, {Haendelse::Ind, "F"}, {Haendelse::Timer}},
-     {"H"}},
-    {"ProgrammetsFokusErIngenIndtraeden",
-     {{Haendelse::Ind, "H", A::Program},
-      {Haendelse::Ud, "H"},
-      {Haendelse::Timer},
-      {Haendelse::Kommando}},
-     {}},
-    {"IndtastningEfterProgrammetsFokus",
-     {{Haendelse::Ind, "H", A::Program},
-      {Haendelse::Skriv, "H"},
-      {Haendelse::Ud, "H"},
-      {Haendelse::Timer}},
-     {"H"}},
-    {"AndetVinduesFokusForladerIkke",
-     {{Haendelse::Ind, "H"},
-      {Haendelse::Ud, "H", A::Midlertidig},
-      {Haendelse::Timer},
-      {Haendelse::Ind, "H", A::Midlertidig},
-      {Haendelse::Kommando}},
-     {"H"}},
-    {"KommandoForladerFeltetEnGang",
-     {{Haendelse::Ind, "H"}, {Haendelse::Skriv, "H"}, {Haendelse::Kommando}, {Haendelse::Kommando}},
-     {"H"}},
-    {"FokusTilbageFoerTimerenVenterIkke",
-     {{Haendelse::Ind, "H"},
-      {Haendelse::Ud, "H"},
-      {Haendelse::Ind, "H"},
-      {Haendelse::Timer},
-      {Haendelse::Kommando}},
-     {"H"}},
-    {"VentendeFoerFeltetMedFokus",
-     {{Haendelse::Ind, "H"},
-      {Haendelse::Ud, "H"},
-      {Haendelse::Ind, "F"},
-      {Haendelse::Skriv, "F"},
-      {Haendelse::Kommando},
-      {Haendelse::Timer}},
-     {"H", "F"}},
-    // The focus goes back to H; the exits of F and T are dropped, H's runs again.
-    {"AfvistVaerdiStopperDeFoelgende",
-     {{Haendelse::Ind, "H"},
-      {Haendelse::Ud, "H"},
-      {Haendelse::Ind, "F"},
-      {Haendelse::Ud, "F"},
-      {Haendelse::Ind, "T"},
-      {Haendelse::Skriv, "T"},
-      {Haendelse::Timer},
-      {Haendelse::Kommando}},
-     {"H", "H"},
-     {"H"},
-     false},
-    {"ProgrammetsFokusflytningEfterladerIntet",
-     {{Haendelse::Ind, "H"},
-      {Haendelse::Programmet, "F"},
-      {Haendelse::Timer},
-      {Haendelse::Kommando}},
-     {}},
+    {"TabEfterIndtastning", "H+ Hs H- F+ t", {"H"}},
+    {"UaendretFeltForladesOgsaa", "H+ H- F+ t", {"H"}},
+    {"FeltetDerLigeErIndtraadtForladesForstSenere", "H+ H- F+ t F- T+ t", {"H", "F"}},
+    {"ProgrammetsFokusErIngenIndtraeden", "H+p H- t k", {}},
+    {"IndtastningEfterProgrammetsFokus", "H+p Hs H- t", {"H"}},
+    {"AndetVinduesFokusForladerIkke", "H+ H-m t H+m k", {"H"}},
+    {"KommandoForladerFeltetEnGang", "H+ Hs k k", {"H"}},
+    {"FokusTilbageFoerTimerenVenterIkke", "H+ H- H+ t k", {"H"}},
+    {"VentendeFoerFeltetMedFokus", "H+ H- F+ Fs k t", {"H", "F"}},
+    // The focus goes back into H; the exits of F and T are dropped, H's runs again.
+    {"AfvistVaerdiStopperDeFoelgende", "H+ H- F+ F- T+ Ts t k", {"H", "H"}, {"H"}, false},
+    {"ProgrammetsFokusflytningEfterladerIntet", "H+ >F t k", {}},
 };
 
 class Fokusvagt : public ::testing::TestWithParam<Forloeb>
@@ -131,36 +67,42 @@ TEST_P(Fokusvagt, KoererUdgangeneAfDeForladteFelter)
                      return false;
                  });
     bool gaarVidere = true;
-    for (const auto& [art, kontrol, aarsag] : f.haendelser)
+    std::istringstream haendelser(f.haendelser);
+    for (std::string h; haendelser >> h;)
     {
-        switch (art)
+        const std::string kontrol = h.substr(0, 1);
+        const A aarsag = h.ends_with('p')   ? A::Program
+                         : h.ends_with('m') ? A::Midlertidig
+                                            : A::Bruger;
+        if (h == "t")
         {
-        case Haendelse::Ind:
-            fokus = kontrol;
-            vagt->FokusInd(kontrol, aarsag);
-            break;
-        case Haendelse::Ud:
-            fokus.clear();
-            static_cast<void>(vagt->FokusUd(kontrol, aarsag));
-            break;
-        case Haendelse::Skriv:
-            vagt->Aendret(kontrol);
-            break;
-        case Haendelse::Timer:
             vagt->BehandlVentende();
-            break;
-        case Haendelse::Kommando:
+        }
+        else if (h == "k")
+        {
             gaarVidere = vagt->ForladFelt();
-            break;
-        case Haendelse::Programmet:
+        }
+        else if (h[0] == '>')
         {
             const auto handling = vagt->ProgrammetHandler();
             EXPECT_FALSE(vagt->FokusUd(fokus, A::Bruger));
-            fokus = kontrol;
-            vagt->FokusInd(kontrol, A::Bruger);
-            EXPECT_FALSE(vagt->ForladFelt()) << "no exit runs inside a handler";
-            break;
+            fokus = h.substr(1);
+            vagt->FokusInd(fokus, A::Bruger);
+            EXPECT_FALSE(vagt->ForladFelt()) << "no exit runs while the program acts";
         }
+        else if (h[1] == '+')
+        {
+            fokus = kontrol;
+            vagt->FokusInd(kontrol, aarsag);
+        }
+        else if (h[1] == '-')
+        {
+            fokus.clear();
+            static_cast<void>(vagt->FokusUd(kontrol, aarsag));
+        }
+        else
+        {
+            vagt->Aendret(kontrol);
         }
     }
     EXPECT_EQ(forladt, f.forladt);
