@@ -1,7 +1,7 @@
-// The checks of the number fields and how a field's value is stored in the inputs.
+// The checks of the number fields against the values stored in the inputs.
 #pragma once
 
-#include "app/vindue.h"
+#include "app/kontroltabeller.h"
 #include "core/inddata.h"
 
 #include <array>
@@ -84,10 +84,5 @@ inline constexpr std::array<TFeltKontrol, 22> kFeltKontroller{{
 // the one in use ("Forhøjet"), the only time its field can be edited. Nothing when every
 // stored input is acceptable.
 [[nodiscard]] std::optional<TFeltKontrol> FoersteAfvisning(const TInddata& inddata);
-
-// Stores the value of a number field's text in its input: the typed kg/m2 of the roofing
-// divided by 100; the elevated snow form factor also as the factor in use. Text fields
-// and the company name store nothing.
-void GemFeltvaerdi(Felt felt, double vaerdi, TInddata& inddata);
 
 } // namespace taglo

@@ -109,21 +109,11 @@ std::vector<TFeltKontrol> TProjekt::SaetFelt(Felt felt, std::string_view tekst,
     const auto& beskrivelse = Beskrivelse(felt);
     if (!beskrivelse.decimaler)
     {
-        switch (felt)
+        if (beskrivelse.gemTekst != nullptr) // the company name is not edited
         {
-        case Felt::EditProjektnavn:
-            inddata_.Projektnavn = tekst;
-            break;
-        case Felt::EditBygningsdel:
-            inddata_.Bygningsdel = tekst;
-            break;
-        case Felt::EditMedarb:
-            inddata_.Medarb = tekst;
-            break;
-        default:
-            return {}; // the company name is not edited
+            beskrivelse.gemTekst(inddata_, tekst);
+            felter_.Tekst(felt) = std::string(tekst);
         }
-        felter_.Tekst(felt) = std::string(tekst);
         return {};
     }
     if (felt == Felt::EditSneFormFak && !felter_.EditSneFormFakAktiv)
@@ -159,37 +149,14 @@ bool TProjekt::SaetValg(Valg valg, int indeks)
         return false;
     }
     felter_.Indeks(valg) = indeks;
-    switch (valg)
+    GemValgt(valg, indeks, inddata_);
+    if (valg == Valg::RadioGroupNormSneFormFak)
     {
-    case Valg::RadioGroupDublLegter:
-        inddata_.DublLegter = indeks == 0;
-        break;
-    case Valg::RadioGroupTerrKat:
-        inddata_.TerrKat = indeks;
-        break;
-    case Valg::RadioGroupNormSneFormFak:
-        inddata_.NormSneFormFak = indeks == 0;
         inddata_.SneFormFak =
             inddata_.NormSneFormFak ? inddata_.SneFormFakNormal : inddata_.SneFormFakForhojet;
         felter_.EditSneFormFakAktiv = !inddata_.NormSneFormFak;
         felter_.Tekst(Felt::EditSneFormFak) =
             TalTilFelt(kFeltbredde, 2, inddata_.SneFormFak, regional_);
-        break;
-    case Valg::RadioGroupCvAreal:
-        inddata_.CvAreal = indeks == 0;
-        break;
-    case Valg::RadioGroupStyrkeKlasse:
-        inddata_.StyrkeKlasse = indeks;
-        break;
-    case Valg::RadioGroupSikkl:
-        inddata_.Sikkl = indeks;
-        break;
-    case Valg::RadioGroupForklaringMed:
-        inddata_.ForklaringMed = indeks == 0;
-        break;
-    case Valg::RadioGroupLogfil:
-        inddata_.Logfil = indeks;
-        break;
     }
     return true;
 }

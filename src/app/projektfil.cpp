@@ -16,52 +16,11 @@ namespace taglo
 namespace
 {
 
-// Lines of the file, counted from 1, that hold the text of a number field.
-struct TalLinje
-{
-    std::size_t nr;
-    Felt felt;
-};
-constexpr std::array<TalLinje, 16> kTalLinjer{{
-    {4, Felt::EditHusBr},
-    {5, Felt::EditFacHjd},
-    {6, Felt::EditTagVink},
-    {7, Felt::EditLegteAfst},
-    {9, Felt::EditFacUdh},
-    {10, Felt::EditHusLn},
-    {11, Felt::EditNormalSpaerAfst},
-    {12, Felt::EditGavlSpaerAfst},
-    {13, Felt::EditGavlspaerIndrykn},
-    {14, Felt::EditGavlUdh},
-    {15, Felt::EditLegteHojde},
-    {16, Felt::EditLegteBredde},
-    {18, Felt::EditAlisteTykkelse},
-    {19, Felt::EditUtagtykkelse},
-    {20, Felt::EditTagTyng},
-    {22, Felt::EditAfstVesterhav},
-}};
-
-// Lines that hold the item index of a radio group, with the index a line that is not an
-// integer gives.
-struct ValgLinje
-{
-    std::size_t nr;
-    Valg valg;
-    int standard;
-};
-constexpr std::array<ValgLinje, 8> kValgLinjer{{
-    {8, Valg::RadioGroupDublLegter, 0},
-    {21, Valg::RadioGroupTerrKat, 1},
-    {23, Valg::RadioGroupNormSneFormFak, 0},
-    {27, Valg::RadioGroupCvAreal, 0},
-    {28, Valg::RadioGroupStyrkeKlasse, 0},
-    {29, Valg::RadioGroupSikkl, 0},
-    {30, Valg::RadioGroupForklaringMed, 0},
-    {31, Valg::RadioGroupLogfil, 0},
-}};
-
-constexpr std::size_t kSoemLinje = 17;
-constexpr int kSoemStandard = 5;
+// Lines of the file, counted from 1, that hold the three snow form factors of the inputs:
+// the one in use (also shown in its field), the normal and the elevated one.
+constexpr std::size_t kSneLinje = 24;
+constexpr std::size_t kSneNormalLinje = 25;
+constexpr std::size_t kSneForhojetLinje = 26;
 
 // A line as it can be written: a CR or LF inside it becomes a blank.
 std::string UdenLinjeskift(std::string linje)
@@ -89,22 +48,21 @@ std::vector<std::string> SkrivProjektdata(const TInddatafelter& felter, const TI
 {
     std::vector<std::string> linjer(kProjektLinjer);
     const auto linje = [&](std::size_t nr) -> std::string& { return linjer[nr - 1]; };
-    linje(1) = felter.Tekst(Felt::EditProjektnavn);
-    linje(2) = felter.Tekst(Felt::EditBygningsdel);
-    linje(3) = felter.Tekst(Felt::EditMedarb);
-    for (const auto& [nr, felt] : kTalLinjer)
+    for (const FeltBeskrivelse& felt : kFelter)
     {
-        linje(nr) = felter.Tekst(felt);
+        if (felt.linje > 0)
+        {
+            linje(felt.linje) = felter.Tekst(felt.felt);
+        }
     }
-    for (const auto& [nr, valg, standard] : kValgLinjer)
+    for (const ValgBeskrivelse& valg : kValg)
     {
-        linje(nr) = Formater(regional, "%1d", felter.Indeks(valg));
+        linje(valg.linje) = Formater(regional, "%1d", felter.Indeks(valg.valg));
     }
-    linje(8).assign(1, felter.Indeks(Valg::RadioGroupDublLegter) == 0 ? '0' : '1');
-    linje(kSoemLinje) = Formater(regional, "%2d", felter.ComboBoxNail);
-    linje(24) = Formater(regional, "%10.2f", inddata.SneFormFak);
-    linje(25) = Formater(regional, "%10.2f", inddata.SneFormFakNormal);
-    linje(26) = Formater(regional, "%10.2f", inddata.SneFormFakForhojet);
+    linje(kSoemliste.linje) = Formater(regional, "%2d", felter.ComboBoxNail);
+    linje(kSneLinje) = Formater(regional, "%10.2f", inddata.SneFormFak);
+    linje(kSneNormalLinje) = Formater(regional, "%10.2f", inddata.SneFormFakNormal);
+    linje(kSneForhojetLinje) = Formater(regional, "%10.2f", inddata.SneFormFakForhojet);
     std::transform(linjer.begin(), linjer.end(), linjer.begin(), UdenLinjeskift);
     return linjer;
 }
@@ -166,8 +124,9 @@ std::optional<std::string> Indholdsfejl(const std::vector<std::string>& linjer, 
         return navn + " har kun " + std::to_string(linjer.size()) +
                (linjer.size() == 1 ? " linie" : " linier") + "; en projektfil har 31.";
     }
-    for (const auto& [nr, hvad] : {std::pair<std::size_t, const char*>{25, "normal sneformfaktor"},
-                                   {26, "forhøjet sneformfaktor"}})
+    for (const auto& [nr, hvad] :
+         {std::pair<std::size_t, const char*>{kSneNormalLinje, "normal sneformfaktor"},
+          {kSneForhojetLinje, "forhøjet sneformfaktor"}})
     {
         if (!LaesTal(MedRegionaltDecimaltegn(linjer[nr - 1], regional), regional))
         {
@@ -199,6 +158,57 @@ TProjektfil LaesProjektfil(const std::string& sti, const Regionalindstillinger& 
     return fil;
 }
 
+namespace
+{
+
+// The nail that line 17 selects: a negative index warns and takes the first nail, an index
+// beyond the last filled slot takes the last. Nothing, after the error message, when the
+// nail table is empty.
+std::optional<int> LaesSoem(const std::string& linje, const TNails& nails, Meddelelser& meddelelser)
+{
+    int indeks = LaesHeltal(linje).value_or(kSoemliste.standard);
+    if (indeks < 0)
+    {
+        meddelelser.advarsel("Sømtype er ikke valgt. Første søm på listen forudsættes");
+        indeks = 0;
+    }
+    indeks = std::min(indeks, static_cast<int>(nails.size()) - 1);
+    while (indeks > 0 && nails[static_cast<std::size_t>(indeks)] == nullptr)
+    {
+        --indeks;
+    }
+    if (nails[static_cast<std::size_t>(indeks)] == nullptr)
+    {
+        meddelelser.fejl("Sømtabellen Nails er ikke oprettet. Ring " +
+                         std::string(support::kTelefon) + ".");
+        return std::nullopt;
+    }
+    return indeks;
+}
+
+// The inputs of the choices read, and what the snow and the log choice enable or show.
+void GemValgene(TInddatafelter& felter, TInddata& inddata)
+{
+    for (const ValgBeskrivelse& valg : kValg)
+    {
+        GemValgt(valg.valg, felter.Indeks(valg.valg), inddata);
+    }
+    felter.EditSneFormFakAktiv = felter.Indeks(Valg::RadioGroupNormSneFormFak) == 1;
+    const bool logSynlig = inddata.Logfil != 0;
+    felter.ResultatomfangSynlig = logSynlig;
+    felter.RadioGroupLogfilSynlig = logSynlig;
+    felter.RadioGroupLogfilAktiv = logSynlig;
+}
+
+template <class Tabel> const auto* MedLinje(const Tabel& tabel, std::size_t nr)
+{
+    const auto* fundet = std::find_if(tabel.begin(), tabel.end(),
+                                      [&](const auto& raekke) { return raekke.linje == nr; });
+    return fundet != tabel.end() ? fundet : nullptr;
+}
+
+} // namespace
+
 TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& nails,
                           TInddatafelter& felter, TInddata& inddata,
                           const Regionalindstillinger& regional, Meddelelser& meddelelser)
@@ -210,88 +220,49 @@ TLaesning LaesProjektdata(const std::vector<std::string>& linjer, const TNails& 
     // Read into copies, so that a reading that cannot end leaves everything as it was.
     TInddatafelter v = felter;
     TInddata d = inddata;
-    const auto linje = [&](std::size_t nr) -> const std::string& { return linjer[nr - 1]; };
     // A number line in the regional form, whichever decimal sign it was written with.
-    const auto tal = [&](std::size_t nr) { return MedRegionaltDecimaltegn(linje(nr), regional); };
-
-    v.Tekst(Felt::EditProjektnavn) = linje(1);
-    d.Projektnavn = linje(1);
-    v.Tekst(Felt::EditBygningsdel) = linje(2);
-    d.Bygningsdel = linje(2);
-    d.Medarb = linje(3);
-    v.Tekst(Felt::EditMedarb) = d.Medarb.str();
-
-    for (std::size_t nr = 4; nr <= kProjektLinjer; ++nr)
+    const auto tal = [&](std::size_t nr) {
+        return MedRegionaltDecimaltegn(linjer[nr - 1], regional);
+    };
+    for (std::size_t nr = 1; nr <= kProjektLinjer; ++nr)
     {
-        const auto* talLinje = std::find_if(kTalLinjer.begin(), kTalLinjer.end(),
-                                            [&](const auto& t) { return t.nr == nr; });
-        if (talLinje != kTalLinjer.end())
+        const std::string& linje = linjer[nr - 1];
+        if (const auto* felt = MedLinje(kFelter, nr); felt != nullptr && felt->gemTekst)
         {
-            v.Tekst(talLinje->felt) = tal(nr);
-            GemFeltvaerdi(talLinje->felt, TalFraFelt(tal(nr), regional, meddelelser), d);
-            continue;
+            v.Tekst(felt->felt) = linje;
+            felt->gemTekst(d, linje);
         }
-        const auto* valgLinje = std::find_if(kValgLinjer.begin(), kValgLinjer.end(),
-                                             [&](const auto& l) { return l.nr == nr; });
-        if (valgLinje != kValgLinjer.end())
+        else if (felt != nullptr)
         {
-            v.Indeks(valgLinje->valg) = Valgindeks(linje(nr), valgLinje->standard,
-                                                   Beskrivelse(valgLinje->valg).antalPunkter);
-            continue;
+            v.Tekst(felt->felt) = tal(nr);
+            GemFeltvaerdi(felt->felt, TalFraFelt(tal(nr), regional, meddelelser), d);
         }
-        if (nr == kSoemLinje)
+        else if (const auto* valg = MedLinje(kValg, nr))
         {
-            int indeks = LaesHeltal(linje(nr)).value_or(kSoemStandard);
-            if (indeks < 0)
+            v.Indeks(valg->valg) = Valgindeks(linje, valg->standard, valg->antalPunkter);
+        }
+        else if (nr == kSoemliste.linje)
+        {
+            const auto soem = LaesSoem(linje, nails, meddelelser);
+            if (!soem)
             {
-                meddelelser.advarsel("Sømtype er ikke valgt. Første søm på listen forudsættes");
-                indeks = 0;
-            }
-            indeks = std::min(indeks, static_cast<int>(nails.size()) - 1);
-            while (indeks > 0 && nails[static_cast<std::size_t>(indeks)] == nullptr)
-            {
-                --indeks;
-            }
-            const TNailData* soem = nails[static_cast<std::size_t>(indeks)];
-            if (soem == nullptr)
-            {
-                meddelelser.fejl("Sømtabellen Nails er ikke oprettet. Ring " +
-                                 std::string(support::kTelefon) + ".");
                 return TLaesning::SoemtabelMangler;
             }
-            d.Nail = indeks;
-            d.NailData = soem;
-            v.ComboBoxNail = indeks;
+            d.Nail = *soem;
+            d.NailData = nails[static_cast<std::size_t>(*soem)];
+            v.ComboBoxNail = *soem;
         }
-        else if (nr == 24)
+        else if (nr == kSneLinje)
         {
             v.Tekst(Felt::EditSneFormFak) = tal(nr);
             d.SneFormFak = TalFraFelt(tal(nr), regional, meddelelser);
         }
-        else if (nr == 25)
-        {
-            d.SneFormFakNormal = *LaesTal(tal(nr), regional);
-        }
-        else if (nr == 26)
-        {
-            d.SneFormFakForhojet = *LaesTal(tal(nr), regional);
-        }
     }
-
-    d.DublLegter = v.Indeks(Valg::RadioGroupDublLegter) == 0;
-    d.TerrKat = v.Indeks(Valg::RadioGroupTerrKat);
-    d.NormSneFormFak = v.Indeks(Valg::RadioGroupNormSneFormFak) == 0;
-    v.EditSneFormFakAktiv = v.Indeks(Valg::RadioGroupNormSneFormFak) == 1;
-    d.CvAreal = v.Indeks(Valg::RadioGroupCvAreal) == 0;
-    d.StyrkeKlasse = v.Indeks(Valg::RadioGroupStyrkeKlasse);
-    d.Sikkl = v.Indeks(Valg::RadioGroupSikkl);
-    d.ForklaringMed = v.Indeks(Valg::RadioGroupForklaringMed) == 0;
-    d.Logfil = v.Indeks(Valg::RadioGroupLogfil);
-    const bool logSynlig = d.Logfil != 0;
-    v.ResultatomfangSynlig = logSynlig;
-    v.RadioGroupLogfilSynlig = logSynlig;
-    v.RadioGroupLogfilAktiv = logSynlig;
-
+    d.SneFormFakNormal = *LaesTal(tal(kSneNormalLinje), regional);
+    d.SneFormFakForhojet = *LaesTal(tal(kSneForhojetLinje), regional);
+    // The engineer's field shows the name as the inputs keep it, at most 30 characters.
+    v.Tekst(Felt::EditMedarb) = d.Medarb.str();
+    GemValgene(v, d);
     felter = std::move(v);
     inddata = std::move(d);
     return TLaesning::Laest;

