@@ -309,60 +309,66 @@ TEST_F(TagloCli, ForslagGiverDenLettesteLaegteOgTabellen)
     EXPECT_TRUE(intet.at("Forslag").is_null());
     EXPECT_TRUE(intet.at("Kandidater").empty());
     EXPECT_EQ(intet.at("Afvisning"), "Lægteafstanden skal være positiv");
-    // With --pdf the calculation document of each project, named after it in the folder given,
-    // stamped with the moment given, in the same bytes each time; a document that cannot be
-    // saved leaves the file that was there as it was.
-    TEST_F(TagloCli, BeregningsdokumentForHvertProjekt)
-    {
-        fs::create_directories(Sti("pdf"));
-        const Args kald{"rapport",  "--tidspunkt",       kReferencetid,
-                        "--firma",  "Eksempel ApS",      "--pdf",
-                        Sti("pdf"), Reference(3, "tgl"), Reference(1, "tgl")};
-        const Args utc{"LANG=C", "TZ=UTC"};
-        const auto udfald = Koer(kald, utc);
-        EXPECT_NE(udfald.status, 2) << udfald.fejl;
-        const std::string dokument = test::LaesHeleFilen(Sti("pdf/projekt01.pdf"));
-        EXPECT_TRUE(dokument.starts_with("%PDF-"));
-        const std::string rapport = SomUtf8(ReferenceResultat(1));
-        const std::string hoved = rapport.substr(0, rapport.find("\nRESULTAT"));
-        EXPECT_NE(test::PdfSide(Sti("pdf/projekt01.pdf"), 1).find(test::Enkeltrum(hoved)),
-                  std::string::npos);
-        EXPECT_NE(
-            test::PdfInfo(Sti("pdf/projekt03.pdf")).find("CreationDate:    2014-05-01T13:05:09Z"),
-            std::string::npos);
-        EXPECT_EQ(Koer(kald, utc).status, udfald.status);
-        EXPECT_EQ(test::LaesHeleFilen(Sti("pdf/projekt01.pdf")), dokument);
+}
 
-        std::ofstream(Sti("skrivebeskyttet.pdf")) << "forrige beregning";
-        fs::permissions(Sti("skrivebeskyttet.pdf"), fs::perms::owner_read);
-        const auto afvist =
-            Koer({"rapport", Reference(1, "tgl"), "--pdf", Sti("skrivebeskyttet.pdf")}, utc);
-        EXPECT_EQ(afvist.status, 2);
-        EXPECT_NE(afvist.fejl.find("Besked: Kan ikke gemme resultatet under det anførte navn\n"
-                                   "        EFCreateError\n"
-                                   "        Kan ikke oprette filen \"" +
-                                   Sti("skrivebeskyttet.pdf") + "\""),
-                  std::string::npos)
-            << afvist.fejl;
-        EXPECT_EQ(test::LaesHeleFilen(Sti("skrivebeskyttet.pdf")), "forrige beregning");
-    }
+// With --pdf the calculation document of each project, named after it in the folder given,
+// stamped with the moment given, in the same bytes each time; a document that cannot be
+// saved leaves the file that was there as it was.
+TEST_F(TagloCli, BeregningsdokumentForHvertProjekt)
+{
+    fs::create_directories(Sti("pdf"));
+    const Args kald{"rapport",
+                    "--tidspunkt",
+                    kReferencetid,
+                    "--firma",
+                    "Eksempel ApS",
+                    "--pdf",
+                    Sti("pdf"),
+                    test::ReferenceFil(3, "tgl"),
+                    test::ReferenceFil(1, "tgl")};
+    const Args utc{"LANG=C", "TZ=UTC"};
+    const auto udfald = Koer(kald, utc);
+    EXPECT_NE(udfald.status, 2) << udfald.fejl;
+    const std::string dokument = test::LaesHeleFilen(Sti("pdf/projekt01.pdf"));
+    EXPECT_TRUE(dokument.starts_with("%PDF-"));
+    const std::string rapport = SomUtf8(test::ReferenceResultatfil(1));
+    const std::string hoved = rapport.substr(0, rapport.find("\nRESULTAT"));
+    EXPECT_NE(test::PdfSide(Sti("pdf/projekt01.pdf"), 1).find(test::Enkeltrum(hoved)),
+              std::string::npos);
+    EXPECT_NE(test::PdfInfo(Sti("pdf/projekt03.pdf")).find("CreationDate:    2014-05-01T13:05:09Z"),
+              std::string::npos);
+    EXPECT_EQ(Koer(kald, utc).status, udfald.status);
+    EXPECT_EQ(test::LaesHeleFilen(Sti("pdf/projekt01.pdf")), dokument);
 
-    TEST_F(TagloCli, FigurSomTegningsdataSvgOgPng)
-    {
-        const std::string p = TAGLO_STANDARDFIL;
-        ASSERT_EQ(Koer({"figur", "laengdesnit", p, Sti("l.json")}).status, 0);
-        ASSERT_EQ(Koer({"figur", "tvaersnit", p, Sti("t.svg")}).status, 0);
-        const auto png = Koer(
-            {"figur", "soemforbindelse", p, Sti("s.png"), "--bredde", "320", "--hoejde", "200"});
-        ASSERT_EQ(png.status, 0) << png.fejl;
-        EXPECT_FALSE(
-            nlohmann::json::parse(test::LaesHeleFilen(Sti("l.json"))).at("figurer").empty());
-        EXPECT_NE(test::LaesHeleFilen(Sti("t.svg")).find("<svg"), std::string::npos);
-        // Width and height, four bytes each, most significant first: 320 = 0x140, 200 = 0xC8.
-        const auto bytes = test::LaesHeleFilen(Sti("s.png"));
-        EXPECT_EQ(bytes.substr(0, 4), "\x89PNG");
-        EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\x01\x40\0\0\0\xC8", 8));
-    }
+    std::ofstream(Sti("skrivebeskyttet.pdf")) << "forrige beregning";
+    fs::permissions(Sti("skrivebeskyttet.pdf"), fs::perms::owner_read);
+    const auto afvist =
+        Koer({"rapport", test::ReferenceFil(1, "tgl"), "--pdf", Sti("skrivebeskyttet.pdf")}, utc);
+    EXPECT_EQ(afvist.status, 2);
+    EXPECT_NE(afvist.fejl.find("Besked: Kan ikke gemme resultatet under det anførte navn\n"
+                               "        EFCreateError\n"
+                               "        Kan ikke oprette filen \"" +
+                               Sti("skrivebeskyttet.pdf") + "\""),
+              std::string::npos)
+        << afvist.fejl;
+    EXPECT_EQ(test::LaesHeleFilen(Sti("skrivebeskyttet.pdf")), "forrige beregning");
+}
+
+TEST_F(TagloCli, FigurSomTegningsdataSvgOgPng)
+{
+    const std::string p = TAGLO_STANDARDFIL;
+    ASSERT_EQ(Koer({"figur", "laengdesnit", p, Sti("l.json")}).status, 0);
+    ASSERT_EQ(Koer({"figur", "tvaersnit", p, Sti("t.svg")}).status, 0);
+    const auto png =
+        Koer({"figur", "soemforbindelse", p, Sti("s.png"), "--bredde", "320", "--hoejde", "200"});
+    ASSERT_EQ(png.status, 0) << png.fejl;
+    EXPECT_FALSE(nlohmann::json::parse(test::LaesHeleFilen(Sti("l.json"))).at("figurer").empty());
+    EXPECT_NE(test::LaesHeleFilen(Sti("t.svg")).find("<svg"), std::string::npos);
+    // Width and height, four bytes each, most significant first: 320 = 0x140, 200 = 0xC8.
+    const auto bytes = test::LaesHeleFilen(Sti("s.png"));
+    EXPECT_EQ(bytes.substr(0, 4), "\x89PNG");
+    EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\x01\x40\0\0\0\xC8", 8));
+}
 
 } // namespace
 } // namespace taglo
