@@ -130,6 +130,106 @@ void Strommeddelelser::Skriv(std::string_view art, std::string_view tekst)
     ud_.flush();
 }
 
+namespace
+{
+
+// What the report command writes, gathered over its project files.
+struct TRapportudfald
+{
+    int status = kKanAnvendes;
+    nlohmann::json json = nlohmann::json::array();
+    bool foersteRapport = true;
+};
+
+// Saves what the options ask for of one project's calculation: the log file, the report
+// and the document. False when one of them could not be saved (its message shown).
+bool GemUdfil(const RapportKommando& kommando, const std::string& projekt,
+              const TBeregningsresultat& beregning, const Regionalindstillinger& regional,
+              Meddelelser& meddelelser)
+{
+    bool gemt = true;
+    if (kommando.logfil && beregning.Logliste.findes())
+    {
+        gemt =
+            GemLogfil(Udfil(*kommando.logfil, projekt, "log"), beregning.Logliste, meddelelser) &&
+            gemt;
+    }
+    if (kommando.ud)
+    {
+        gemt = GemResultat(Udfil(*kommando.ud, projekt, "txt"), beregning.Resultatliste,
+                           meddelelser) &&
+               gemt;
+    }
+    if (kommando.pdf)
+    {
+        gemt = GemPdf(Udfil(*kommando.pdf, projekt, "pdf"),
+                      PdfDokument(DokumentAf(beregning, regional, meddelelser)), meddelelser) &&
+               gemt;
+    }
+    return gemt;
+}
+
+// One project file of the report command: loaded, calculated at the log level asked for,
+// its report or numbers written and its files saved.
+void KoerRapportFor(const std::string& projekt, const RapportKommando& kommando, TProjekt p,
+                    std::ostream& ud, Meddelelser& meddelelser, TRapportudfald& udfald)
+{
+    const auto ikkeBeregnet = [&] {
+        udfald.status = kFejl;
+        udfald.json.push_back({{"Fil", projekt}, {"Beregnet", false}});
+    };
+    if (!p.Hent(projekt, meddelelser))
+    {
+        ikkeBeregnet();
+        return;
+    }
+    // Without a place to save it, a log would be made for nothing.
+    const int logniveau = kommando.logniveau.value_or(kommando.logfil ? p.Inddata().Logfil : 0);
+    static_cast<void>(p.SaetValg(Valg::RadioGroupLogfil, logniveau));
+    if (kommando.logfil && p.Inddata().Logfil == 0)
+    {
+        meddelelser.advarsel("Projektet danner ingen logfil; vælg --log 1 eller --log 2");
+    }
+    const auto beregnet = p.Beregn(p.Inddata().Logfil, meddelelser);
+    if (const auto* afvisning = std::get_if<TAfvisning>(&beregnet))
+    {
+        meddelelser.fejl(afvisning->besked);
+        ikkeBeregnet();
+        return;
+    }
+    const auto& beregning = std::get<TBeregningsresultat>(beregnet);
+    if (!beregning.Anvendelig.Begge())
+    {
+        udfald.status = std::max(udfald.status, kKanIkkeAnvendes);
+    }
+    if (kommando.json)
+    {
+        auto resultat = BeregningSomJson(beregning);
+        resultat["Fil"] = projekt;
+        resultat["Beregnet"] = true;
+        resultat["KanAnvendes"] = {{"Laegte", beregning.Anvendelig.Laegte},
+                                   {"Soem", beregning.Anvendelig.Soem}};
+        udfald.json.push_back(std::move(resultat));
+    }
+    else
+    {
+        std::string tekst = udfald.foersteRapport ? "" : "\n";
+        for (const auto& linje : beregning.Resultatliste)
+        {
+            tekst += linje;
+            tekst += '\n';
+        }
+        ud << tekst;
+        udfald.foersteRapport = false;
+    }
+    if (!GemUdfil(kommando, projekt, beregning, p.Regional(), meddelelser))
+    {
+        udfald.status = kFejl;
+    }
+}
+
+} // namespace
+
 int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& regional,
                 std::ostream& ud, std::ostream& fejl)
 {
@@ -143,89 +243,20 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
         return kFejl;
     }
     const auto qt = kommando.pdf ? StartQt() : nullptr;
-
     const std::string firma = kommando.firma.value_or(std::string(support::kFirmanavn));
     const Ur ur = kommando.tidspunkt ? Ur([t = *kommando.tidspunkt] { return t; }) : Ur(LokalTidNu);
-    int status = kKanAnvendes;
-    auto json = nlohmann::json::array();
-    bool foersteRapport = true;
-
+    TRapportudfald udfald;
     for (const auto& projekt : kommando.projekter)
     {
         meddelelser.kilde = flere ? projekt : std::string();
-        TProjekt p(regional, firma, ur);
-        if (!p.Hent(projekt, meddelelser))
-        {
-            status = kFejl;
-            json.push_back({{"Fil", projekt}, {"Beregnet", false}});
-            continue;
-        }
-        // Without a place to save it, a log would be made for nothing.
-        const int logniveau = kommando.logniveau.value_or(kommando.logfil ? p.Inddata().Logfil : 0);
-        static_cast<void>(p.SaetValg(Valg::RadioGroupLogfil, logniveau));
-        if (kommando.logfil && p.Inddata().Logfil == 0)
-        {
-            meddelelser.advarsel("Projektet danner ingen logfil; vælg --log 1 eller --log 2");
-        }
-
-        const auto udfald = p.Beregn(p.Inddata().Logfil, meddelelser);
-        if (const auto* afvisning = std::get_if<TAfvisning>(&udfald))
-        {
-            meddelelser.fejl(afvisning->besked);
-            status = kFejl;
-            json.push_back({{"Fil", projekt}, {"Beregnet", false}});
-            continue;
-        }
-        const auto& beregning = std::get<TBeregningsresultat>(udfald);
-        if (kommando.logfil && beregning.Logliste.findes() &&
-            !GemLogfil(Udfil(*kommando.logfil, projekt, "log"), beregning.Logliste, meddelelser))
-        {
-            status = kFejl;
-        }
-        if (!beregning.Anvendelig.Begge())
-        {
-            status = std::max(status, kKanIkkeAnvendes);
-        }
-
-        if (kommando.json)
-        {
-            auto resultat = BeregningSomJson(beregning);
-            resultat["Fil"] = projekt;
-            resultat["Beregnet"] = true;
-            resultat["KanAnvendes"] = {{"Laegte", beregning.Anvendelig.Laegte},
-                                       {"Soem", beregning.Anvendelig.Soem}};
-            json.push_back(std::move(resultat));
-        }
-        else
-        {
-            std::string tekst = foersteRapport ? "" : "\n";
-            for (const auto& linje : beregning.Resultatliste)
-            {
-                tekst += linje;
-                tekst += '\n';
-            }
-            ud << tekst;
-            foersteRapport = false;
-        }
-        if (kommando.ud &&
-            !GemResultat(Udfil(*kommando.ud, projekt, "txt"), beregning.Resultatliste, meddelelser))
-        {
-            status = kFejl;
-        }
-        if (kommando.pdf &&
-            !GemPdf(Udfil(*kommando.pdf, projekt, "pdf"),
-                    PdfDokument(DokumentAf(beregning, regional, meddelelser)), meddelelser))
-        {
-            status = kFejl;
-        }
+        KoerRapportFor(projekt, kommando, TProjekt(regional, firma, ur), ud, meddelelser, udfald);
     }
-
     if (kommando.json)
     {
-        ud << (flere ? json : json.front()).dump(2) << '\n';
+        ud << (flere ? udfald.json : udfald.json.front()).dump(2) << '\n';
     }
     ud.flush();
-    return status;
+    return udfald.status;
 }
 
 int KoerForslag(const ForslagKommando& kommando, const Regionalindstillinger& regional,

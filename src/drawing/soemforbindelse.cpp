@@ -207,29 +207,18 @@ void TegnSoem(TTegning& tegning, const TNailData& soem, const TSoemKapacitet& ka
     }
 }
 
-TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resultater,
-                             const Regionalindstillinger& regional)
+namespace
 {
-    assert(inddata.NailData != nullptr);
-    const TNailData& soem = *inddata.NailData;
-    const TResultater& r = resultater;
-    const bool direkte = r.DirekteFastgoerelse;
+
+// The bands under the batten, top down: the spacer batten (timber-coloured when it carries
+// the indirect nailing, else aqua like every part that does not contribute), the underlay
+// and the rafter head, each with its caption. Returns the level of the rafter's top, mm.
+double TegnLagene(TTegning& tegning, const TGrupper& g, const TInddata& inddata,
+                  const TResultater& r, const Regionalindstillinger& regional)
+{
     const double hoejde = inddata.LegteHojde;
     const double afliste = inddata.AlisteTykkelse;
     const double undertag = inddata.UtagTykkelse;
-
-    TTegning tegning;
-    TGrupper g;
-    g.notesVenstre = NyGruppe(tegning, kSort, kJustVenstre, kJustMidt);
-    g.notesHoejre = NyGruppe(tegning, kSort, kJustHoejre, kJustMidt);
-    g.centreret = NyGruppe(tegning, kSort, kJustCentreret, kJustMidt);
-    g.okVenstre = NyGruppe(tegning, kGroen, kJustVenstre, kJustMidt);
-    g.okHoejre = NyGruppe(tegning, kGroen, kJustHoejre, kJustMidt);
-    g.fejlVenstre = NyGruppe(tegning, kRoed, kJustVenstre, kJustMidt);
-    g.fejlHoejre = NyGruppe(tegning, kRoed, kJustHoejre, kJustMidt);
-
-    // Spacer batten: timber-coloured when it carries the indirect nailing, else aqua
-    // like every part that does not contribute.
     if (afliste > 0)
     {
         const double top = -hoejde;
@@ -260,7 +249,14 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
     Kant(tegning, yR, 3);
     Kant(tegning, yR - kSpaerDybde, 3);
     Tekst(tegning, g.notesVenstre, "Spærhoved", kTekstX, yR - kSpaerDybde / 2);
+    return yR;
+}
 
+// The two header lines and the verdicts at the gable and the normal rafter.
+void TegnOverskrifter(TTegning& tegning, const TGrupper& g, const TNailData& soem,
+                      const TResultater& r, const Regionalindstillinger& regional)
+{
+    const bool direkte = r.DirekteFastgoerelse;
     TavseMeddelelser ingenMeddelelser; // combination 9 always has its letter
     Tekst(tegning, g.centreret,
           Formater(regional, "Regningsmæssig trækbæreevne i lastklasse %1s (vind)",
@@ -277,12 +273,15 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
     Tekst(tegning, g.notesHoejre, "Fastgørelse til normalspær:", kBaandHoejre, 36);
     Dom(tegning, g.okHoejre, g.fejlHoejre, r.NormalspaerSoemOK, r.SoemantalNormalspaer, direkte,
         kBaandHoejre, regional);
+}
 
-    Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm lægte", hoejde), kTekstX,
-          -hoejde / 2);
-
-    // A nail through the batten has its head on the batten section: its head label stands
-    // right of the section, not on it.
+// The batten sections with the nails through them and their capacities. A nail through the
+// batten has its head on the batten section: its head label stands right of the section,
+// not on it.
+void TegnSoemmene(TTegning& tegning, const TGrupper& g, const TInddata& inddata,
+                  const TResultater& r, const Regionalindstillinger& regional)
+{
+    const TNailData& soem = *inddata.NailData;
     const double forbiSnittet = inddata.LegteBredde / 2 + kFriAfSnit;
     if (r.SoemDirekte)
     {
@@ -293,8 +292,8 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
     if (r.SoemAflisteSpaer)
     {
         TegnLegtesnit(tegning, inddata, kSoemAfstand);
-        TegnSoem(tegning, soem, *r.SoemAflisteSpaer, -kSoemAfstand, -hoejde, TSoemSide::Venstre,
-                 kEtiketAfstand, regional);
+        TegnSoem(tegning, soem, *r.SoemAflisteSpaer, -kSoemAfstand, -inddata.LegteHojde,
+                 TSoemSide::Venstre, kEtiketAfstand, regional);
         if (r.SoemLaegteAfliste)
         {
             TegnSoem(tegning, soem, *r.SoemLaegteAfliste, kSoemAfstand, 0, TSoemSide::Hoejre,
@@ -302,9 +301,11 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
         }
         Kapaciteter(tegning, g, r, false, regional);
     }
+}
 
-    Anker(tegning, kTekstX, 48);
-
+// The legend under the rafter, whose top is at yR.
+void TegnForklaring(TTegning& tegning, const TGrupper& g, double yR)
+{
     const double yL = yR - kSpaerDybde - 12;
     Tekst(tegning, g.centreret,
           "De områder af sømmet, der medvirker til trækbæreevnen, er "
@@ -317,6 +318,31 @@ TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resulta
     Tekst(tegning, g.centreret, "Trædele der ikke medvirker er lyseblå", 0, yL - 24);
     Tekst(tegning, g.centreret, "Fg = gennemtrækningsstyrke; Fu = udtrækningsstyrke", 0, yL - 36);
     Anker(tegning, -150, yL - 36);
+}
+
+} // namespace
+
+TTegning TegnSoemforbindelse(const TInddata& inddata, const TResultater& resultater,
+                             const Regionalindstillinger& regional)
+{
+    assert(inddata.NailData != nullptr);
+    TTegning tegning;
+    TGrupper g;
+    g.notesVenstre = NyGruppe(tegning, kSort, kJustVenstre, kJustMidt);
+    g.notesHoejre = NyGruppe(tegning, kSort, kJustHoejre, kJustMidt);
+    g.centreret = NyGruppe(tegning, kSort, kJustCentreret, kJustMidt);
+    g.okVenstre = NyGruppe(tegning, kGroen, kJustVenstre, kJustMidt);
+    g.okHoejre = NyGruppe(tegning, kGroen, kJustHoejre, kJustMidt);
+    g.fejlVenstre = NyGruppe(tegning, kRoed, kJustVenstre, kJustMidt);
+    g.fejlHoejre = NyGruppe(tegning, kRoed, kJustHoejre, kJustMidt);
+
+    const double yR = TegnLagene(tegning, g, inddata, resultater, regional);
+    TegnOverskrifter(tegning, g, *inddata.NailData, resultater, regional);
+    Tekst(tegning, g.notesVenstre, Formater(regional, "%1.0f mm lægte", inddata.LegteHojde),
+          kTekstX, -inddata.LegteHojde / 2);
+    TegnSoemmene(tegning, g, inddata, resultater, regional);
+    Anker(tegning, kTekstX, 48);
+    TegnForklaring(tegning, g, yR);
     return tegning;
 }
 
