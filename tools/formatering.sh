@@ -8,15 +8,12 @@ cd "$top"
 mapfile -t filer < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' \
     'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 'tools/*.cpp' 'tools/*.h' 2>/dev/null ||
     find src tests bench fuzz tools -name '*.cpp' -o -name '*.h')
-afvigende=()
-for fil in "${filer[@]}"; do
-    if ! clang-format --style=file "$fil" | cmp -s - "$fil"; then
-        afvigende+=("$fil")
-    fi
-done
-if [ ${#afvigende[@]} -gt 0 ]; then
+# One clang-format for all files; it names each file that it would change.
+fund="$(mktemp)"
+trap 'rm -f "$fund"' EXIT
+if ! clang-format --style=file --dry-run -Werror "${filer[@]}" 2>"$fund"; then
     echo "Not formatted as clang-format writes it (run clang-format -i):"
-    printf '  %s\n' "${afvigende[@]}"
+    grep -oE '^[^:]+\.(cpp|h):' "$fund" | sort -u | sed 's/:$//; s/^/  /'
     exit 1
 fi
 echo "formatering: ${#filer[@]} files as clang-format writes them"

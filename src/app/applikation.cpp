@@ -13,9 +13,10 @@ const TBeregningsresultat TApplikation::kIngenBeregning{};
 const TTegning TApplikation::kIngenTegning{};
 
 TApplikation::TApplikation(Meddelelser& meddelelser, Dialoger& dialoger,
-                           Regionalindstillinger regional, std::string_view firmanavn, Ur ur)
+                           Regionalindstillinger regional, std::string_view firmanavn, Ur ur,
+                           support::TKontakt kontakt)
     : meddelelser_(meddelelser), dialoger_(dialoger),
-      projekt_(std::move(regional), firmanavn, std::move(ur))
+      projekt_(std::move(regional), firmanavn, std::move(ur), kontakt)
 {
     VisFelter();
     NulstilBeregning();
@@ -31,7 +32,31 @@ bool TApplikation::Init(const std::string& programmappe)
     programmappe_ = programmappe;
     const bool hentet = projekt_.HentStandard(programmappe, meddelelser_);
     VisFelter();
+    gemteLinjer_ = projekt_.Projektdata();
     return hentet;
+}
+
+bool TApplikation::InddataAendret() const
+{
+    return projekt_.Projektdata() != gemteLinjer_;
+}
+
+bool TApplikation::BekraeftAtForlade()
+{
+    if (!InddataAendret())
+    {
+        return true;
+    }
+    switch (dialoger_.spoerg("Gem ændringer i projektet?"))
+    {
+    case TSvar::Ja:
+        return GemProjektdataSom();
+    case TSvar::Nej:
+        return true;
+    case TSvar::Annuller:
+        return false;
+    }
+    return false;
 }
 
 void TApplikation::VisAfvisning(Felt felt, std::string_view besked)
@@ -52,15 +77,24 @@ void TApplikation::FeltForladt(Felt felt, std::string_view tekst)
     const auto afviste = projekt_.SaetFelt(felt, tekst, meddelelser_);
     VisFelter();
     NulstilBeregning();
+    VisAfviste(afviste);
+}
+
+void TApplikation::VisAfviste(const std::vector<TFeltKontrol>& afviste)
+{
     for (const auto& kontrol : afviste)
     {
         if (kontrol.advarsel)
         {
             meddelelser_.advarsel(kontrol.besked);
         }
+        else if (kontrol.parvis)
+        {
+            meddelelser_.fejl(kontrol.besked);
+        }
         else
         {
-            VisAfvisning(felt, kontrol.besked);
+            VisAfvisning(kontrol.felt, kontrol.besked);
         }
     }
 }
@@ -83,6 +117,10 @@ void TApplikation::ComboBoxNailExit(int indeks)
 
 void TApplikation::ButtonHentProjektdataClick()
 {
+    if (!BekraeftAtForlade())
+    {
+        return;
+    }
     if (const auto sti = dialoger_.aabnFil(kHentProjektdataDialog))
     {
         HentProjektdata(*sti);
@@ -98,21 +136,44 @@ bool TApplikation::HentProjektdata(const std::string& sti)
     VisFelter();
     NulstilBeregning();
     vindue_.AktivFane = Fane::Inddataark;
+    gemteLinjer_ = projekt_.Projektdata();
     return true;
 }
 
 void TApplikation::ButtonGemProjektdataClick()
 {
+    static_cast<void>(GemProjektdataSom());
+}
+
+bool TApplikation::GemProjektdataSom()
+{
     const auto sti = dialoger_.gemFil(kGemProjektdataDialog);
     if (!sti)
     {
-        return;
+        return false;
     }
     if (projekt_.Gem(*sti))
     {
         meddelelser_.fejldialog("Inddata-sættet kunne ikke gemmes som " + *sti + ".\n\r" +
                                 "Måske findes denne fil allerede og er skrivebeskyttet.");
+        return false;
     }
+    gemteLinjer_ = projekt_.Projektdata();
+    return true;
+}
+
+std::optional<std::string> TApplikation::MenuItemFirmaoplysningerClick()
+{
+    const auto navn = dialoger_.indtast({"Firmaoplysninger", "Firmaets navn i rapportens hoved:",
+                                         vindue_.Tekst(Felt::EditFirmanavn)});
+    if (!navn || *navn == vindue_.Tekst(Felt::EditFirmanavn))
+    {
+        return std::nullopt;
+    }
+    projekt_.SaetFirmanavn(*navn);
+    VisFelter();
+    NulstilBeregning();
+    return navn;
 }
 
 void TApplikation::NulstilBeregning()
@@ -221,6 +282,33 @@ void TApplikation::ButtonGemResultClick()
     {
         GemResultat(*sti, Resultatliste(), meddelelser_);
     }
+}
+
+void TApplikation::ButtonGemPdfClick(
+    const std::function<std::string(const TBeregningsresultat&)>& dokument)
+{
+    if (resultat_ == std::nullopt)
+    {
+        meddelelser_.besked("Resultatet er endnu ikke beregnet");
+        return;
+    }
+    if (const auto sti = dialoger_.gemFil(PdfDialog()))
+    {
+        GemPdf(*sti, dokument(*resultat_), meddelelser_);
+    }
+}
+
+std::variant<TForslag, TAfvisning> TApplikation::Forslag() const
+{
+    return BeregnForslag(projekt_);
+}
+
+void TApplikation::ButtonBrugForslagClick(const TKandidat& kandidat)
+{
+    const auto afviste = BrugKandidat(projekt_, kandidat, meddelelser_);
+    VisFelter();
+    NulstilBeregning();
+    VisAfviste(afviste);
 }
 
 void TApplikation::VisFane(Fane fane)

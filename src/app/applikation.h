@@ -2,6 +2,7 @@
 // window's controls, with the handlers the window forwards its events to.
 #pragma once
 
+#include "app/forslag.h"
 #include "app/projekt.h"
 #include "app/udskrift.h"
 #include "app/vindue.h"
@@ -10,6 +11,7 @@
 #include "core/regional.h"
 #include "report/tidspunkt.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +33,7 @@ class TApplikation
     // application; numbers are shown and read with `regional`.
     // The report is stamped with the moment `ur` gives.
     TApplikation(Meddelelser& meddelelser, Dialoger& dialoger, Regionalindstillinger regional,
-                 std::string_view firmanavn, Ur ur = LokalTidNu);
+                 std::string_view firmanavn, Ur ur = LokalTidNu, support::TKontakt kontakt = {});
 
     // Start-up: reads the default project file Standard.tgl from `programmappe` (the
     // program's folder) into the window and the inputs. Returns false, after the error
@@ -63,12 +65,28 @@ class TApplikation
 
     // ---- Project files.
 
-    // "&Hent ...": asks for a project file and loads it (HentProjektdata).
+    // "&Hent ...": when the inputs have changed, first asks whether to save them
+    // (BekraeftAtForlade); then asks for a project file and loads it (HentProjektdata).
     void ButtonHentProjektdataClick();
     // "Gem &som ...": asks for a file name and saves what the input tabs show there,
     // replacing an existing file. A file that cannot be written shows the error dialog
     // "Inddata-sættet kunne ikke gemmes som <name>." with its reason; nothing else changes.
     void ButtonGemProjektdataClick();
+    // Whether the inputs differ from those last loaded or saved, as a project file holds
+    // them.
+    [[nodiscard]] bool InddataAendret() const;
+    // Before the project is left (closing the program, loading another): when the inputs
+    // have changed, asks "Gem ændringer i projektet?". "Ja" saves them as "Gem &som ..."
+    // does; "Nej" goes on without; "Annuller" goes back. Returns whether the project may be
+    // left: true when nothing changed, on "Nej", and on "Ja" when the inputs were saved;
+    // false on "Annuller", a cancelled save dialog and a failed save.
+    [[nodiscard]] bool BekraeftAtForlade();
+
+    // "Firmaoplysninger ...": asks for the company's name, with the current one filled in.
+    // A new name is shown in EditFirmanavn, printed in the next report's header (the
+    // result is invalidated) and returned, for the window to keep for the next start;
+    // nothing when cancelled or unchanged.
+    [[nodiscard]] std::optional<std::string> MenuItemFirmaoplysningerClick();
     // Loads the project file at `sti` into the window and the inputs, invalidates the
     // result and shows the tab "Inddata". A file that cannot be read, has fewer than 31
     // lines, or whose line 25 or 26 is not a number, shows the error dialog with the load
@@ -126,6 +144,20 @@ class TApplikation
     // text file (Windows-1252, CR LF), replacing an existing file. A failed save shows its
     // three-line message and leaves an existing file as it was.
     void ButtonGemResultClick();
+    // "Gem PDF" / "Gem som PDF ...": as "Gem &Resultat", for the calculation document of
+    // the last run: without one the message box "Resultatet er endnu ikke beregnet";
+    // otherwise the save dialog "Gem som PDF" and, unless cancelled, the document that
+    // `dokument` makes of the last run, saved with the failure message of a result.
+    void ButtonGemPdfClick(const std::function<std::string(const TBeregningsresultat&)>& dokument);
+
+    // ---- The design suggestion (the tab "Forslag").
+
+    // The candidates of the current inputs, or their first failing check; no message.
+    [[nodiscard]] std::variant<TForslag, TAfvisning> Forslag() const;
+    // "Brug forslaget": puts the candidate's section and nail into the inputs as if the
+    // user had typed and chosen them: the result is invalidated, and a failing check
+    // shows its message as after a field exit.
+    void ButtonBrugForslagClick(const TKandidat& kandidat);
 
     // ---- Tabs.
 
@@ -167,6 +199,10 @@ class TApplikation
 
   private:
     void VisAfvisning(Felt felt, std::string_view besked);
+    // The messages of the checks a value failed, as after a field exit.
+    void VisAfviste(const std::vector<TFeltKontrol>& afviste);
+    // The save dialog and the saving of "Gem &som ..."; whether the inputs were saved.
+    bool GemProjektdataSom();
     // The input controls as the project holds them, into the window's state.
     void VisFelter();
     [[nodiscard]] const TBeregningsresultat& Sidste() const
@@ -183,6 +219,7 @@ class TApplikation
     TProjekt projekt_;
     TVindue vindue_;
     std::optional<TBeregningsresultat> resultat_; // the last run's, kept for print and save
+    std::vector<std::string> gemteLinjer_;        // the inputs last loaded or saved, as file lines
     bool Beregnet_ = false;                       // the kept result belongs to the inputs
     bool iGang_ = false;                          // a run is waiting in its dialog
 };

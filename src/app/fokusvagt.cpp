@@ -29,29 +29,39 @@ bool TFokusvagt::FokusUd(const std::string& kontrol, Aarsag aarsag)
 void TFokusvagt::Aendret(const std::string& kontrol)
 {
     skalForlades_.insert(kontrol);
+    if (kontrol == afvist_)
+    {
+        afvist_.clear();
+    }
 }
 
 void TFokusvagt::FokusLagtTilbage(const std::string& kontrol)
 {
     skalForlades_.clear();
     skalForlades_.insert(kontrol);
+    afvist_ = kontrol;
 }
 
 bool TFokusvagt::Forlad(const std::string& kontrol)
 {
     skalForlades_.erase(kontrol);
     std::erase(ventende_, kontrol);
+    if (kontrol == afvist_)
+    {
+        afvist_.clear();
+    }
     const Handling handling(iHaandtering_);
     return forlad_(kontrol);
 }
 
-bool TFokusvagt::ForladVentende()
+bool TFokusvagt::ForladVentende(bool genkontroller)
 {
     while (!ventende_.empty())
     {
         const std::string kontrol = ventende_.front();
         ventende_.erase(ventende_.begin());
-        if (!skalForlades_.contains(kontrol) || kontrol == fokus_())
+        if (!skalForlades_.contains(kontrol) || kontrol == fokus_() ||
+            (!genkontroller && kontrol == afvist_))
         {
             continue;
         }
@@ -66,7 +76,7 @@ bool TFokusvagt::ForladVentende()
 
 bool TFokusvagt::ForladFelt()
 {
-    if (iHaandtering_ || !ForladVentende())
+    if (iHaandtering_ || !ForladVentende(true))
     {
         return false;
     }
@@ -78,12 +88,25 @@ bool TFokusvagt::ForladFelt()
     return true;
 }
 
+void TFokusvagt::ForladFeltUdenGenkontrol()
+{
+    if (iHaandtering_ || !ForladVentende(false))
+    {
+        return;
+    }
+    const std::string fokus = fokus_();
+    if (!fokus.empty() && fokus != afvist_ && skalForlades_.contains(fokus))
+    {
+        static_cast<void>(Forlad(fokus));
+    }
+}
+
 void TFokusvagt::BehandlVentende()
 {
     // Only the controls left: the control just entered is left later.
     if (!iHaandtering_)
     {
-        static_cast<void>(ForladVentende());
+        static_cast<void>(ForladVentende(true));
     }
 }
 

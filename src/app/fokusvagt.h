@@ -60,27 +60,35 @@ class TFokusvagt
     [[nodiscard]] bool FokusUd(const std::string& kontrol, Aarsag aarsag);
     // The user typed in `kontrol` or chose in it.
     void Aendret(const std::string& kontrol);
-    // The program put the focus back into `kontrol`: it is being edited again, and a
-    // control that had the focus for a moment meanwhile was never entered.
+    // The program put the focus back into `kontrol` after its value was rejected: it is
+    // being edited again, and a control that had the focus for a moment meanwhile was
+    // never entered.
     void FokusLagtTilbage(const std::string& kontrol);
 
-    // Runs the waiting exits in the order their controls were left, then the exit of the
-    // control that has the focus when it was entered or changed. False when a value was
-    // rejected (the exits after it are dropped) or while the program acts.
+    // Before a calculation: runs the waiting exits in the order their controls were left,
+    // then the exit of the control that has the focus when it was entered or changed. False
+    // when a value was rejected (the exits after it are dropped) or while the program acts.
     bool ForladFelt();
+    // Before any other command: as ForladFelt, but a control whose rejected value was put
+    // back and not changed since is not checked again, and a rejection stops nothing, so
+    // a value the user has not yet corrected never holds the program. Nothing while the
+    // program acts.
+    void ForladFeltUdenGenkontrol();
     // The waiting exits, unless the program acts; the control that has the focus is not
     // left by this.
     void BehandlVentende();
 
   private:
     bool Forlad(const std::string& kontrol);
-    bool ForladVentende();
+    // `genkontroller`: the exit of a rejected control put back unchanged runs too.
+    bool ForladVentende(bool genkontroller);
 
     std::function<std::string()> fokus_;
     std::function<bool(const std::string&)> forlad_;
     bool iHaandtering_ = false;
     std::set<std::string> skalForlades_; // entered or changed since their exit last ran
     std::vector<std::string> ventende_;  // left, their exit not run yet
+    std::string afvist_;                 // rejected, put back and not changed since; "" for none
 };
 
 } // namespace taglo

@@ -14,13 +14,17 @@ namespace taglo
 
 // One check of a number field against the value stored in the inputs. A failing error
 // check shows its message in the error box, shows the tab "Inddata" and puts the focus
-// back into the field; a failing warning shows the warning box and nothing more.
+// back into the field; a failing warning shows the warning box and nothing more. A check
+// that compares the field with another (`parvis`) shows its message but lets the user go
+// on, so that the two fields can be changed in either order; a calculation checks both
+// again first.
 struct TFeltKontrol
 {
     Felt felt;
     bool (*afviser)(const TInddata&); // true when the stored value fails the check
     std::string_view besked;
     bool advarsel = false;
+    bool parvis = false;
 };
 
 // Every check, by field in tab order and within a field in the order they run.
@@ -44,19 +48,19 @@ inline constexpr std::array<TFeltKontrol, 22> kFeltKontroller{{
      "Normalspærafstanden skal være positiv"},
     {Felt::EditNormalSpaerAfst,
      [](const TInddata& d) { return d.NormalSpaerAfst < d.GavlspaerAfst; },
-     "Normalspærafstanden må ikke være mindre end gavlspærafstanden"},
+     "Normalspærafstanden må ikke være mindre end gavlspærafstanden", false, true},
     {Felt::EditNormalSpaerAfst,
      [](const TInddata& d) { return d.NormalSpaerAfst < d.GavlspaerIndrykn; },
-     "Normalspærafstanden må ikke være mindre end gavlspærindrykningen"},
+     "Normalspærafstanden må ikke være mindre end gavlspærindrykningen", false, true},
     {Felt::EditGavlSpaerAfst, [](const TInddata& d) { return d.GavlspaerAfst <= 0.0; },
      "Gavlspærafstanden skal være positiv"},
     {Felt::EditGavlSpaerAfst, [](const TInddata& d) { return d.GavlspaerAfst > d.NormalSpaerAfst; },
-     "Gavlspærafstanden må ikke være større end normalspærafstanden"},
+     "Gavlspærafstanden må ikke være større end normalspærafstanden", false, true},
     {Felt::EditGavlspaerIndrykn, [](const TInddata& d) { return d.GavlspaerIndrykn < 0.0; },
      "Gavlspærindrykningen må ikke være negativ"},
     {Felt::EditGavlspaerIndrykn,
      [](const TInddata& d) { return d.GavlspaerIndrykn > d.NormalSpaerAfst; },
-     "Gavlspærindrykningen må ikke være større end normalspærafstanden"},
+     "Gavlspærindrykningen må ikke være større end normalspærafstanden", false, true},
     {Felt::EditGavlUdh, [](const TInddata& d) { return d.GavlUdh < 0.0; },
      "Gavludhænget må ikke være negativt"},
     {Felt::EditLegteHojde, [](const TInddata& d) { return d.LegteHojde <= 0.0; },

@@ -55,7 +55,8 @@ enum class Valg : std::size_t
 };
 inline constexpr std::size_t kAntalValg = 8;
 
-// The eight tabs, named by their sheets, in their order on the tab control.
+// The tabs, named by their sheets, in their order on the tab control: the eight of the
+// design and the design suggestion after them.
 enum class Fane : std::size_t
 {
     Inddataark,
@@ -66,8 +67,9 @@ enum class Fane : std::size_t
     KontrolLengdesnitArk,
     Resultatark,
     NailTegningsArk,
+    Forslagsark,
 };
-inline constexpr std::size_t kAntalFaner = 8;
+inline constexpr std::size_t kAntalFaner = 9;
 
 // Number texts of the edit fields are right-aligned in this many characters.
 inline constexpr int kFeltbredde = 10;
@@ -273,7 +275,15 @@ inline constexpr std::array<FaneBeskrivelse, kAntalFaner> kFaner{{
     {Fane::KontrolLengdesnitArk, "KontrolLengdesnitArk", "Kontrol, Længde"},
     {Fane::Resultatark, "Resultatark", "Beregningsresultat"},
     {Fane::NailTegningsArk, "NailTegningsArk", "Sømforbindelse"},
+    {Fane::Forslagsark, "Forslagsark", "Forslag"},
 }};
+
+// Whether showing the tab starts a calculation: only those tabs check the inputs first;
+// every other command goes on whatever a field holds.
+[[nodiscard]] constexpr bool Beregner(Fane fane)
+{
+    return fane == Fane::Resultatark || fane == Fane::NailTegningsArk;
+}
 
 // The result memo, which the program gives the focus after a run.
 inline constexpr std::string_view kMemoResultat = "Resultat";

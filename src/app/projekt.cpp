@@ -17,26 +17,40 @@ namespace taglo
 namespace
 {
 
-std::string Telefon()
-{
-    return std::string(support::kTelefon);
-}
-
 // The load command's message for a file that cannot be loaded. When the file itself could
 // not be read, the reason says all; when its content is wrong, it may come from another
 // version of the program, and support would like to see it.
-std::string HentefejlBesked(const std::string& sti, const TProjektfil& fil)
+std::string HentefejlBesked(const std::string& sti, const TProjektfil& fil,
+                            const support::TKontakt& kontakt)
 {
     std::string besked =
         "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + "." + "\r\n" + fil.fejl;
-    if (!fil.laesefejl)
+    if (fil.laesefejl)
     {
-        besked += "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
-                  "Taglo.\r\nEllers send filen til " +
-                  std::string(support::kEmail) + "\r\n" +
-                  "med en kort beskrivelse af problemets art, eller ring " + Telefon() + ".";
+        return besked;
+    }
+    besked += "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
+              "Taglo.";
+    const std::string telefon(kontakt.telefon);
+    if (!kontakt.email.empty())
+    {
+        besked += "\r\nEllers send filen til " + std::string(kontakt.email) + "\r\n" +
+                  "med en kort beskrivelse af problemets art" +
+                  (telefon.empty() ? "." : ", eller ring " + telefon + ".");
+    }
+    else if (!telefon.empty())
+    {
+        besked += "\r\nEllers ring " + telefon + ".";
     }
     return besked;
+}
+
+// `foer` and the telephone number as the end of a message: nothing without a number.
+std::string Ring(std::string_view foer, const support::TKontakt& kontakt)
+{
+    return kontakt.telefon.empty()
+               ? std::string()
+               : "\r\n" + std::string(foer) + std::string(kontakt.telefon) + ".";
 }
 
 TTilfaeldeoversigt Oversigt(const TBeregning& beregning)
@@ -58,10 +72,22 @@ TTilfaeldeoversigt Oversigt(const TBeregning& beregning)
 
 } // namespace
 
-TProjekt::TProjekt(Regionalindstillinger regional, std::string_view firmanavn, Ur ur)
-    : regional_(std::move(regional)), ur_(std::move(ur)), soemnavne_(FyldSoemliste(nails_))
+TProjekt::TProjekt(Regionalindstillinger regional, std::string_view firmanavn, Ur ur,
+                   support::TKontakt kontakt)
+    : regional_(std::move(regional)), ur_(std::move(ur)), kontakt_(kontakt),
+      soemnavne_(FyldSoemliste(nails_))
+{
+    SaetFirmanavn(firmanavn);
+}
+
+void TProjekt::SaetFirmanavn(std::string_view firmanavn)
 {
     felter_.Tekst(Felt::EditFirmanavn) = std::string(firmanavn);
+}
+
+std::vector<std::string> TProjekt::Projektdata() const
+{
+    return SkrivProjektdata(felter_, inddata_, regional_);
 }
 
 bool TProjekt::HentStandard(const std::string& programmappe, Meddelelser& meddelelser)
@@ -70,15 +96,14 @@ bool TProjekt::HentStandard(const std::string& programmappe, Meddelelser& meddel
     const auto fil = LaesProjektfil(sti, regional_);
     if (fil.laesefejl == TLaesefejl::FindesIkke)
     {
-        meddelelser.fejl(
-            "Programmet kunne ikke finde inddatafilen Standard.tgl.\r\nRing evt. til support, " +
-            Telefon() + ".");
+        meddelelser.fejl("Programmet kunne ikke finde inddatafilen Standard.tgl." +
+                         Ring("Ring evt. til support, ", kontakt_));
         return false;
     }
     if (!fil.fejl.empty())
     {
         meddelelser.fejldialog("Uventet fejl i inddatafilen Standard.tgl.\r\n" + fil.fejl +
-                               "\r\nRing evt. " + Telefon() + ".");
+                               Ring("Ring evt. ", kontakt_));
         return false;
     }
     return LaesProjektdata(fil.linjer, nails_, felter_, inddata_, regional_, meddelelser) ==
@@ -90,7 +115,7 @@ bool TProjekt::Hent(const std::string& sti, Meddelelser& meddelelser)
     const auto fil = LaesProjektfil(sti, regional_);
     if (!fil.fejl.empty())
     {
-        meddelelser.fejldialog(HentefejlBesked(sti, fil));
+        meddelelser.fejldialog(HentefejlBesked(sti, fil, kontakt_));
         return false;
     }
     // Only an empty nail table stops a readable file, after its own message.
@@ -197,7 +222,8 @@ std::variant<TBeregningsresultat, TAfvisning> TProjekt::Beregn(int logniveau,
     r.Anvendelig = Anvendelighed(r.Resultatdata);
     r.NailTegning = TegnSoemforbindelse(inddata_, r.Resultatdata, regional_);
     r.Beregnet = ur_ ? ur_() : LokalTidNu();
-    const Rapportomgivelser omgivelser{r.Firmanavn, regional_, [t = r.Beregnet] { return t; }};
+    const Rapportomgivelser omgivelser{r.Firmanavn, regional_, [t = r.Beregnet] { return t; },
+                                       std::string(kontakt_.email)};
     r.Resultatliste = SkrivRapport(inddata_, r.Afledte, r.Resultatdata,
                                    std::move(laegter.Beregning), r.Logliste, omgivelser);
     return r;

@@ -10,6 +10,7 @@
 #include "core/meddelelser.h"
 #include "core/regional.h"
 #include "core/soemkatalog.h"
+#include "core/support.h"
 #include "core/tekstfil.h"
 #include "drawing/tegning.h"
 #include "engine/log.h"
@@ -76,8 +77,9 @@ class TProjekt
     // A project as a new window shows it: the design texts, no file read, the nail list
     // filled. Numbers are shown and read with `regional`; `firmanavn` is shown in
     // EditFirmanavn and printed in the report's header, which is stamped with the moment
-    // `ur` gives.
-    TProjekt(Regionalindstillinger regional, std::string_view firmanavn, Ur ur = LokalTidNu);
+    // `ur` gives. Messages and the report name the support contact `kontakt`.
+    TProjekt(Regionalindstillinger regional, std::string_view firmanavn, Ur ur = LokalTidNu,
+             support::TKontakt kontakt = {});
 
     // ---- Project files. Messages go to `meddelelser`.
 
@@ -97,6 +99,11 @@ class TProjekt
     // Saves what the fields show as a project file at `sti` (GemFil's rules). Returns the
     // failure, or nothing when saved.
     [[nodiscard]] std::optional<Gemmefejl> Gem(const std::string& sti) const;
+    // The 31 lines a project file of the inputs holds.
+    [[nodiscard]] std::vector<std::string> Projektdata() const;
+
+    // The company's name, shown in EditFirmanavn and printed in the next report's header.
+    void SaetFirmanavn(std::string_view firmanavn);
 
     // ---- Editing the inputs as a user does in the window.
 
@@ -142,6 +149,7 @@ class TProjekt
   private:
     Regionalindstillinger regional_;
     Ur ur_;
+    support::TKontakt kontakt_;
     TNails nails_{};
     std::vector<std::string> soemnavne_;
     TInddatafelter felter_;

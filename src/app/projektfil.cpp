@@ -179,8 +179,10 @@ std::optional<int> LaesSoem(const std::string& linje, const TNails& nails, Medde
     }
     if (nails[static_cast<std::size_t>(indeks)] == nullptr)
     {
-        meddelelser.fejl("Sømtabellen Nails er ikke oprettet. Ring " +
-                         std::string(support::kTelefon) + ".");
+        meddelelser.fejl("Sømtabellen Nails er ikke oprettet." +
+                         (support::kTelefon.empty()
+                              ? std::string()
+                              : " Ring " + std::string(support::kTelefon) + "."));
         return std::nullopt;
     }
     return indeks;

@@ -6,6 +6,7 @@
 #include "core/tekstfil.h"
 #include "drawing/tegning_json.h"
 #include "qtcanvas/eksport.h"
+#include "qtcanvas/indstillinger.h"
 
 #include <QGuiApplication>
 
@@ -23,7 +24,7 @@ int KoerFigur(const FigurKommando& kommando, const Regionalindstillinger& region
               std::ostream& fejl)
 {
     Strommeddelelser meddelelser(fejl);
-    TProjekt projekt(regional, support::kFirmanavn);
+    TProjekt projekt(regional, GemtFirmanavn());
     if (!projekt.Hent(kommando.projekt, meddelelser))
     {
         return kFejl;

@@ -6,6 +6,7 @@
 #include "app/projektjson.h"
 #include "core/support.h"
 #include "core/tekst.h"
+#include "qtcanvas/indstillinger.h"
 #include "qtcanvas/pdfdokument.h"
 #include "report/logfil.h"
 #include "report/resultatfil.h"
@@ -243,7 +244,7 @@ int KoerRapport(const RapportKommando& kommando, const Regionalindstillinger& re
         return kFejl;
     }
     const auto qt = kommando.pdf ? StartQt() : nullptr;
-    const std::string firma = kommando.firma.value_or(std::string(support::kFirmanavn));
+    const std::string firma = kommando.firma.value_or(GemtFirmanavn());
     const Ur ur = kommando.tidspunkt ? Ur([t = *kommando.tidspunkt] { return t; }) : Ur(LokalTidNu);
     TRapportudfald udfald;
     for (const auto& projekt : kommando.projekter)
@@ -263,7 +264,7 @@ int KoerForslag(const ForslagKommando& kommando, const Regionalindstillinger& re
                 std::ostream& ud, std::ostream& fejl)
 {
     Strommeddelelser meddelelser(fejl);
-    TProjekt projekt(regional, support::kFirmanavn);
+    TProjekt projekt(regional, GemtFirmanavn());
     const auto ikkeBeregnet = [&](std::optional<std::string_view> afvisning) {
         if (kommando.json)
         {

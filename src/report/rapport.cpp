@@ -251,7 +251,10 @@ void DetaljerGavlfag(Resultatliste& liste, const TResultater& resultater,
 {
     RapportLinie(liste, "Gavlfag:");
     RapportLinie(liste, "  Uventet resultat, lægtedimensionen er muligvis for lille");
-    RapportLinie(liste, "  Send gerne dine indputdata til " + TilString(supportEmail));
+    if (!supportEmail.empty())
+    {
+        RapportLinie(liste, "  Send gerne dine indputdata til " + TilString(supportEmail));
+    }
     RapportLinie(liste, "  Normmæssig eftervisning giver følgende resultat:");
     RapportLinie(liste, Formater(regional, "  Vind/sne:  Største udnyttelsesgrad: %5.1f %%   ",
                                  100.0 * resultater.UdnGavlfag));

@@ -32,7 +32,8 @@ struct Rapportomgivelser
     std::string firmanavn;          // the text of EditFirmanavn, printed after "Firma:"
     Regionalindstillinger regional; // decimal and thousands separators, time separator
     Ur ur = LokalTidNu;             // read once for the line "Beregnet:"
-    // Named in the gable-section block as the address to send the inputs to.
+    // Named in the gable-section block as the address to send the inputs to; without one
+    // that line is left out.
     std::string supportEmail = std::string(support::kEmail);
 };
 
@@ -61,8 +62,8 @@ void RapportResultat(Resultatliste& liste, const TInddata& inddata, const TResul
                      const Regionalindstillinger& regional);
 
 // RapportDetaljer: appends DETALJEREDE RESULTATER: the normal section, the gable section
-// (only when it fails, naming `supportEmail`), the gable overhang and the fastening, with
-// utilisations in percent and design uplifts in N.
+// (only when it fails, naming `supportEmail` when there is one), the gable overhang and the
+// fastening, with utilisations in percent and design uplifts in N.
 void RapportDetaljer(Resultatliste& liste, const TInddata& inddata, const TResultater& resultater,
                      const Regionalindstillinger& regional, std::string_view supportEmail);
 

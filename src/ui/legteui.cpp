@@ -2,15 +2,18 @@
 // and the mirroring of the application's state into the widgets.
 #include "ui/legteui.h"
 
+#include "qtcanvas/indstillinger.h"
+#include "ui/infoformular.h"
 #include "ui/kontroller.h"
 #include "ui/skrift.h"
 
-#include "core/support.h"
-
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -18,8 +21,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -53,42 +59,73 @@ TFokusvagt::Aarsag Aarsag(Qt::FocusReason aarsag)
 TForm1::TForm1(Vinduestjenester tjenester, Regionalindstillinger regional, QString programmappe,
                QWidget* forfaelder)
     : QMainWindow(forfaelder), tjenester_(tjenester), meddelelser_(tjenester.meddelelser),
-      app_(meddelelser_, tjenester.dialoger, std::move(regional), support::kFirmanavn),
+      app_(meddelelser_, tjenester.dialoger, std::move(regional), GemtFirmanavn()),
       programmappe_(std::move(programmappe)),
       fokusvagt_([this] { return Inputkontrol(focusWidget()); },
                  [this](const std::string& kontrol) { return Forlad(kontrol); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Taglo"));
+    // The desktop matches the window to its entry and shows the entry's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dk.taglo.Taglo"));
+    setWindowIcon(QIcon(QStringLiteral(":/taglo/dk.taglo.Taglo.svg")));
     setFont(SansSkrift(10));
     bygMenu();
-    setCentralWidget(BygVinduesindhold(programmappe_, dele_, this));
+    // The content at its designed size; on a smaller screen the window is smaller and the
+    // content scrolls, so every control can be reached.
+    QWidget* indhold = BygVinduesindhold(programmappe_, dele_, this);
+    indhold->setMinimumSize(indhold->sizeHint());
+    auto* rulle = Ny<QScrollArea>(this);
+    rulle->setObjectName(QStringLiteral("ScrollBoxVindue"));
+    rulle->setFrameShape(QFrame::NoFrame);
+    rulle->setWidgetResizable(true);
+    rulle->setWidget(indhold);
+    setCentralWidget(rulle);
+    infoForm_ = Ny<TInfoForm>(programmappe_, this);
     forbindHaendelser();
     {
         const auto handling = fokusvagt_.ProgrammetHandler();
         Spejl();
     }
-    // One fixed-size window: its size is what the tabs' contents and the command column need.
-    setFixedSize(sizeHint());
+    setMinimumSize(QSize(320, 240));
+    // The designed size where the screen has room for it; on a smaller screen the window
+    // fills the screen, framed as the window manager frames it.
+    const QSize design = indhold->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    const QSize skaerm = screen() != nullptr ? screen()->availableGeometry().size() : design;
+    resize(design.boundedTo(skaerm));
+    if (design.width() > skaerm.width() || design.height() > skaerm.height())
+    {
+        setWindowState(Qt::WindowMaximized);
+    }
 }
 
 void TForm1::bygMenu()
 {
-    // A menu item: its control name, its caption and its handler; a separator has no name.
+    // A menu item: its control name, its caption, its handler and its usual key; a
+    // separator has no name.
     struct Punkt
     {
         const char* navn;
         const char* tekst;
         void (TForm1::*handler)();
+        QKeySequence genvej = {};
     };
     const Punkt filer[] = {
-        {"MenuItemHentProjektdata", "&Hent inddata ...", &TForm1::ButtonHentProjektdataClick},
-        {"MenuItemGemProjektdata", "Gem &inddata som ...", &TForm1::ButtonGemProjektdataClick},
+        {"MenuItemHentProjektdata", "&Hent inddata ...", &TForm1::ButtonHentProjektdataClick,
+         QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"MenuItemGemProjektdata", "Gem &inddata som ...", &TForm1::ButtonGemProjektdataClick,
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
         {nullptr, nullptr, nullptr},
-        {"MenuItemPrintResult", "Udskriv resultat (&Print)", &TForm1::ButtonPrintResultClick},
+        {"MenuItemPrintResult", "Udskriv resultat (&Print)", &TForm1::ButtonPrintResultClick,
+         QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"MenuItemGemResult", "Gem &resultat som ...", &TForm1::ButtonGemResultClick},
+        {"MenuItemGemPdf", "Gem som P&DF ...", &TForm1::ButtonGemPdfClick},
         {nullptr, nullptr, nullptr},
-        {"MenuItemAfslut", "Afslut (E&xit)", &TForm1::LukkeknapClick}};
+        {"MenuItemFirmaoplysninger", "&Firmaoplysninger ...",
+         &TForm1::MenuItemFirmaoplysningerClick},
+        {nullptr, nullptr, nullptr},
+        {"MenuItemAfslut", "Afslut (E&xit)", &TForm1::LukkeknapClick,
+         QKeySequence(Qt::CTRL | Qt::Key_Q)}};
     const Punkt funktioner[] = {
         {"MenuItemInddata", "&Inddata", &TForm1::MenuItemInddataClick},
         {"MenuItemSpecValg", "S&pecielle valg", &TForm1::MenuItemSpecValgClick},
@@ -98,12 +135,14 @@ void TForm1::bygMenu()
         {"MenuItemKontrolTver", "&Visuel kontrol af tværsnit", &TForm1::ButtonTegnTversnitClick},
         {"MenuItemKontrolLen", "Visuel kontrol af længdesnit", &TForm1::ButtonTegnLengdesnitClick},
         {"MenuItemBeregn", "&Beregningsresultat", &TForm1::MenuBeregnClick},
-        {"MenuItemNailConnection", "&Sømforbindelse", &TForm1::OptegnNail}};
+        {"MenuItemNailConnection", "&Sømforbindelse", &TForm1::OptegnNail},
+        {"MenuItemForslag", "&Forslag", &TForm1::MenuItemForslagClick}};
 
     QMenuBar* menulinje = menuBar();
     menulinje->setObjectName(QStringLiteral("MainMenu1"));
     const auto tilfoej = [this](QAction* punkt, const Punkt& p) {
         punkt->setObjectName(QString::fromLatin1(p.navn));
+        punkt->setShortcut(p.genvej);
         menupunkter_[punkt->objectName()] = punkt;
         connect(punkt, &QAction::triggered, this, p.handler);
     };
@@ -124,6 +163,11 @@ void TForm1::bygMenu()
     menu("MenuFunktioner", "F&unktioner", funktioner);
     tilfoej(menulinje->addAction(QStringLiteral("&Om Taglo")),
             {"MenuItemOmTaglo", nullptr, &TForm1::VisInfoFormular});
+    // F1 opens the user guide, as the button does, from anywhere in the window.
+    auto* vejledning = Ny<QAction>(QStringLiteral("Vis Brugervejledning"), this);
+    addAction(vejledning);
+    tilfoej(vejledning, {"MenuItemVisBrugervejledning", nullptr,
+                         &TForm1::ButtonVisBrugervejlednClick, QKeySequence(Qt::Key_F1)});
 }
 
 void TForm1::forbindHaendelser()
@@ -159,11 +203,17 @@ void TForm1::forbindHaendelser()
         {"ButtonVisBrugervejledn", &TForm1::ButtonVisBrugervejlednClick},
         {"Lukkeknap", &TForm1::LukkeknapClick},
         {"ButtonHelpTver", &TForm1::ButtonHelpTverClick},
-        {"ButtonLengdeHelp", &TForm1::ButtonLengdeHelpClick}};
+        {"ButtonLengdeHelp", &TForm1::ButtonLengdeHelpClick},
+        {"ButtonGemPdf", &TForm1::ButtonGemPdfClick},
+        {"ButtonBrugForslag", &TForm1::ButtonBrugForslagClick}};
     for (const auto& [navn, handler] : knapper)
     {
         connect(dele_.knapper.at(QString::fromLatin1(navn)), &QPushButton::clicked, this, handler);
     }
+    connect(dele_.ForslagTabel, &QTableWidget::cellDoubleClicked, this, [this](int raekke) {
+        dele_.ForslagTabel->selectRow(raekke);
+        ButtonBrugForslagClick();
+    });
 }
 
 QLineEdit* TForm1::edit(const QString& navn) const
@@ -215,13 +265,17 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* haendelse)
     if (objekt == fanebjaelke && haendelse->type() == QEvent::MouseButtonPress)
     {
         // A click on another tab leaves the field being edited first; a rejected value
-        // keeps the tab "Inddata".
+        // keeps the tab "Inddata" only when the tab would calculate.
         const auto* mus = dynamic_cast<QMouseEvent*>(haendelse);
         const int fane = fanebjaelke->tabAt(mus->position().toPoint());
         if (mus->button() == Qt::LeftButton && fane >= 0 &&
             fane != dele_.PageControl1->currentIndex())
         {
-            return !fokusvagt_.ForladFelt();
+            if (Beregner(static_cast<Fane>(fane)))
+            {
+                return !fokusvagt_.ForladFelt();
+            }
+            fokusvagt_.ForladFeltUdenGenkontrol();
         }
         return false;
     }
@@ -312,6 +366,7 @@ void TForm1::Spejl()
     {
         dele_.PageControl1->setCurrentIndex(fane);
     }
+    OpdaterForslag();
     SpejlFokus();
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 class QAction;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -66,8 +67,8 @@ class TForm1 : public QMainWindow
     // loaded brings its message and leaves the default project in place.
     void HentProjekt(const QString& sti);
 
-    // The About box that "&Om Taglo" shows; created at start-up, kept by the caller.
-    void saetInfoForm(QWidget* infoForm) { infoForm_ = infoForm; }
+    // The About box that "&Om Taglo" shows: a window of its own that closes with this one.
+    [[nodiscard]] QWidget* infoForm() const { return infoForm_; }
 
     [[nodiscard]] TApplikation& applikation() { return app_; }
     [[nodiscard]] const QString& Programmappe() const { return programmappe_; }
@@ -82,6 +83,9 @@ class TForm1 : public QMainWindow
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* haendelse) override;
+    // "Afslut", the close box and Ctrl+Q: the program ends unless unsaved inputs are kept
+    // back by the user's answer (TApplikation::BekraeftAtForlade).
+    void closeEvent(QCloseEvent* haendelse) override;
 
   private:
     void bygMenu();
@@ -92,6 +96,9 @@ class TForm1 : public QMainWindow
     void ButtonGemProjektdataClick();
     void ButtonPrintResultClick();
     void ButtonGemResultClick();
+    void ButtonGemPdfClick();
+    void MenuItemFirmaoplysningerClick();
+    void ButtonBrugForslagClick();
     void ButtonVisBrugervejlednClick();
     void LukkeknapClick();
     void ButtonHelpTverClick() { VisFane(Fane::HjelpTversnitArk); }
@@ -100,6 +107,7 @@ class TForm1 : public QMainWindow
     void MenuItemSpecValgClick() { VisFane(Fane::Opsetningsark); }
     void MenuItemHjelpTverClick() { VisFane(Fane::HjelpTversnitArk); }
     void MenuItemHjelpLenClick() { VisFane(Fane::HjelpLengdesnitArk); }
+    void MenuItemForslagClick() { VisFane(Fane::Forslagsark); }
     // The check tabs: their paint draws the figure.
     void ButtonTegnTversnitClick() { VisFane(Fane::KontrolTversnitArk); }
     void ButtonTegnLengdesnitClick() { VisFane(Fane::KontrolLengdesnitArk); }
@@ -113,8 +121,13 @@ class TForm1 : public QMainWindow
     // Runs the exit handler of one input control; false when its value was rejected.
     bool Forlad(const std::string& kontrol);
     // Runs `kommando` on the application after leaving the field being edited, then
-    // mirrors the application's state into the widgets.
-    void Kommando(const std::function<void()>& kommando);
+    // mirrors the application's state into the widgets. A command that starts a
+    // calculation (`beregner`) goes on only when the field's value is accepted; any other
+    // goes on whatever the field holds, and does not check again a rejected value the user
+    // has not changed since.
+    void Kommando(const std::function<void()>& kommando, bool beregner = false);
+    // The tab "Forslag" from the current inputs, when it shows and they have changed.
+    void OpdaterForslag();
     // Puts the application's state into the widgets and moves the focus where asked.
     void Spejl();
     void SpejlFokus();
@@ -133,6 +146,8 @@ class TForm1 : public QMainWindow
     Vinduesdele dele_;
     std::map<QString, QAction*> menupunkter_;
     std::vector<std::string> vistResultat_;
+    std::vector<std::string> forslagAfInddata_; // the inputs the tab "Forslag" shows, as file lines
+    std::vector<TKandidat> viste_;              // the candidates in the table's rows
 };
 
 } // namespace taglo

@@ -1,7 +1,6 @@
 // Taglo: dimensions the roof battens of a duo-pitch timber roof and their nailed
 // connection to the rafters.
 #include "qtcanvas/systemregional.h"
-#include "ui/infoformular.h"
 #include "ui/legteui.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
@@ -26,8 +25,6 @@ int main(int argc, char* argv[])
     {
         return 1;
     }
-    taglo::TInfoForm infoForm(programmappe);
-    vindue.saetInfoForm(&infoForm);
     vindue.show();
     // A project file given on the command line (the desktop opens project files this way).
     if (const QStringList argumenter = QApplication::arguments(); argumenter.size() > 1)

@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace taglo
 {
@@ -85,6 +88,37 @@ std::optional<std::string> QtDialoger::aabnFil(const FilDialog& dialog)
 std::optional<std::string> QtDialoger::gemFil(const FilDialog& dialog)
 {
     return VisFildialog(dialog, true, mappe_);
+}
+
+std::optional<std::string> QtDialoger::indtast(const Tekstdialog& dialog)
+{
+    bool ok = false;
+    const QString tekst =
+        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(dialog.titel),
+                              QString::fromStdString(dialog.ledetekst), QLineEdit::Normal,
+                              QString::fromStdString(dialog.tekst), &ok);
+    if (!ok)
+    {
+        return std::nullopt;
+    }
+    return tekst.toStdString();
+}
+
+TSvar QtDialoger::spoerg(const std::string& spoergsmaal)
+{
+    QMessageBox boks(QMessageBox::Question, QStringLiteral("Taglo"), Beskedtekst(spoergsmaal),
+                     QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* ja = boks.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nej = boks.addButton(QStringLiteral("&Nej"), QMessageBox::NoRole);
+    QPushButton* annuller = boks.addButton(QStringLiteral("Annuller"), QMessageBox::RejectRole);
+    boks.setDefaultButton(ja);
+    boks.setEscapeButton(annuller);
+    boks.exec();
+    if (boks.clickedButton() == ja)
+    {
+        return TSvar::Ja;
+    }
+    return boks.clickedButton() == nej ? TSvar::Nej : TSvar::Annuller;
 }
 
 TSidemaal Sidemaal(QPrinter& printer)

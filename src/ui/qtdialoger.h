@@ -26,12 +26,14 @@ class QtMeddelelser final : public Meddelelser
     void fejldialog(std::string_view tekst) override;
 };
 
-// The Qt file dialogs. A dialog opens in the folder the previous one was left in.
+// The Qt dialogs. A file dialog opens in the folder the previous one was left in.
 class QtDialoger final : public Dialoger
 {
   public:
     [[nodiscard]] std::optional<std::string> aabnFil(const FilDialog& dialog) override;
     [[nodiscard]] std::optional<std::string> gemFil(const FilDialog& dialog) override;
+    [[nodiscard]] std::optional<std::string> indtast(const Tekstdialog& dialog) override;
+    [[nodiscard]] TSvar spoerg(const std::string& spoergsmaal) override;
 
   private:
     QString mappe_;

@@ -8,13 +8,16 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <span>
 
 namespace taglo
@@ -114,6 +117,85 @@ QWidget* Soemark(Vinduesdele& dele)
     return ark;
 }
 
+// The design suggestion: its sentence, the table of every candidate and the button that
+// puts the chosen one into the inputs.
+QWidget* Forslagsark(Vinduesdele& dele)
+{
+    QWidget* ark = NytArk(Fane::Forslagsark, 8);
+    dele.ForslagTekst = FedLinje("", ark);
+    dele.ForslagTekst->setObjectName(QStringLiteral("ForslagTekst"));
+    dele.ForslagTekst->setWordWrap(true);
+    Lodret(ark)->addWidget(dele.ForslagTekst);
+    auto* tabel = Ny<QTableWidget>(0, 7, ark);
+    tabel->setObjectName(QStringLiteral("ForslagTabel"));
+    tabel->setHorizontalHeaderLabels(
+        {QStringLiteral("Tværsnit"), QStringLiteral("Sømtype"), QStringLiteral("Lægte"),
+         QStringLiteral("Søm"), QStringLiteral("Normalspær"), QStringLiteral("Forankret gavlspær"),
+         QStringLiteral("Vurdering")});
+    tabel->verticalHeader()->setVisible(false);
+    tabel->verticalHeader()->setDefaultSectionSize(tabel->fontMetrics().height() + 6);
+    tabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabel->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every column as wide as its texts; the nail's name takes what is left.
+    tabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabel->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    dele.ForslagTabel = tabel;
+    Lodret(ark)->addWidget(tabel, 1);
+    auto* knap = Ny<QPushButton>(QStringLiteral("&Brug forslaget"), ark);
+    knap->setObjectName(QStringLiteral("ButtonBrugForslag"));
+    dele.knapper[knap->objectName()] = knap;
+    Lodret(ark)->addWidget(knap, 0, Qt::AlignLeft);
+    Lodret(ark)->addWidget(
+        GraaTekst("Kun de viste tværsnit og sømkatalogets søm er afprøvet. Ingeniøren afgør "
+                  "valget.",
+                  ark));
+    return ark;
+}
+
+QTableWidgetItem* Celle(const std::string& tekst, std::optional<bool> ok = std::nullopt,
+                        Qt::Alignment justering = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* celle = Ny<QTableWidgetItem>(QTekst(tekst));
+    celle->setToolTip(celle->text()); // the whole text where the column cuts it
+    celle->setTextAlignment(justering);
+    if (ok)
+    {
+        celle->setForeground(*ok ? QColor(0, 128, 0) : QColor(200, 0, 0));
+    }
+    return celle;
+}
+
+} // namespace
+
+void VisKandidater(QTableWidget& tabel, const std::vector<TKandidat>& kandidater,
+                   const Regionalindstillinger& regional)
+{
+    tabel.clearContents();
+    tabel.setRowCount(static_cast<int>(kandidater.size()));
+    const Qt::Alignment hoejre = Qt::AlignRight | Qt::AlignVCenter;
+    for (int r = 0; r < tabel.rowCount(); ++r)
+    {
+        const TKandidat& k = kandidater[static_cast<std::size_t>(r)];
+        tabel.setItem(r, 0, Celle(TvaersnitTekst(k.Tvaersnit, regional)));
+        tabel.setItem(r, 1, Celle(std::string(k.Soemnavn)));
+        tabel.setItem(r, 2,
+                      Celle(UdnyttelseTekst(k.UdnLaegte, regional), k.Anvendelig.Laegte, hoejre));
+        tabel.setItem(r, 3, Celle(UdnyttelseTekst(k.UdnSoem, regional), k.Anvendelig.Soem, hoejre));
+        tabel.setItem(r, 4, Celle(k.SoemNormalspaer));
+        tabel.setItem(r, 5, Celle(k.SoemGavlspaer));
+        tabel.setItem(
+            r, 6, Celle(std::string(VurderingTekst(k.Anvendelig.Begge())), k.Anvendelig.Begge()));
+    }
+    if (!kandidater.empty() && kandidater.front().Anvendelig.Begge())
+    {
+        tabel.selectRow(0);
+    }
+}
+
+namespace
+{
+
 QTabWidget* Faner(const QString& programmappe, Vinduesdele& dele, QWidget* forfaelder)
 {
     auto* faner = Ny<QTabWidget>(forfaelder);
@@ -141,6 +223,7 @@ QTabWidget* Faner(const QString& programmappe, Vinduesdele& dele, QWidget* forfa
                        dele.KontrolLengdesnitPaintBox));
     tilfoej(Fane::Resultatark, Resultatark(dele));
     tilfoej(Fane::NailTegningsArk, Soemark(dele));
+    tilfoej(Fane::Forslagsark, Forslagsark(dele));
     faner->setCurrentIndex(0);
     dele.PageControl1 = faner;
     return faner;
@@ -204,6 +287,10 @@ QWidget* Kommandosoejle(Vinduesdele& dele, QWidget* forfaelder)
            QStringLiteral("&Hent ..."), "ButtonGemProjektdata", QStringLiteral("Gem &som ..."));
     gruppe("GroupBoxResultat", QStringLiteral("Beregningsresultat"), "ButtonPrintResult",
            QStringLiteral("Udskriv (&Print)"), "ButtonSaveResult", QStringLiteral("Gem &Resultat"));
+    // The calculation document, below "Gem Resultat" in the same group.
+    auto* resultat = soejle->findChild<QGroupBox*>(QStringLiteral("GroupBoxResultat"));
+    resultat->layout()->addWidget(
+        Kommandoknap(resultat, "ButtonGemPdf", QStringLiteral("Gem P&DF"), dele));
     lodret->addSpacing(4);
     lodret->addWidget(Kommandoknap(soejle, "ButtonVisBrugervejledn",
                                    QStringLiteral("Vis Brugervejledning"), dele));

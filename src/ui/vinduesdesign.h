@@ -3,13 +3,16 @@
 // tab order. The window's behaviour finds the widgets it works with in Vinduesdele.
 #pragma once
 
+#include "app/forslag.h"
 #include "app/kontroltabeller.h"
+#include "core/regional.h"
 
 #include <QString>
 
 #include <array>
 #include <map>
 #include <string_view>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -18,6 +21,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTableWidget;
 class QWidget;
 
 namespace taglo
@@ -40,6 +44,8 @@ struct Vinduesdele
     Tegneflade* NailTegningsPaintBox = nullptr;
     QLabel* MemoAdvarLgt = nullptr;
     QLabel* MemoAdvarForb = nullptr;
+    QLabel* ForslagTekst = nullptr;          // the suggestion's sentence
+    QTableWidget* ForslagTabel = nullptr;    // every candidate tried
     std::map<QString, QPushButton*> knapper; // by control name
 
     [[nodiscard]] QLineEdit* edit(Felt felt) const { return edits[static_cast<std::size_t>(felt)]; }
@@ -57,6 +63,13 @@ struct Vinduesdele
 // `programmappe` is the folder of the help pictures. Fills `dele`.
 [[nodiscard]] QWidget* BygVinduesindhold(const QString& programmappe, Vinduesdele& dele,
                                          QWidget* vindue);
+
+// The candidates of the design suggestion as the rows of `tabel`, in their order: section,
+// nail, the batten's and the nail's utilisation (green where that part can be used, red
+// where not), the nails at a normal and at the anchored gable rafter, and "OK" or "ikke OK"
+// for both. The first row is selected when it can be used.
+void VisKandidater(QTableWidget& tabel, const std::vector<TKandidat>& kandidater,
+                   const Regionalindstillinger& regional);
 
 // The two input tabs, "Inddata" and "Specielle valg", built from the control tables, with
 // their tab order. Fill the edits, the radio groups, the nail list, the help buttons and

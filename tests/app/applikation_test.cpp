@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -20,7 +21,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-const std::string kTelefon(support::kTelefon);
+const std::string kTelefon(kKontakt.telefon);
 const OptagetMeddelelse kLaegteAdvarsel{"advarsel",
                                         "Mener du det? Lægteafstanden skal normalt være større"};
 
@@ -62,6 +63,34 @@ TEST_F(Applikation, StarterMedStandardfilenEllerSlutterMedBesked)
                                                       kTelefon + "."}}));
 }
 
+// Without a support contact configured, no message and no report names a placeholder:
+// the sentences that would name it are left out.
+TEST_F(Applikation, UdenSupportkontaktNaevnesIngen)
+{
+    TApplikation uden(meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS",
+                      LokalTidNu, support::TKontakt{"", ""});
+    EXPECT_FALSE(uden.Init(mappe_.string() + "/findes-ikke/"));
+    EXPECT_FALSE(uden.HentProjektdata(SkrivFil("kort.tgl", "Kun en linje\r\n")));
+    EXPECT_EQ(Vist(), (Meddelelser{Fejl("Programmet kunne ikke finde inddatafilen Standard.tgl."),
+                                   {"fejldialog",
+                                    "Uventet fejl: Programmet kan ikke hente inddata fra " +
+                                        Sti("kort.tgl") +
+                                        ".\r\nkort.tgl har kun 1 linie; en projektfil har 31.\r\n"
+                                        "Det kan måske skyldes at denne fil er dannet af en "
+                                        "tidligere version af Taglo."}}));
+    // Reference project 3's gable section fails: its report asks for the inputs only when
+    // there is an address to send them to.
+    ASSERT_TRUE(uden.HentProjektdata(ReferenceFil(3, "tgl")));
+    ASSERT_TRUE(uden.UdfoerBeregning());
+    for (const std::string& linje : uden.Resultatliste())
+    {
+        EXPECT_EQ(linje.find("Send gerne"), std::string::npos) << linje;
+    }
+    EXPECT_NE(std::find(uden.Resultatliste().begin(), uden.Resultatliste().end(),
+                        "  Uventet resultat, lægtedimensionen er muligvis for lille"),
+              uden.Resultatliste().end());
+}
+
 // ---- Leaving a number field: the text is rounded to the field's decimals and stored,
 // even when a check then fails; a failing check shows its errors, the tab "Inddata" and
 // the focus back in the field; a warning only shows its box.
@@ -75,6 +104,9 @@ struct Feltafslutning
     double vaerdi;
     const char* vist; // right-aligned in ten characters
     Meddelelser meddelelser;
+    // A check against the other field of a pair: its message, but the user goes on, so the
+    // two can be changed in either order.
+    bool parvis = false;
 };
 
 // clang-format off
@@ -107,12 +139,12 @@ const Feltafslutning kFeltafslutninger[] = {
     {"GavlspaerNul", Felt::EditGavlSpaerAfst, "0", &TInddata::GavlspaerAfst, 0.0, "0,00",
      {Fejl("Gavlspærafstanden skal være positiv")}},
     {"GavlspaerStoerreEndNormalspaer", Felt::EditGavlSpaerAfst, "1", &TInddata::GavlspaerAfst, 1.0,
-     "1,00", {Fejl("Gavlspærafstanden må ikke være større end normalspærafstanden")}},
+     "1,00", {Fejl("Gavlspærafstanden må ikke være større end normalspærafstanden")}, true},
     {"IndrykningNegativ", Felt::EditGavlspaerIndrykn, "-0,1", &TInddata::GavlspaerIndrykn, -0.1,
      "-0,10", {Fejl("Gavlspærindrykningen må ikke være negativ")}},
     {"IndrykningStoerreEndNormalspaer", Felt::EditGavlspaerIndrykn, "1,1",
      &TInddata::GavlspaerIndrykn, 1.1, "1,10",
-     {Fejl("Gavlspærindrykningen må ikke være større end normalspærafstanden")}},
+     {Fejl("Gavlspærindrykningen må ikke være større end normalspærafstanden")}, true},
     {"GavludhaengNegativt", Felt::EditGavlUdh, "-0,3", &TInddata::GavlUdh, -0.3, "-0,30",
      {Fejl("Gavludhænget må ikke være negativt")}},
     {"LaegtehoejdeNul", Felt::EditLegteHojde, "0", &TInddata::LegteHojde, 0.0, "0",
@@ -147,8 +179,8 @@ TEST_P(FeltForladt, GemmerVaerdienOgKontrollererFeltet)
     EXPECT_EQ(app.Vindue().Tekst(t.felt), std::string(10 - std::strlen(t.vist), ' ') + t.vist);
     EXPECT_DOUBLE_EQ(app.Inddata().*t.gemt, t.vaerdi);
     EXPECT_EQ(Vist(), t.meddelelser);
-    const bool afvist = std::any_of(t.meddelelser.begin(), t.meddelelser.end(),
-                                    [](const auto& m) { return m.art == "fejl"; });
+    const bool afvist = !t.parvis && std::any_of(t.meddelelser.begin(), t.meddelelser.end(),
+                                                 [](const auto& m) { return m.art == "fejl"; });
     EXPECT_EQ(app.Vindue().AktivFane, afvist ? Fane::Inddataark : Fane::Opsetningsark);
     EXPECT_EQ(app.TagFokus(),
               afvist ? std::optional(std::string(Beskrivelse(t.felt).navn)) : std::nullopt);
@@ -212,6 +244,23 @@ TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
     EXPECT_EQ(Vist(), Meddelelser{Hentebesked(Sti("kort.tgl"),
                                               "kort.tgl har kun 1 linie; en projektfil har 31.")});
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5) << "a failed load changes nothing";
+}
+
+// Loading another project over changed inputs asks first: "Annuller" goes back, "Ja" opens
+// the save dialog, whose cancelling cancels the load too. Nothing is asked when nothing
+// changed since the inputs were loaded.
+TEST_F(Applikation, HentSpoergerFoerAendredeInddataGaarTabt)
+{
+    app.ButtonHentProjektdataClick();
+    EXPECT_TRUE(dialoger.spoergsmaal_.empty());
+    app.FeltForladt(Felt::EditHusBr, "12");
+    dialoger.svarPaaSpoergsmaal = {TSvar::Annuller, TSvar::Ja};
+    dialoger.titler.clear();
+    app.ButtonHentProjektdataClick();
+    EXPECT_TRUE(dialoger.titler.empty());
+    app.ButtonHentProjektdataClick();
+    EXPECT_EQ(dialoger.titler, std::vector<std::string>{"Gem projektdata"});
+    EXPECT_EQ(dialoger.spoergsmaal_, std::vector<std::string>(2, "Gem ændringer i projektet?"));
 }
 
 // Saving writes a temporary file renamed over the old one: an existing file is replaced

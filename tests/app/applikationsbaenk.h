@@ -47,10 +47,8 @@ inline OptagetMeddelelse Hentebesked(const std::string& sti, const std::string& 
     return {"fejldialog",
             "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + ".\r\n" + aarsag +
                 "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
-                "Taglo.\r\nEllers send filen til " +
-                std::string(support::kEmail) +
-                "\r\nmed en kort beskrivelse af problemets art, eller ring " +
-                std::string(support::kTelefon) + "."};
+                "Taglo.\r\nEllers send filen til support@example.invalid\r\nmed en kort "
+                "beskrivelse af problemets art, eller ring 00 00 00 00."};
 }
 
 // The lines joined into a file's bytes as they stand, each ended by `slut`.
@@ -75,6 +73,9 @@ inline std::vector<std::string> StandardLinjer(std::size_t nummer = 0, std::stri
     }
     return linjer;
 }
+
+// The support contact the reference projects were computed with.
+inline constexpr support::TKontakt kKontakt{"00 00 00 00", "support@example.invalid"};
 
 class Applikation : public ::testing::Test
 {
@@ -128,10 +129,15 @@ class Applikation : public ::testing::Test
     OptagneMeddelelser meddelelser;
     OptagneDialoger dialoger;
     int aflaesninger = 0; // how often a report has been stamped with the time
-    TApplikation app{meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS", [this] {
+    TApplikation app{meddelelser,
+                     dialoger,
+                     Regionalindstillinger::Dansk(),
+                     "Eksempel ApS",
+                     [this] {
                          ++aflaesninger;
                          return Tidspunkt{2014, 5, 1, 13, 5, 9};
-                     }};
+                     },
+                     kKontakt};
 };
 
 } // namespace taglo::test

@@ -20,7 +20,8 @@ using A = TFokusvagt::Aarsag;
 // Events, separated by blanks, on the fields H, F and T (any control names): "H+" the
 // user enters H, "H+p" the program moves the focus there, "H+m" it comes back from
 // another window; "H-" the focus leaves H, "H-m" for another window; "Hs" the user types
-// in H; "t" the focus change is complete; "k" a command (or a click, a tab change);
+// in H; "t" the focus change is complete; "k" a calculating command (or a click, a tab
+// change); "o" any other command, which is never held by a rejected value;
 // ">F" while the program acts (a message box, a mirrored tab) the focus moves to F.
 struct Forloeb
 {
@@ -44,6 +45,11 @@ const Forloeb kForloeb[] = {
     // The focus goes back into H; the exits of F and T are dropped, H's runs again.
     {"AfvistVaerdiStopperDeFoelgende", "H+ H- F+ F- T+ Ts t k", {"H", "H"}, {"H"}, false},
     {"ProgrammetsFokusflytningEfterladerIntet", "H+ >F t k", {}},
+    // A rejected value put back is not checked again by another command, unless it changed;
+    // a calculation checks it again.
+    {"AndenKommandoKontrollererIkkeAfvistIgen", "H+ Hs k o o", {"H"}, {"H"}, false},
+    {"BeregningKontrollererAfvistIgen", "H+ Hs k o k", {"H", "H"}, {"H"}, false},
+    {"RettetVaerdiKontrolleresAfAndenKommando", "H+ Hs k Hs o", {"H", "H"}, {"H"}, false},
 };
 
 class Fokusvagt : public ::testing::TestWithParam<Forloeb>
@@ -81,6 +87,10 @@ TEST_P(Fokusvagt, KoererUdgangeneAfDeForladteFelter)
         else if (h == "k")
         {
             gaarVidere = vagt->ForladFelt();
+        }
+        else if (h == "o")
+        {
+            vagt->ForladFeltUdenGenkontrol();
         }
         else if (h[0] == '>')
         {

@@ -26,6 +26,8 @@ Udfald KoerProgram(const std::string& program, const std::vector<std::string>& a
             tekster.push_back(std::string(navn) + "=" + vaerdi);
         }
     }
+    // The user's own settings (the firm's name) from the test's folder, not the user's.
+    tekster.push_back("XDG_CONFIG_HOME=" + mappe);
     std::vector<char*> peger;
     for (auto& tekst : tekster)
     {

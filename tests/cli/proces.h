@@ -15,7 +15,8 @@ struct Udfald
 };
 
 // Runs `program` with `argumenter`, standard input empty, in an environment of only PATH,
-// HOME and `miljoe` ("NAVN=VÆRDI"); the outputs go through files in `mappe`.
+// HOME, the user's configuration folder `mappe` and `miljoe` ("NAVN=VÆRDI"); the outputs
+// go through files in `mappe`.
 Udfald KoerProgram(const std::string& program, const std::vector<std::string>& argumenter,
                    const std::vector<std::string>& miljoe, const std::string& mappe);
 

@@ -1,5 +1,6 @@
 // taglo-cli: its arguments, and the program run as the README shows it.
 #include "cli/kommandolinje.h"
+#include "core/support.h"
 #include "core/tekst.h"
 #include "core/tekstfil.h"
 
@@ -67,6 +68,29 @@ std::string SomUtf8(const std::string& windows1252)
     return tekst;
 }
 
+// A reference file as this build's taglo-cli writes it. The reference projects were
+// computed with the support address "support@example.invalid"; a build with another
+// address names that one, a build with none leaves the line out.
+std::string MedBygningensKontakt(std::string tekst)
+{
+    const std::string linje = "  Send gerne dine indputdata til support@example.invalid\r\n";
+    const std::string egen = support::kEmail.empty() ? std::string()
+                                                     : "  Send gerne dine indputdata til " +
+                                                           std::string(support::kEmail) + "\r\n";
+    for (auto pos = tekst.find(linje); pos != std::string::npos; pos = tekst.find(linje, pos))
+    {
+        tekst.replace(pos, linje.size(), egen);
+        pos += egen.size();
+    }
+    return tekst;
+}
+
+// Reference project `nr`'s report as taglo-cli saves it.
+std::string Referencefil(int nr)
+{
+    return MedBygningensKontakt(test::ReferenceResultatfil(nr));
+}
+
 class TagloCli : public ::testing::Test
 {
   protected:
@@ -100,10 +124,10 @@ TEST_P(ReferenceRapport, GivesSomGemtResultatPaaSkaermenSomDetaljeretLogfilOgSom
     const auto udfald = Koer({"rapport", test::ReferenceFil(nr, "tgl"), "--tidspunkt",
                               kReferencetid, "--firma", "Eksempel ApS", "--ud", Sti("resultat.txt"),
                               "--log", "2", "--logfil", Sti("mellemresultater.log")});
-    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), test::ReferenceResultatfil(nr));
-    EXPECT_EQ(udfald.ud, SomUtf8(test::ReferenceResultatfil(nr)));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), Referencefil(nr));
+    EXPECT_EQ(udfald.ud, SomUtf8(Referencefil(nr)));
     EXPECT_EQ(test::LaesHeleFilen(Sti("mellemresultater.log")),
-              test::LaesHeleFilen(test::ReferenceFil(nr, "log")));
+              MedBygningensKontakt(test::LaesHeleFilen(test::ReferenceFil(nr, "log"))));
     EXPECT_EQ(udfald.fejl, "");
     const auto reference = test::ReferenceJson(nr);
     const auto& r = reference.at("Resultatdata");
@@ -141,10 +165,9 @@ TEST_F(TagloCli, FlereFilerGiverEnRapportHver)
         Koer({"rapport", "--dansk", "--tidspunkt", "2014-05-01,13.05.09", "--firma", "Eksempel ApS",
               "--ud", Sti("ud"), test::ReferenceFil(3, "tgl"), test::ReferenceFil(1, "tgl")},
              {"LC_ALL=en_US.UTF-8"});
-    EXPECT_EQ(udfald.ud, SomUtf8(test::ReferenceResultatfil(3)) + "\n" +
-                             SomUtf8(test::ReferenceResultatfil(1)));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), test::ReferenceResultatfil(3));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), test::ReferenceResultatfil(1));
+    EXPECT_EQ(udfald.ud, SomUtf8(Referencefil(3)) + "\n" + SomUtf8(Referencefil(1)));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), Referencefil(3));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), Referencefil(1));
 }
 
 // A project file from a Danish colleague calculates on an English system, its numbers
@@ -155,6 +178,15 @@ TEST_F(TagloCli, DanskProjektfilRegnesPaaEtEngelskSystem)
     EXPECT_TRUE(udfald.status == 0 || udfald.status == 1) << udfald.fejl;
     EXPECT_EQ(udfald.fejl, "");
     EXPECT_NE(udfald.ud.find("karakteristisk last 1.50 kN"), std::string::npos) << udfald.ud;
+}
+
+// Without --firma the report names the firm the user gave in the window.
+TEST_F(TagloCli, FirmaetFraVinduetsFirmaoplysninger)
+{
+    fs::create_directories(Sti("taglo"));
+    std::ofstream(Sti("taglo/taglo.ini")) << "[firma]\nnavn=Tømrer Hansen\n";
+    const auto udfald = Koer({"rapport", TAGLO_STANDARDFIL});
+    EXPECT_NE(udfald.ud.find("Firma:             Tømrer Hansen\n"), std::string::npos) << udfald.ud;
 }
 
 struct Kald
@@ -331,7 +363,7 @@ TEST_F(TagloCli, BeregningsdokumentForHvertProjekt)
     EXPECT_NE(udfald.status, 2) << udfald.fejl;
     const std::string dokument = test::LaesHeleFilen(Sti("pdf/projekt01.pdf"));
     EXPECT_TRUE(dokument.starts_with("%PDF-"));
-    const std::string rapport = SomUtf8(test::ReferenceResultatfil(1));
+    const std::string rapport = SomUtf8(Referencefil(1));
     const std::string hoved = rapport.substr(0, rapport.find("\nRESULTAT"));
     EXPECT_NE(test::PdfSide(Sti("pdf/projekt01.pdf"), 1).find(test::Enkeltrum(hoved)),
               std::string::npos);

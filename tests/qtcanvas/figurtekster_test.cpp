@@ -199,6 +199,8 @@ struct IngenDialoger final : Dialoger
 {
     std::optional<std::string> aabnFil(const FilDialog& /*d*/) override { return std::nullopt; }
     std::optional<std::string> gemFil(const FilDialog& /*d*/) override { return std::nullopt; }
+    std::optional<std::string> indtast(const Tekstdialog& /*d*/) override { return std::nullopt; }
+    TSvar spoerg(const std::string& /*spoergsmaal*/) override { return TSvar::Annuller; }
 };
 
 // The shipped default project and the eight reference projects, each calculated as the

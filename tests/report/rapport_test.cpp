@@ -44,6 +44,8 @@ struct OptagneDialoger final : Dialoger
         viste.push_back(d.titel);
         return viste.size() <= svar.size() ? svar[viste.size() - 1] : std::nullopt;
     }
+    std::optional<std::string> indtast(const Tekstdialog& /*d*/) override { return std::nullopt; }
+    TSvar spoerg(const std::string& /*spoergsmaal*/) override { return TSvar::Annuller; }
 
     std::vector<std::optional<std::string>> svar;
     std::vector<std::string> viste;

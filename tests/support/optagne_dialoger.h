@@ -1,5 +1,6 @@
-// File dialogs that record each dialog by its title and answer with the next prepared
-// path; with no answer left the dialog is cancelled.
+// Dialogs that record each dialog by its title (and each question by its text) and answer
+// with the next prepared path, text or answer; with none left a dialog is cancelled and a
+// question answered "Nej".
 #pragma once
 
 #include "core/dialoger.h"
@@ -17,6 +18,28 @@ struct OptagneDialoger final : Dialoger
 {
     std::optional<std::string> aabnFil(const FilDialog& d) override { return Besvar(d); }
     std::optional<std::string> gemFil(const FilDialog& d) override { return Besvar(d); }
+    std::optional<std::string> indtast(const Tekstdialog& d) override
+    {
+        titler.push_back(d.titel);
+        if (tekster.empty())
+        {
+            return std::nullopt;
+        }
+        auto svar = tekster.front();
+        tekster.pop_front();
+        return svar;
+    }
+    TSvar spoerg(const std::string& spoergsmaal) override
+    {
+        spoergsmaal_.push_back(spoergsmaal);
+        if (svarPaaSpoergsmaal.empty())
+        {
+            return TSvar::Nej;
+        }
+        const TSvar svar = svarPaaSpoergsmaal.front();
+        svarPaaSpoergsmaal.pop_front();
+        return svar;
+    }
     std::optional<std::string> Besvar(const FilDialog& dialog)
     {
         titler.push_back(dialog.titel);
@@ -32,9 +55,13 @@ struct OptagneDialoger final : Dialoger
         svarene.pop_front();
         return svar;
     }
-    std::deque<std::string> svarene; // the paths the next dialogs answer with
-    std::vector<std::string> titler; // of every dialog shown
-    std::function<void()> mensVist;  // what happens while one is open
+    std::deque<std::string> svarene; // the paths the next file dialogs answer with
+    std::deque<std::string> tekster; // the texts the next text dialogs answer with
+    // The answers to the next questions; with none left the answer is "Nej".
+    std::deque<TSvar> svarPaaSpoergsmaal;
+    std::vector<std::string> spoergsmaal_; // every question asked
+    std::vector<std::string> titler;       // of every dialog shown
+    std::function<void()> mensVist;        // what happens while one is open
 };
 
 } // namespace taglo::test

@@ -28,8 +28,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -167,9 +171,11 @@ class LegteUITest : public QObject
     void init()
     {
         meddelelser_.liste.clear();
-        dialoger_.titler.clear();
-        dialoger_.svarene.clear();
+        aabnedeDokumenter_.clear();
+        dialoger_ = test::OptagneDialoger{};
         mappe_ = std::make_unique<QTemporaryDir>();
+        // The user's own settings (the firm's name) in a folder of the test's own.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, mappe_->path());
         printer_ =
             std::make_unique<test::PdfUdskrivning>(mappe_->filePath(QStringLiteral("r.pdf")));
     }
@@ -180,8 +186,10 @@ class LegteUITest : public QObject
     {
         TForm1& v = StartetVindue();
         QVERIFY(meddelelser_.liste.empty());
-        QCOMPARE(v.minimumSize(), v.maximumSize()); // one fixed-size window
         QCOMPARE(v.faner()->currentIndex(), FaneIndeks(Fane::Inddataark));
+        // The desktop matches the window to its entry and shows the entry's icon.
+        QVERIFY(!v.windowIcon().isNull());
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("dk.taglo.Taglo"));
         QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("      8,00"));
         QVERIFY(!v.edit(QStringLiteral("EditFirmanavn"))->isEnabled());
         QVERIFY(!Panel("MemoAdvarLgt")->isVisible() && !Panel("MemoAdvarForb")->isVisible());
@@ -246,6 +254,179 @@ class LegteUITest : public QObject
             QCOMPARE(QApplication::focusWidget(), felt);
             QCOMPARE(v.applikation().Inddata().TagVink, 76.0);
             QVERIFY(!v.applikation().Beregnet());
+        }
+    }
+
+    // A value the check refuses holds only what calculates: the user can still load another
+    // project, see the help and check tabs and close, and is not told again. A check
+    // against the other field of a pair lets the user go on to change that one.
+    void AfvistVaerdiSpaerrerIkkeAndreKommandoer()
+    {
+        TForm1& v = StartetVindue();
+        SkrivOgForlad(v.edit(QStringLiteral("EditTagVink")), QStringLiteral("76"));
+        QCOMPARE(meddelelser_.liste.size(), std::size_t{1});
+        KlikFane(Fane::HjelpTversnitArk);
+        QCOMPARE(v.faner()->currentIndex(), FaneIndeks(Fane::HjelpTversnitArk));
+        HentProjekt(ReferenceFil(QStringLiteral("projekt02.tgl")));
+        QCOMPARE(meddelelser_.liste.size(), std::size_t{1});
+        QCOMPARE(dialoger_.spoergsmaal_, std::vector<std::string>{"Gem ændringer i projektet?"});
+        QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("     14,64"));
+
+        SkrivOgForlad(v.edit(QStringLiteral("EditGavlSpaerAfst")), QStringLiteral("9"));
+        QCOMPARE(meddelelser_.liste.back().tekst,
+                 std::string("Gavlspærafstanden må ikke være større end normalspærafstanden"));
+        QCOMPARE(QApplication::focusWidget(), v.edit(QStringLiteral("EditGavlspaerIndrykn")));
+        KlikFane(Fane::Resultatark); // both are checked again before a calculation
+        QCOMPARE(v.faner()->currentIndex(), FaneIndeks(Fane::Inddataark));
+        QVERIFY(!v.applikation().Beregnet());
+    }
+
+    // Closing with changed inputs asks first: "Annuller" keeps the window, "Ja" saves
+    // before it closes; with the About box open, closing the window ends the program.
+    void LukningSpoergerOmAendringerOgAfslutterProgrammet()
+    {
+        TForm1& v = StartetVindue();
+        VaelgMenupunkt("MenuItemOmTaglo");
+        Skriv(v.edit(QStringLiteral("EditHusBr")), QStringLiteral("12"));
+        const QSignalSpy sidsteVindue(qApp, &QGuiApplication::lastWindowClosed);
+        dialoger_.svarPaaSpoergsmaal = {TSvar::Annuller, TSvar::Ja};
+        VaelgMenupunkt("MenuItemAfslut");
+        QVERIFY(v.isVisible());
+        const QString fil = mappe_->filePath(QStringLiteral("aendret.tgl"));
+        dialoger_.svarene.emplace_back(fil.toStdString());
+        // The program's own event loop decides whether the last window has closed.
+        QTimer vagt;
+        vagt.setSingleShot(true);
+        connect(&vagt, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        vagt.start(5000);
+        QTimer::singleShot(0, &v, [&v] { v.close(); });
+        QApplication::exec();
+        QVERIFY(!v.isVisible());
+        QCOMPARE(dialoger_.spoergsmaal_.size(), std::size_t{2});
+        QCOMPARE(LaesTekstfil(fil.toStdString()).linjer.at(3), std::string("     12,00"));
+        QCOMPARE(sidsteVindue.count(), 1);
+    }
+
+    // The usual keys: Ctrl+O, Ctrl+S, Ctrl+P, Ctrl+Q on their menu items, and F1 opens the
+    // user guide as the shipped program opens it, through the desktop.
+    void GenvejstasterNaarDeresKommando()
+    {
+        TForm1& v = StartetVindue();
+        const std::pair<const char*, QKeySequence> kGenveje[] = {
+            {"MenuItemHentProjektdata", QKeySequence(Qt::CTRL | Qt::Key_O)},
+            {"MenuItemGemProjektdata", QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"MenuItemPrintResult", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"MenuItemAfslut", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+        for (const auto& [navn, genvej] : kGenveje)
+        {
+            QCOMPARE(v.menupunkt(QString::fromLatin1(navn))->shortcut(), genvej);
+        }
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "AabnDokument");
+        QTest::keyClick(&v, Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(aabnedeDokumenter_,
+                 QStringList{kDatamappe + QStringLiteral("Taglo21_Brugervejledning.pdf")});
+    }
+
+    // The firm's name is the user's own, kept for the next start and printed in the report.
+    void FirmaoplysningerHolderTilNaesteStart()
+    {
+        TForm1& v = StartetVindue();
+        dialoger_.tekster = {"Tømrerfirmaet Ærø ApS"};
+        VaelgMenupunkt("MenuItemFirmaoplysninger");
+        QCOMPARE(v.edit(QStringLiteral("EditFirmanavn"))->text(),
+                 QStringLiteral("Tømrerfirmaet Ærø ApS"));
+        TForm1& ny = StartetVindue();
+        QCOMPARE(ny.edit(QStringLiteral("EditFirmanavn"))->text(),
+                 QStringLiteral("Tømrerfirmaet Ærø ApS"));
+        KlikFane(Fane::Resultatark);
+        QVERIFY(ny.Resultat()->toPlainText().contains(
+            QStringLiteral("Firma:             Tømrerfirmaet Ærø ApS")));
+    }
+
+    // "Gem PDF" saves the document of the last calculation, which it does not start.
+    void GemPdfGemmerBeregningsdokumentet()
+    {
+        TForm1& v = StartetVindue();
+        QTest::mouseClick(v.knap(QStringLiteral("ButtonGemPdf")), Qt::LeftButton);
+        QCOMPARE(meddelelser_.liste, (std::vector<test::OptagetMeddelelse>{
+                                         {"besked", "Resultatet er endnu ikke beregnet"}}));
+        KlikFane(Fane::Resultatark);
+        const QString fil = mappe_->filePath(QStringLiteral("beregning.pdf"));
+        dialoger_.svarene.emplace_back(fil.toStdString());
+        VaelgMenupunkt("MenuItemGemPdf");
+        QCOMPARE(dialoger_.titler.back(), std::string("Gem som PDF"));
+        QVERIFY(test::LaesHeleFilen(fil.toStdString()).starts_with("%PDF-"));
+    }
+
+    // The tab "Forslag" names the lightest section and nail that pass; "Brug forslaget"
+    // puts them into the inputs, whose calculation then says both can be used. Inputs a
+    // check refuses give the message in the tab and no dialog.
+    void ForslagetVisesOgBruges()
+    {
+        TForm1& v = StartetVindue();
+        KlikFane(Fane::Forslagsark);
+        auto* tekst = v.findChild<QLabel*>(QStringLiteral("ForslagTekst"));
+        QVERIFY(tekst->text().startsWith(
+            QStringLiteral("Letteste lægte der kan anvendes: 38 x 73 mm med ")));
+        QTest::mouseClick(v.knap(QStringLiteral("ButtonBrugForslag")), Qt::LeftButton);
+        QVERIFY(tekst->text().endsWith(
+            QTekst(
+                kSoemKatalog.at(static_cast<std::size_t>(v.ComboBoxNail()->currentIndex())).Name) +
+            QStringLiteral(", direkte fastgørelse")));
+        QVERIFY(!v.applikation().Beregnet());
+        KlikFane(Fane::Resultatark);
+        QVERIFY(v.applikation().SidsteBeregning()->Anvendelig.Begge());
+        KlikFane(Fane::Inddataark);
+        SkrivOgForlad(v.edit(QStringLiteral("EditLegteAfst")), QStringLiteral("0"));
+        const std::size_t beskeder = meddelelser_.liste.size();
+        KlikFane(Fane::Forslagsark);
+        QCOMPARE(tekst->text(), QStringLiteral("Lægteafstanden skal være positiv"));
+        QCOMPARE(v.findChild<QTableWidget*>(QStringLiteral("ForslagTabel"))->rowCount(), 0);
+        QCOMPARE(meddelelser_.liste.size(), beskeder);
+    }
+
+    // On a screen smaller than the window's design, the window fits it and every control
+    // of every tab can be scrolled into view (run on a 1366 x 768 laptop and on a
+    // 1920 x 1080 screen at 150 %).
+    void PasserSkaermen()
+    {
+        TForm1& v = StartetVindue();
+        const QRect skaerm = v.screen()->availableGeometry();
+        QVERIFY2(skaerm.contains(v.frameGeometry()), qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                                                    .arg(v.frameGeometry().width())
+                                                                    .arg(v.frameGeometry().height())
+                                                                    .arg(skaerm.width())
+                                                                    .arg(skaerm.height())));
+        auto* rulle = v.findChild<QScrollArea*>(QStringLiteral("ScrollBoxVindue"));
+        for (int fane = 0; fane < v.faner()->count(); ++fane)
+        {
+            v.faner()->setCurrentIndex(fane);
+            QTest::qWait(20); // the layout of the page shown
+            for (QWidget* kontrol : rulle->widget()->findChildren<QWidget*>())
+            {
+                const bool input = qobject_cast<QLineEdit*>(kontrol) != nullptr ||
+                                   qobject_cast<QAbstractButton*>(kontrol) != nullptr ||
+                                   qobject_cast<QComboBox*>(kontrol) != nullptr;
+                if (!input || !kontrol->isVisibleTo(&v))
+                {
+                    continue;
+                }
+                const QPoint hjoerne = kontrol->mapTo(rulle->widget(), QPoint(0, 0));
+                rulle->ensureVisible(hjoerne.x() + kontrol->width() / 2,
+                                     hjoerne.y() + kontrol->height() / 2,
+                                     (kontrol->width() + 1) / 2, (kontrol->height() + 1) / 2);
+                const QRect synlig(kontrol->mapTo(rulle->viewport(), QPoint(0, 0)),
+                                   kontrol->size());
+                QVERIFY2(rulle->viewport()->rect().contains(synlig),
+                         qPrintable(kontrol->objectName() + QStringLiteral(" %1,%2 %3x%4 in %5x%6")
+                                                                .arg(synlig.x())
+                                                                .arg(synlig.y())
+                                                                .arg(synlig.width())
+                                                                .arg(synlig.height())
+                                                                .arg(rulle->viewport()->width())
+                                                                .arg(rulle->viewport()->height())));
+            }
         }
     }
 
@@ -326,7 +507,10 @@ class LegteUITest : public QObject
             {"MenuItemKontrolLen", nullptr, Fane::KontrolLengdesnitArk},
             {"MenuItemBeregn", nullptr, Fane::Resultatark},
             {"MenuItemNailConnection", nullptr, Fane::NailTegningsArk},
-            {"MenuItemInddata", nullptr, Fane::Inddataark}};
+            {"MenuItemForslag", nullptr, Fane::Forslagsark},
+            {"MenuItemInddata", nullptr, Fane::Inddataark},
+            {"ButtonGemPdf", "Gem som PDF", Fane::Inddataark},
+            {"MenuItemFirmaoplysninger", "Firmaoplysninger", Fane::Inddataark}};
         TForm1& v = StartetVindue();
         KlikFane(Fane::Resultatark); // a report to save
         KlikFane(Fane::Inddataark);
@@ -434,22 +618,12 @@ class LegteUITest : public QObject
     void OmTagloVisesUdenAtSpaerreVinduet()
     {
         TForm1& v = StartetVindue();
-        TInfoForm info(kDatamappe);
-        v.saetInfoForm(&info);
+        QWidget& info = *v.infoForm();
         VaelgMenupunkt("MenuItemOmTaglo");
         QVERIFY(info.isVisible());
         QVERIFY(!info.findChild<QLabel*>(QStringLiteral("ImageOmTaglo"))->pixmap().isNull());
         VaelgMenupunkt("MenuItemSpecValg"); // not modal
         QCOMPARE(v.faner()->currentIndex(), FaneIndeks(Fane::Opsetningsark));
-    }
-
-    void AfslutEfterAendringLukkerStraks()
-    {
-        TForm1& v = StartetVindue();
-        Skriv(v.edit(QStringLiteral("EditHusBr")), QStringLiteral("12"));
-        VaelgMenupunkt("MenuItemAfslut");
-        QVERIFY(!v.isVisible());
-        QVERIFY(meddelelser_.liste.empty());
     }
 
     void BeskedtekstensLinjeskiftVisesSomLinjeskift()

@@ -374,9 +374,18 @@ QImage OmTaglo(const QString& telefon, const QString& email)
     p.setPen(kBlaek);
     p.setFont(Skrift(13, true));
     p.drawText(QRectF(20, 220, 400, 18), Qt::AlignHCenter, QStringLiteral("Fibralis"));
+    // The support contact as the build gives it; a part left empty is not named.
     p.setFont(Skrift(13));
-    p.drawText(QRectF(20, 240, 400, 18), Qt::AlignHCenter, QStringLiteral("Telefon ") + telefon);
-    p.drawText(QRectF(20, 260, 400, 18), Qt::AlignHCenter, QStringLiteral("E-mail ") + email);
+    double y = 240;
+    if (!telefon.isEmpty())
+    {
+        p.drawText(QRectF(20, y, 400, 18), Qt::AlignHCenter, QStringLiteral("Telefon ") + telefon);
+        y += 20;
+    }
+    if (!email.isEmpty())
+    {
+        p.drawText(QRectF(20, y, 400, 18), Qt::AlignHCenter, QStringLiteral("E-mail ") + email);
+    }
     return billede;
 }
 

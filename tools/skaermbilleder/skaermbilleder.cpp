@@ -1,9 +1,9 @@
 // Starts the program's window as the program does and saves a PNG picture of each of
-// its eight tabs and of the About box, for looking at the window without a desktop.
+// its tabs and of the About box, for looking at the window without a desktop. The window
+// has the size the program gives it on the screen it starts on.
 //
 //   taglo_skaermbilleder <output folder>
 #include "qtcanvas/systemregional.h"
-#include "ui/infoformular.h"
 #include "ui/legteui.h"
 #include "ui/opstart.h"
 #include "ui/qtdialoger.h"
@@ -67,8 +67,6 @@ int main(int argc, char* argv[])
     {
         return 1;
     }
-    taglo::TInfoForm infoForm(programmappe);
-    vindue.saetInfoForm(&infoForm);
     vindue.move(0, 0);
     vindue.show();
     if (!QTest::qWaitForWindowExposed(&vindue))
@@ -76,9 +74,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const std::array<const char*, 8> navne{
+    const std::array<const char*, 9> navne{
         "1-inddata",       "2-specielle-valg",  "3-hjaelp-tvaer",       "4-hjaelp-laengde",
-        "5-kontrol-tvaer", "6-kontrol-laengde", "7-beregningsresultat", "8-soemforbindelse"};
+        "5-kontrol-tvaer", "6-kontrol-laengde", "7-beregningsresultat", "8-soemforbindelse",
+        "9-forslag"};
     bool ok = true;
     for (int i = 0; i < vindue.faner()->count(); ++i)
     {
@@ -88,9 +87,10 @@ int main(int argc, char* argv[])
                              QStringLiteral(".png")) &&
              ok;
     }
+    QWidget& infoForm = *vindue.infoForm();
     infoForm.move(60, 60);
     infoForm.show();
     ok = QTest::qWaitForWindowExposed(&infoForm) && ok;
-    ok = Gem(infoForm, ud + QStringLiteral("/9-om-taglo.png")) && ok;
+    ok = Gem(infoForm, ud + QStringLiteral("/om-taglo.png")) && ok;
     return ok ? 0 : 1;
 }
