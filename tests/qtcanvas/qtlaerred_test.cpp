@@ -1,19 +1,29 @@
+// The Qt canvas and the picture export, painted offscreen in the drawings' font; and the texts
+// of the three figures, which stay legible: on a picture of the export's size no text lies on
+// another, on a part of the construction or over the edge.
 #include "qtcanvas/qtlaerred.h"
 
+#include "app/projekt.h"
+#include "drawing/optegning.h"
+#include "midlertidig_mappe.h"
 #include "optagne_meddelelser.h"
 #include "qt_miljoe.h"
 #include "qtcanvas/eksport.h"
+#include "reference.h"
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
+#include <set>
+#include <span>
+#include <string>
+#include <variant>
 #include <vector>
 
 namespace taglo
@@ -21,14 +31,17 @@ namespace taglo
 namespace
 {
 
+using test::SikrQtApplikation;
+
 constexpr QRgb kHvidPixel = 0xFFFFFFFF;
 
-// A white picture painted by `tegn` through a Qt canvas in the drawings' font.
-QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn)
+// A picture of the colour `grund` painted by `tegn` through a Qt canvas in the drawings' font.
+QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn,
+           Qt::GlobalColor grund = Qt::white)
 {
-    test::SikrQtApplikation();
+    SikrQtApplikation();
     QImage billede(bredde, hoejde, QImage::Format_RGB32);
-    billede.fill(Qt::white);
+    billede.fill(grund);
     QPainter maler(&billede);
     maler.setFont(TegningensSkrift());
     QtLaerred laerred(maler);
@@ -38,40 +51,28 @@ QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn)
 }
 
 // A 1-pixel line in the pen's colour leaves out its end pixel; a 3-pixel line covers three
-// rows. Two 20 x 20 squares outlined in timber colour with a red brush: the solid one is red
-// inside, the cross-hatched one partly red.
+// rows. A 20 x 20 square outlined in timber colour with a solid red brush is red inside.
 TEST(QtLaerred, PenOgPenselMedDeresFarver)
 {
-    const QImage b = Mal(60, 45, [](QtLaerred& l) {
+    const QImage b = Mal(30, 45, [](QtLaerred& l) {
         l.SaetPenFarve(Farve(kTraefarve));
         l.FlytTil({2, 2});
         l.LinjeTil({8, 2});
         l.SaetFyldFarve({255, 0, 0});
         l.SaetFyldStil(TFyldStil::Fuld);
-        const TPixel fuld[] = {{5, 10}, {25, 10}, {25, 30}, {5, 30}};
-        l.Polygon(fuld);
-        l.SaetFyldStil(TFyldStil::Krydsskraveret);
-        const TPixel skraveret[] = {{35, 10}, {55, 10}, {55, 30}, {35, 30}};
-        l.Polygon(skraveret);
+        const TPixel firkant[] = {{5, 10}, {25, 10}, {25, 30}, {5, 30}};
+        l.Polygon(firkant);
         l.SaetPenBredde(3);
         l.FlytTil({5, 40});
-        l.LinjeTil({50, 40});
+        l.LinjeTil({25, 40});
     });
-    const QRgb trae = qRgb(245, 219, 115);
-    const QRgb roed = qRgb(255, 0, 0);
+    const QRgb t = qRgb(245, 219, 115);
     EXPECT_EQ((std::vector{b.pixel(2, 2), b.pixel(7, 2), b.pixel(8, 2)}),
-              (std::vector{trae, trae, kHvidPixel}));
-    EXPECT_EQ((std::vector{b.pixel(15, 10), b.pixel(45, 30), b.pixel(15, 20)}),
-              (std::vector{trae, trae, roed}));
-    int roede = 0;
-    for (int n = 0; n < 17 * 17; ++n)
-    {
-        roede += b.pixel(37 + n % 17, 12 + n / 17) == roed ? 1 : 0;
-    }
-    EXPECT_GT(roede, 0);
-    EXPECT_LT(roede, 17 * 17);
+              (std::vector{t, t, kHvidPixel}));
+    EXPECT_EQ((std::vector{b.pixel(15, 10), b.pixel(25, 30), b.pixel(15, 20)}),
+              (std::vector{t, t, qRgb(255, 0, 0)}));
     EXPECT_EQ((std::vector{b.pixel(20, 38), b.pixel(20, 39), b.pixel(20, 41), b.pixel(20, 42)}),
-              (std::vector{kHvidPixel, trae, trae, kHvidPixel}));
+              (std::vector{kHvidPixel, t, t, kHvidPixel}));
 }
 
 // The box of the blue pixels of "Spærhoved" written at the anchor (100, 50) on a red field:
@@ -81,16 +82,14 @@ TEST(QtLaerred, PenOgPenselMedDeresFarver)
 TEST(QtLaerred, TekstensJusteringOmAnkeret)
 {
     const auto tekstboks = [](TVandretJustering vandret, TLodretJustering lodret) {
-        const QImage b = Mal(200, 100, [&](QtLaerred& l) {
-            l.SaetFyldStil(TFyldStil::Fuld);
-            l.SaetPenFarve({255, 0, 0});
-            l.SaetFyldFarve({255, 0, 0});
-            const TPixel felt[] = {{0, 0}, {199, 0}, {199, 99}, {0, 99}};
-            l.Polygon(felt);
-            l.SaetTekstJustering(vandret, lodret);
-            l.SaetTekstFarve({0, 0, 255});
-            l.SkrivTekst({100, 50}, "Spærhoved");
-        });
+        const QImage b = Mal(
+            200, 100,
+            [&](QtLaerred& l) {
+                l.SaetTekstJustering(vandret, lodret);
+                l.SaetTekstFarve({0, 0, 255});
+                l.SkrivTekst({100, 50}, "Spærhoved");
+            },
+            Qt::red);
         QRect boks;
         for (int y = 0; y < 100; ++y)
         {
@@ -116,58 +115,184 @@ TEST(QtLaerred, TekstensJusteringOmAnkeret)
                 2);
 }
 
-// A red line from (0, 0) to (18, 0) and a green text.
-TTegning RoedLinje()
+// A red line from (0, 0) to (18, 0) through the middle of a text centred on it, as a dimension
+// line through its value.
+TTegning RoedLinjeGennemTekst()
 {
     TTegning t;
-    TTegnFigur& f = NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje);
-    f.Punkter = {{0, 0}, {18, 0}};
-    TilfoejTekst(NyTekstGruppe(t.Tekster, kGroen, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
+    NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje).Punkter = {{0, 0},
+                                                                                    {18, 0}};
+    TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
     return t;
 }
 
-// A PNG file reads back as a picture of the asked size with the line on white, an SVG file
-// has the asked size; a size outside 1..10000 pixels is refused with a message, the file kept.
-TEST(EksporterTegning, PngOgSvgIDenBedteStoerrelse)
+// A PNG file reads back as a picture of the asked size, white where nothing is drawn; at the
+// export's size (50 pixels a unit) the line runs along row 350 from column 50 to 950, hidden
+// behind the text by its background and there beside it. An SVG file has the asked size; a
+// size outside 1..10000 pixels is refused with a message and the file kept.
+TEST(EksporterTegning, PngOgSvgIDenBedteStoerrelseMedTeksterPaaBaggrund)
 {
-    test::SikrQtApplikation();
-    const auto mappe = std::filesystem::temp_directory_path() / "taglo_eksport_test";
-    std::filesystem::create_directories(mappe);
+    SikrQtApplikation();
+    const test::MidlertidigMappe mappe;
     test::OptagneMeddelelser meddelelser;
-    const auto png = mappe / "figur.png";
-    ASSERT_TRUE(EksporterTegning(RoedLinje(), png, TBilledformat::Png, 640, 480, meddelelser));
+    const std::string png = mappe / "figur.png";
+    ASSERT_TRUE(EksporterTegning(RoedLinjeGennemTekst(), png, TBilledformat::Png, kEksportBredde,
+                                 kEksportHoejde, meddelelser));
     QImage b;
-    ASSERT_TRUE(b.load(QString::fromStdString(png.string()), "PNG"));
-    EXPECT_EQ(b.size(), QSize(640, 480));
-    EXPECT_EQ(b.pixel(0, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(b.pixel(40, 240), qRgb(255, 0, 0)); // the line spans columns 32..607
+    ASSERT_TRUE(b.load(QString::fromStdString(png), "PNG"));
+    EXPECT_EQ(b.size(), QSize(kEksportBredde, kEksportHoejde));
+    EXPECT_EQ(b.pixel(0, 0), kHvidPixel);
+    const QRgb roed = qRgb(255, 0, 0);
+    EXPECT_EQ(b.pixel(60, 350), roed);
+    EXPECT_EQ(b.pixel(940, 350), roed);
+    const int halv = QFontMetrics(TegningensSkrift()).horizontalAdvance("Husbredde") / 2;
+    for (int x = 500 - halv + 2; x <= 500 + halv - 2; ++x)
+    {
+        EXPECT_NE(b.pixel(x, 350), roed) << x;
+    }
 
-    const auto svg = mappe / "figur.svg";
-    ASSERT_TRUE(EksporterTegning(RoedLinje(), svg, TBilledformat::Svg, 1000, 700, meddelelser));
-    std::stringstream tekst;
-    tekst << std::ifstream(svg).rdbuf();
-    EXPECT_NE(tekst.str().find("viewBox=\"0 0 1000 700\""), std::string::npos);
+    const std::string svg = mappe / "figur.svg";
+    ASSERT_TRUE(
+        EksporterTegning(RoedLinjeGennemTekst(), svg, TBilledformat::Svg, 640, 480, meddelelser));
+    EXPECT_NE(test::LaesHeleFilen(svg).find("viewBox=\"0 0 640 480\""), std::string::npos);
     EXPECT_TRUE(meddelelser.liste.empty());
 
-    EXPECT_FALSE(EksporterTegning(RoedLinje(), png, TBilledformat::Png, 0, 700, meddelelser));
+    EXPECT_FALSE(
+        EksporterTegning(RoedLinjeGennemTekst(), png, TBilledformat::Png, 0, 700, meddelelser));
     EXPECT_EQ(meddelelser.liste.at(0).tekst,
               "Billedets størrelse skal være mellem 1 og 10000 pixel på hver led, ikke 0 x 700.");
-    EXPECT_TRUE(b.load(QString::fromStdString(png.string()), "PNG"));
-    std::filesystem::remove_all(mappe);
+    EXPECT_TRUE(b.load(QString::fromStdString(png), "PNG"));
 }
 
-// A paint box of zero or negative size paints nothing.
-TEST(TegnPaaMaler, NulStorMalefladeTegnerIntet)
+// A canvas that maps where the renderer puts a drawing's texts and filled figures on the
+// export's paint box: each filled figure painted as the Qt canvas paints it in a colour that is
+// its number (from 1; 0 is the page), each text with its background, the pixels it takes in
+// the drawings' font less one on every side. Lines are left out.
+class Placeringer final : public Laerred
 {
-    test::SikrQtApplikation();
-    QImage b(50, 50, QImage::Format_RGB32);
-    b.fill(Qt::white);
-    const QImage hvid = b.copy();
-    QPainter maler(&b);
-    TegnPaaMaler(maler, 0, 50, RoedLinje());
-    TegnPaaMaler(maler, 50, -3, RoedLinje());
-    maler.end();
-    EXPECT_EQ(b, hvid);
+  public:
+    Placeringer() : maler_(&kort), qt_(maler_)
+    {
+        kort.fill(0);
+        maler_.setFont(TegningensSkrift());
+        qt_.SaetFyldStil(TFyldStil::Fuld);
+    }
+
+    QImage kort{kEksportBredde, kEksportHoejde, QImage::Format_RGB32};
+    std::vector<TFarve> fyld; // the fill colour of figure number n at n - 1
+    std::vector<QRect> baggrunde;
+    std::vector<std::string> tekster;
+
+    void SaetPenStil(TPenStil /*stil*/) override {}
+    void SaetPenBredde(int pixels) override { qt_.SaetPenBredde(pixels); }
+    void SaetPenFarve(TFarve /*farve*/) override {}
+    void SaetFyldStil(TFyldStil /*stil*/) override {}
+    void SaetFyldFarve(TFarve farve) override { fyldfarve_ = farve; }
+    void FlytTil(TPixel /*p*/) override {}
+    void LinjeTil(TPixel /*p*/) override {}
+    void Polygon(std::span<const TPixel> punkter) override
+    {
+        fyld.push_back(fyldfarve_);
+        const std::size_t n = fyld.size();
+        const TFarve nummer{0, static_cast<std::uint8_t>(n >> 8U), static_cast<std::uint8_t>(n)};
+        qt_.SaetPenFarve(nummer);
+        qt_.SaetFyldFarve(nummer);
+        qt_.Polygon(punkter);
+    }
+    void SaetPixel(TPixel /*p*/, TFarve /*farve*/) override {}
+    int TekstHoejde(std::string_view tekst) override { return qt_.TekstHoejde(tekst); }
+    int TekstBredde(std::string_view tekst) override { return qt_.TekstBredde(tekst); }
+    void SletRektangel(TPixel fra, TPixel til) override
+    {
+        baggrunde.emplace_back(QPoint(fra.X, fra.Y), QPoint(til.X, til.Y));
+    }
+    void SaetTekstJustering(TVandretJustering /*v*/, TLodretJustering /*l*/) override {}
+    void SaetTekstFarve(TFarve /*farve*/) override {}
+    void SkrivTekst(TPixel /*p*/, std::string_view tekst) override { tekster.emplace_back(tekst); }
+
+  private:
+    QPainter maler_;
+    QtLaerred qt_;
+    TFarve fyldfarve_;
+};
+
+// What makes the texts of one figure illegible on the exported picture, one line each: two
+// texts whose backgrounds share a pixel, a text over the picture's edge, a text on a filled
+// figure. Only the man, drawn for scale and no part of the construction, may stand behind a
+// text; and where the figure's bands carry texts (`paaBaand`), a text written wholly on one
+// band, like a caption on the band it names or a capacity on the rafter its nail holds in.
+std::string Ulaeselige(const std::string& figur, const TTegning& tegning, bool paaBaand)
+{
+    Placeringer p;
+    TegnTegning(p, kEksportBredde, kEksportHoejde, tegning, true);
+    EXPECT_EQ(p.baggrunde.size(), p.tekster.size()) << figur;
+    std::string fund;
+    for (std::size_t i = 0; i < std::min(p.baggrunde.size(), p.tekster.size()); ++i)
+    {
+        const QRect& boks = p.baggrunde[i];
+        const std::string navn = figur + ": \"" + p.tekster[i] + "\"";
+        for (std::size_t j = i + 1; j < p.baggrunde.size(); ++j)
+        {
+            if (boks.intersects(p.baggrunde[j]))
+            {
+                fund += navn + " ligger over \"" + p.tekster.at(j) + "\"\n";
+            }
+        }
+        if (!p.kort.rect().contains(boks))
+        {
+            fund += navn + " går ud over billedets kant\n";
+        }
+        std::set<QRgb> sete; // the numbers of what is seen behind the text, 0 for the page
+        const QRect inde = boks & p.kort.rect();
+        for (int y = inde.top(); y <= inde.bottom(); ++y)
+        {
+            for (int x = inde.left(); x <= inde.right(); ++x)
+            {
+                sete.insert(p.kort.pixel(x, y) & RGB_MASK);
+            }
+        }
+        const bool paaEtBaand = paaBaand && sete.size() == 1;
+        std::erase_if(sete, [&](QRgb n) { return n == 0 || p.fyld[n - 1] == Farve(kBlaa); });
+        if (!sete.empty() && !paaEtBaand)
+        {
+            const TFarve f = p.fyld[*sete.begin() - 1];
+            fund += navn + " ligger på en fyldt figur (" + std::to_string(f.R) + "," +
+                    std::to_string(f.G) + "," + std::to_string(f.B) + ")\n";
+        }
+    }
+    return fund;
+}
+
+// The shipped default project and the eight reference projects, each calculated, with their
+// three figures painted as they are exported. The bands of the nail connection carry their
+// captions and the nails' capacities; the sections carry no text on any part.
+TEST(Figurtekster, IngenTekstLiggerPaaEnAndenEllerPaaKonstruktionen)
+{
+    SikrQtApplikation();
+    std::vector<std::string> projekter{TAGLO_STANDARDFIL};
+    for (int nr = 1; nr <= 8; ++nr)
+    {
+        projekter.push_back(test::ReferenceFil(nr, "tgl"));
+    }
+    std::string fund;
+    for (const std::string& sti : projekter)
+    {
+        SCOPED_TRACE(sti);
+        TavseMeddelelser meddelelser;
+        TProjekt projekt(Regionalindstillinger::Dansk(), "Eksempel ApS");
+        ASSERT_TRUE(projekt.Hent(sti, meddelelser));
+        const auto udfald = projekt.Beregn(0, meddelelser);
+        ASSERT_TRUE(std::holds_alternative<TBeregningsresultat>(udfald));
+        const std::string navn = std::filesystem::path(sti).stem().string();
+        const Regionalindstillinger& r = projekt.Regional();
+        fund +=
+            Ulaeselige(navn + " tværsnit", TvaersnitAf(projekt.Inddata(), r, meddelelser), false) +
+            Ulaeselige(navn + " længdesnit", LaengdesnitAf(projekt.Inddata(), r, meddelelser),
+                       false) +
+            Ulaeselige(navn + " sømforbindelse", std::get<TBeregningsresultat>(udfald).NailTegning,
+                       true);
+    }
+    EXPECT_TRUE(fund.empty()) << fund;
 }
 
 } // namespace
