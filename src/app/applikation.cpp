@@ -164,8 +164,8 @@ bool TApplikation::GemProjektdataSom()
 
 std::optional<std::string> TApplikation::MenuItemFirmaoplysningerClick()
 {
-    const auto navn = dialoger_.indtast({"Firmaoplysninger", "Firmaets navn i rapportens hoved:",
-                                         vindue_.Tekst(Felt::EditFirmanavn)});
+    auto navn = dialoger_.indtast({"Firmaoplysninger", "Firmaets navn i rapportens hoved:",
+                                   vindue_.Tekst(Felt::EditFirmanavn)});
     if (!navn || *navn == vindue_.Tekst(Felt::EditFirmanavn))
     {
         return std::nullopt;

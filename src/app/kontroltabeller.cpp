@@ -1,6 +1,7 @@
 #include "app/kontroltabeller.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace taglo
 {
@@ -37,6 +38,8 @@ std::optional<Fane> FaneMedNavn(std::string_view navn)
 void GemFeltvaerdi(Felt felt, double vaerdi, TInddata& inddata)
 {
     const FeltBeskrivelse& raekke = Beskrivelse(felt);
+    // A number field has exactly one way into the inputs.
+    assert(!raekke.decimaler || (raekke.gem != nullptr) != (raekke.tal != nullptr));
     if (raekke.gem != nullptr)
     {
         raekke.gem(inddata, vaerdi);

@@ -307,13 +307,13 @@ inline constexpr std::array<std::string_view, 6> kMemoAdvarForbLinjer{
     return kFaner[static_cast<std::size_t>(fane)];
 }
 
-// Each table row stands at the index of its control, and every input has one way in.
+// Each table row stands at the index of its control, and every choice has one way into
+// the inputs (the fields' ways in are function pointers, which a sanitizer build cannot
+// compare at compile time: GemFeltvaerdi asserts them).
 static_assert([] {
     for (std::size_t i = 0; i < kAntalFelter; ++i)
     {
-        const auto& f = kFelter[i];
-        const int veje = (f.tal != nullptr) + (f.gem != nullptr) + (f.gemTekst != nullptr);
-        if (static_cast<std::size_t>(f.felt) != i || (f.decimaler && veje != 1))
+        if (static_cast<std::size_t>(kFelter[i].felt) != i)
         {
             return false;
         }

@@ -95,11 +95,13 @@ std::unique_ptr<QGuiApplication> StartQt()
     }
     // The application keeps the arguments, and takes out those it reads: they are set
     // afresh for each one.
+    static std::array<char, 10> program{"taglo-cli"};
+    static std::array<char, 10> valg{"-platform"};
+    static std::array<char, 10> platform{"offscreen"};
     static int argc = 0;
     static std::array<char*, 4> argv{};
     argc = 3;
-    argv = {const_cast<char*>("taglo-cli"), const_cast<char*>("-platform"),
-            const_cast<char*>("offscreen"), nullptr};
+    argv = {program.data(), valg.data(), platform.data(), nullptr};
     return std::make_unique<QGuiApplication>(argc, argv.data());
 }
 

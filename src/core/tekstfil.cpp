@@ -183,6 +183,7 @@ TLaesteLinjer LaesTekstfil(const std::string& sti, Laesegraenser graenser)
 {
     const std::string navn = Filnavn(sti);
     // Opened without waiting, so that a pipe without a writer cannot hold the program.
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): the system's open takes flags so
     Fildeskriptor fil(::open(sti.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fil.fd() < 0)
     {
@@ -333,6 +334,7 @@ std::optional<fs::path> FoelgLinks(const fs::path& sti)
 std::optional<Gemmefejl> GemPaaStedet(const std::string& sti, const fs::path& maal,
                                       std::string_view bytes)
 {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): the system's open takes flags so
     Fildeskriptor fil(::open(maal.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
     if (fil.fd() < 0)
     {

@@ -26,9 +26,9 @@ namespace taglo
 // Limits of a bounded read.
 struct Laesegraenser
 {
-    std::size_t linjer = 31;         // lines looked at; the rest of the file is not read
-    std::size_t bytesPrLinje = 4096; // longer lines are cut
-    std::size_t bytes = 64 * 1024;   // bytes looked at, far above any project file
+    std::size_t linjer = 31;                    // lines looked at; the rest of the file is not read
+    std::size_t bytesPrLinje = 4096;            // longer lines are cut
+    std::size_t bytes = std::size_t{64} * 1024; // bytes looked at, far above any project file
 };
 
 // Why a file could not be read at all.
