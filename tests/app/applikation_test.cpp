@@ -50,13 +50,13 @@ TEST_F(Applikation, StarterMedStandardfilenEllerSlutterMedBesked)
     EXPECT_FALSE(app.Beregnet());
 
     fs::remove(Sti("Standard.tgl"));
-    EXPECT_FALSE(app.Init(mappe_.string() + "/"));
+    EXPECT_FALSE(app.Init(Programmappe()));
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Programmet kunne ikke finde inddatafilen Standard.tgl."
                                         "\r\nRing evt. til support, " +
                                         kTelefon + ".")}));
     // The message names what is wrong with the file, not a guess.
     SkrivFil("Standard.tgl", SomFil(std::vector<std::string>(30, "0")));
-    EXPECT_FALSE(app.Init(mappe_.string() + "/"));
+    EXPECT_FALSE(app.Init(Programmappe()));
     EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog", "Uventet fejl i inddatafilen Standard.tgl.\r\n"
                                                   "Standard.tgl har kun 30 linier; en projektfil "
                                                   "har 31.\r\nRing evt. " +
@@ -69,7 +69,7 @@ TEST_F(Applikation, UdenSupportkontaktNaevnesIngen)
 {
     TApplikation uden(meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS",
                       LokalTidNu, support::TKontakt{"", ""});
-    EXPECT_FALSE(uden.Init(mappe_.string() + "/findes-ikke/"));
+    EXPECT_FALSE(uden.Init(Programmappe() + "findes-ikke/"));
     EXPECT_FALSE(uden.HentProjektdata(SkrivFil("kort.tgl", "Kun en linje\r\n")));
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Programmet kunne ikke finde inddatafilen Standard.tgl."),
                                    {"fejldialog",
@@ -280,7 +280,7 @@ TEST_F(Applikation, GemErstatterFilenHeltOgHentGenskaberProjektet)
     EXPECT_EQ(dialoger.titler.back(), "Gem projektdata");
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_EQ(LaesTekstfil(sti, {.linjer = 1000}).linjer.size(), 31U);
-    EXPECT_EQ(std::distance(fs::directory_iterator(mappe_), fs::directory_iterator()), 2)
+    EXPECT_EQ(std::distance(fs::directory_iterator(mappe_.sti), fs::directory_iterator()), 2)
         << "Standard.tgl and the project, no temporary file left";
     app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 0);
     app.ComboBoxNailExit(1);
