@@ -37,17 +37,6 @@ inline OptagetMeddelelse Konverteringsbesked(std::string_view tekst)
                           std::string(tekst) + "' is not a valid floating point value"};
 }
 
-// The load message of the project file at `sti` whose content is wrong for the `aarsag`
-// given.
-inline OptagetMeddelelse Hentebesked(const std::string& sti, const std::string& aarsag)
-{
-    return {"fejldialog",
-            "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + ".\r\n" + aarsag +
-                "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
-                "Taglo.\r\nEllers send filen til support@example.invalid\r\nmed en kort "
-                "beskrivelse af problemets art, eller ring 00 00 00 00."};
-}
-
 // The lines joined into a file's bytes as they stand, each ended by `slut`.
 inline std::string SomFil(const std::vector<std::string>& linjer, std::string_view slut = "\r\n")
 {
@@ -87,7 +76,10 @@ class Applikation : public ::testing::Test
 
     // The program's folder, as the program names it.
     [[nodiscard]] std::string Programmappe() const { return mappe_.sti.string() + "/"; }
-    [[nodiscard]] std::string Sti(std::string_view navn) const { return mappe_ / std::string(navn); }
+    [[nodiscard]] std::string Sti(std::string_view navn) const
+    {
+        return mappe_ / std::string(navn);
+    }
     // Writes the bytes as the file `navn` in the folder; returns its path.
     std::string SkrivFil(std::string_view navn, std::string_view bytes) const
     {
