@@ -1,6 +1,8 @@
 // Roofs that the input checks reject but that a project file or the window can still
 // hand the engine: the run completes, its numbers stay finite, its verdicts agree with
 // their own numbers, and the parts without meaning are not OK.
+#include "engine/laster.h"
+
 #include "motorbaenk.h"
 
 #include "navngivne_tilfaelde.h"
@@ -32,10 +34,17 @@ struct Meningsloes
 class MeningsloestTag : public ::testing::TestWithParam<Meningsloes>
 {};
 
-// Faults of a result whatever the roof: numbers that are not finite, counts out of their
-// bounds, verdicts that contradict their own numbers.
-void ForventSammenhaengendeResultat(const test::Beregnet& b)
+TEST_P(MeningsloestTag, GiverEndeligeTalOgDommeEfterMeningen)
 {
+    // The example roof passes everywhere, so every verdict that may still be judged is OK
+    // and every other is not. The run writes its whole log, so the numbers are formatted
+    // too.
+    const Meningsloes& c = GetParam();
+    TInddata ind = test::Eksempeltag();
+    c.aendring(ind);
+    const test::Beregnet b(ind, 2);
+    // Faults of a result whatever the roof: numbers that are not finite, counts out of their
+    // bounds, verdicts that contradict their own numbers.
     const TResultater& r = b.laegter.Resultatdata;
     EXPECT_EQ(b.laegter.Beregning.Tilfaeldeliste.size(), 22U);
     for (const double v :
@@ -51,19 +60,6 @@ void ForventSammenhaengendeResultat(const test::Beregnet& b)
     EXPECT_FALSE(r.GavlspaerSoemOK && r.SoemantalGavlspaer > r.SoemPlads);
     EXPECT_FALSE(r.NormalfagOK && !r.NormalfagTabel2005 && r.UdnNormalfag >= 1.005);
     EXPECT_FALSE(r.GavludkragningOK && r.UdnGavludkragning >= 1.005);
-}
-
-TEST_P(MeningsloestTag, GiverEndeligeTalOgDommeEfterMeningen)
-{
-    // The example roof passes everywhere, so every verdict that may still be judged is OK
-    // and every other is not. The run writes its whole log, so the numbers are formatted
-    // too.
-    const Meningsloes& c = GetParam();
-    TInddata ind = test::Eksempeltag();
-    c.aendring(ind);
-    const test::Beregnet b(ind, 2);
-    ForventSammenhaengendeResultat(b);
-    const TResultater& r = b.laegter.Resultatdata;
     std::string domme;
     for (const bool ok :
          {r.NormalfagOK, r.GavlfagOK, r.GavludkragningOK, r.NormalspaerSoemOK, r.GavlspaerSoemOK})
@@ -120,6 +116,20 @@ const Meningsloes kMeningsloese[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Input, MeningsloestTag, ::testing::ValuesIn(kMeningsloese));
+
+// The second normal rafter of the example roof stands at y = 0.5 + 0.3 + 0.6 + 0.8 =
+// 2.2 m from the south gable. In a house 1 m long the roof ends at y = 2 m, before it:
+// no roof zone lies at the point, and zone H, suction on the windward slope's middle,
+// is taken.
+TEST(VindNormalfag, UdenTagomraadeVedPunktetBrugesH)
+{
+    TInddata ind = test::Eksempeltag();
+    ind.HusLn = 1.0;
+    test::Trin trin(ind);
+    TLasttilfaelde t;
+    OpstilLaster(t, 9, 'b', trin.koersel);
+    EXPECT_EQ(VindNormalfag(t, trin.koersel).Omraade, 'H');
+}
 
 // The wind functions check their arguments on every call; the user sees the fault once.
 TEST(Meddelelser, VisesEnGangPrKoersel)
