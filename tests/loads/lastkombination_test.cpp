@@ -1,6 +1,5 @@
-// The load combinations' messages, and the factors of a combination or contribution that
-// is not in the table: always the largest the table holds, never 0, which would drop the
-// load.
+// The factors of a combination or contribution that is not in the table: always the
+// largest the table holds, never 0, which would drop the load.
 #include "loads/lastkombination.h"
 
 #include "optagne_meddelelser.h"
@@ -41,29 +40,6 @@ TEST(LastFaktor09, UkendtKombinationEllerBidragGiverDenStoersteFaktor)
     EXPECT_DOUBLE_EQ(LastFaktor09('?', 1, kCC1, m), 1.08);
     EXPECT_DOUBLE_EQ(LastFaktor09('?', 0, kCC3, m), 1.65);
     EXPECT_EQ(m.liste.size(), 4U); // the code three times, the combination once
-}
-
-TEST(FindLastbidrag, UgyldigKodeMeldesOgGiver5)
-{
-    test::OptagneMeddelelser m;
-    EXPECT_EQ(FindLastbidrag('a', m), 5);
-    EXPECT_EQ(FindLastbidrag('\xF8', m), 5); // a Windows-1252 letter
-    EXPECT_EQ(m.liste, (std::vector<OptagetMeddelelse>{
-                           {"fejl", "function FindLastbidrag: Omraade a er ugyldigt."},
-                           {"fejl", "function FindLastbidrag: Omraade ø er ugyldigt."},
-                       }));
-}
-
-TEST(LastGruppeNummer98, UgyldigKombinationMeldesOgGiverIngenGruppe)
-{
-    test::OptagneMeddelelser m;
-    EXPECT_EQ(LastGruppeNummer98(9, m), 5); // instantaneous
-    EXPECT_EQ(LastGruppeNummer98(0, m), 0);
-    EXPECT_EQ(LastGruppeBogstav(20, m), "-");
-    EXPECT_EQ(m.liste, (std::vector<OptagetMeddelelse>{
-                           {"fejl", "function LastGruppeNummer98: Ugyldig LastKomb: 0"},
-                           {"fejl", "function LastGruppeNummer98: Ugyldig LastKomb: 20"},
-                       }));
 }
 
 } // namespace
