@@ -111,7 +111,8 @@ struct Feltafslutning
 const Feltafslutning kFeltafslutninger[] = {
     {"HusbreddeRundesTilToDecimaler", Felt::EditHusBr, "7,255", &TInddata::HusBr, 7.26, "7,26", {}},
     {"PunktumErIkkeDecimaltegn", Felt::EditHusBr, "7.25", &TInddata::HusBr, 0.0, "0,00",
-     {Konverteringsbesked("7.25"), Fejl("Huskropbredden skal være positiv")}},
+     {{"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'7.25' is not a valid "
+                 "floating point value"}, Fejl("Huskropbredden skal være positiv")}},
     {"FacadehoejdeNegativ", Felt::EditFacHjd, "-1", &TInddata::FacHjd, -1.0, "-1,00",
      {Fejl("Facadehøjden skal være positiv")}},
     {"TagvinkelRundesTilHeleGrader", Felt::EditTagVink, "22,5", &TInddata::TagVink, 23.0, "23", {}},

@@ -30,13 +30,6 @@ inline OptagetMeddelelse Fejl(const std::string& tekst)
     return {"fejl", tekst};
 }
 
-// The message of a text that is not a number.
-inline OptagetMeddelelse Konverteringsbesked(std::string_view tekst)
-{
-    return {"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'" +
-                          std::string(tekst) + "' is not a valid floating point value"};
-}
-
 // The lines joined into a file's bytes as they stand, each ended by `slut`.
 inline std::string SomFil(const std::vector<std::string>& linjer, std::string_view slut = "\r\n")
 {

@@ -57,17 +57,6 @@ inline std::string BinaertStoej(unsigned froe)
     return stoej;
 }
 
-// Standard.tgl with every integer line (the nail and the radio groups) holding `tekst`.
-inline std::string MedHeltal(const char* tekst)
-{
-    auto linjer = StandardLinjer();
-    for (const std::size_t nr : {8, 17, 21, 23, 27, 28, 29, 30, 31})
-    {
-        linjer[nr - 1] = tekst;
-    }
-    return SomFil(linjer);
-}
-
 // The lines of Standard.tgl, four of them `laengde` bytes long: the project name, the
 // house width with blanks after it, the facade height's digits and the nail's.
 inline std::vector<std::string> LangeLinjer(std::size_t laengde)
@@ -119,9 +108,6 @@ inline const FjendtligFilTilfaelde kFjendtligeFiler[] = {
     {"SneformfaktorMedPunktum", Beregnet, [] { return MedLinje(25, "0.40"); }},
     {"ForhoejetSneformfaktorTom", Ulaeselig, [] { return MedLinje(26, ""); },
      "Linie 26 i fjendtlig.tgl (forhøjet sneformfaktor) er ikke et tal: ''."},
-    {"NegativeIndeks", Beregnet, [] { return MedHeltal("-2147483648"); }},
-    {"EnormeIndeks", Beregnet, [] { return MedHeltal("99999999999999999999"); }},
-    {"IndeksOver32Bit", Beregnet, [] { return MedHeltal("4000000000"); }},
     {"StoersteDoubleSomHusbredde", AfvistEllerBeregnet,
      [] { return MedLinje(4, "1,7976931348623157e308"); }},
     {"EnormFacadehoejde", AfvistEllerBeregnet, [] { return MedLinje(5, "1e300"); }},
