@@ -5,7 +5,6 @@
 #include "report/rapport.h"
 #include "report/resultatfil.h"
 
-#include "core/dialoger.h"
 #include "core/taltekst.h"
 #include "core/tekstfil.h"
 
@@ -161,15 +160,6 @@ TEST(SkrivRapport, LoggenAendrerIkkeRapporten)
 }
 
 // ---- Saving
-
-TEST(Gemmedialoger, TitelFilterOgEndelse)
-{
-    const auto vist = [](const FilDialog& d) {
-        return d.titel + "|" + d.filter + "|" + d.standardEndelse;
-    };
-    EXPECT_EQ(vist(ResultatDialog()), "Gem resultat|Tekstfil (*.txt)|*.txt|txt");
-    EXPECT_EQ(vist(LogfilDialog()), "Gem logfil|Tekstfil (*.log)|*.log|log");
-}
 
 const Linjer kRapport{StregLinie(2), "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.", "",
                       "\fSide 2", "  Tagvinkel:            25 °"};
