@@ -130,14 +130,6 @@ TEST(RapportHoved, LangeLinjerKlippesOgTidenSkrivesHel)
     EXPECT_EQ(linjer[7], "Beregnet:          0987-01-02,00.04.00 af Åse");
 }
 
-TEST(LokalTidNu, GiverEtGyldigtTidspunkt)
-{
-    const Tidspunkt n = LokalTidNu();
-    EXPECT_GE(n.aar, 2024);
-    EXPECT_TRUE(n.maaned >= 1 && n.maaned <= 12 && n.dag >= 1 && n.dag <= 31 && n.time >= 0 &&
-                n.time <= 23 && n.minut >= 0 && n.minut <= 59 && n.sekund >= 0 && n.sekund <= 60);
-}
-
 // The report is the same whatever the log's level; the clock is read once.
 TEST(SkrivRapport, LoggenAendrerIkkeRapporten)
 {
