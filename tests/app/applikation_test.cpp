@@ -209,21 +209,6 @@ TEST_F(Applikation, TagvinklenGiverNormalSneformfaktor)
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Tagvinklen skal være mellem 0 og 75 grader")}));
 }
 
-TEST_F(Applikation, ValgUdenforListenAendrerIntet)
-{
-    app.RadioGroupClick(Valg::RadioGroupTerrKat, 3);
-    app.ComboBoxNailExit(3);
-    for (const int udenfor : {-1, 10})
-    {
-        app.RadioGroupClick(Valg::RadioGroupTerrKat, udenfor);
-        app.ComboBoxNailExit(udenfor);
-    }
-    EXPECT_EQ(app.Inddata().TerrKat, 3);
-    EXPECT_EQ(app.Vindue().Indeks(Valg::RadioGroupTerrKat), 3);
-    EXPECT_EQ(app.Vindue().ComboBoxNail, 3);
-    EXPECT_EQ(app.Inddata().NailData->Name, "4,2 x 130 mm ringet søm (som i SKRIFT 12)");
-}
-
 // ---- Loading and saving a project through the dialogs
 
 TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
@@ -233,7 +218,6 @@ TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
         SkrivFil("hus.tgl", SammenfoejLinjer(StandardLinjer(4, "     11,50"))));
     app.VisFane(Fane::Opsetningsark);
     app.ButtonHentProjektdataClick();
-    EXPECT_EQ(dialoger.titler, std::vector<std::string>(2, "Hent projektdata"));
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5);
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
@@ -268,27 +252,10 @@ TEST_F(Applikation, HentSpoergerFoerAendredeInddataGaarTabt)
     EXPECT_EQ(dialoger.spoergsmaal_, std::vector<std::string>(2, "Gem ændringer i projektet?"));
 }
 
-// Loading a saved project restores every field and choice (how a file is replaced is the
-// save function's own test); a file that cannot be replaced is left intact, with a message.
-TEST_F(Applikation, GemErstatterFilenHeltOgHentGenskaberProjektet)
+// A file that cannot be replaced is left intact, with a message. (Saving and loading every
+// field and choice again is the project file's own test.)
+TEST_F(Applikation, GemLaderEnSkrivebeskyttetFilUroertMedBesked)
 {
-    app.FeltForladt(Felt::EditProjektnavn, "Æblehaven 7");
-    app.FeltForladt(Felt::EditTagVink, "40");
-    app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 1);
-    app.FeltForladt(Felt::EditSneFormFak, "1,25");
-    app.ComboBoxNailExit(7);
-    const auto gemt = app.Vindue();
-    const auto sti = Sti("projekt.tgl");
-    dialoger.svarene.emplace_back(sti);
-    app.ButtonGemProjektdataClick();
-    EXPECT_TRUE(meddelelser.liste.empty());
-    app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 0);
-    app.ComboBoxNailExit(1);
-    ASSERT_TRUE(app.HentProjektdata(sti));
-    EXPECT_EQ(app.Vindue(), gemt);
-    EXPECT_DOUBLE_EQ(app.Inddata().SneFormFak, 1.25);
-    EXPECT_DOUBLE_EQ(app.Inddata().SneFormFakNormal, 0.53) << "the file holds two decimals";
-
     const auto laast = SkrivFil("laast.tgl", "gammelt indhold\r\n");
     fs::permissions(laast, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     dialoger.svarene.emplace_back(laast);
