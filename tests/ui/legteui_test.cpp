@@ -1,7 +1,6 @@
 // The main window driven as a user drives it: typing, leaving fields, clicking tabs,
 // menu items and buttons, with message boxes, dialogs and the printer recorded.
-#include "testtjenester.h"
-
+#include "optagne_dialoger.h"
 #include "optagne_meddelelser.h"
 #include "pdftekst.h"
 #include "reference.h"
@@ -24,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -38,6 +38,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace taglo
@@ -74,6 +75,37 @@ int FaneIndeks(Fane fane)
     return static_cast<int>(fane);
 }
 
+// A printer that prints to a PDF file through the window's own text channel; its print
+// dialog is always confirmed.
+class PdfUdskrivning final : public Udskrivning
+{
+  public:
+    explicit PdfUdskrivning(QString fil) : fil_(std::move(fil)) {}
+
+    std::optional<TSidemaal> VisPrintdialog() override
+    {
+        ++dialoger;
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(fil_);
+        maal = Sidemaal(*printer_);
+        return maal;
+    }
+    std::optional<std::string> Udskriv(const std::vector<TUdskriftside>& sider) override
+    {
+        sidetal = static_cast<int>(sider.size());
+        return UdskrivSider(*printer_, sider);
+    }
+
+    int dialoger = 0;
+    int sidetal = 0;
+    TSidemaal maal;
+
+  private:
+    QString fil_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
 } // namespace
 
 class LegteUITest : public QObject
@@ -84,7 +116,7 @@ class LegteUITest : public QObject
     test::OptagneMeddelelser meddelelser_;
     test::OptagneDialoger dialoger_;
     std::unique_ptr<QTemporaryDir> mappe_;
-    std::unique_ptr<test::PdfUdskrivning> printer_;
+    std::unique_ptr<PdfUdskrivning> printer_;
     std::unique_ptr<TForm1> vindue_;
     QStringList aabnedeDokumenter_;
 
@@ -171,8 +203,7 @@ class LegteUITest : public QObject
         mappe_ = std::make_unique<QTemporaryDir>();
         // The user's own settings (the firm's name) in a folder of the test's own.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, mappe_->path());
-        printer_ =
-            std::make_unique<test::PdfUdskrivning>(mappe_->filePath(QStringLiteral("r.pdf")));
+        printer_ = std::make_unique<PdfUdskrivning>(mappe_->filePath(QStringLiteral("r.pdf")));
     }
 
     void cleanup() { vindue_.reset(); }
