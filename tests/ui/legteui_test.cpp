@@ -221,20 +221,6 @@ class LegteUITest : public QObject
         QCOMPARE(v.ComboBoxNail()->currentIndex(), 5);
     }
 
-    // A project file double-clicked in the file manager opens without a dialog; one that
-    // cannot be loaded leaves the default project.
-    void ProjektfilFraKommandolinjen()
-    {
-        TForm1& v = StartetVindue();
-        v.HentProjekt(mappe_->filePath(QStringLiteral("findes-ikke.tgl")));
-        QCOMPARE(meddelelser_.liste.size(), std::size_t{1});
-        QCOMPARE(v.applikation().Inddata().HusBr, 8.0);
-        v.HentProjekt(ReferenceFil(2));
-        QCOMPARE(meddelelser_.liste.size(), std::size_t{1});
-        QVERIFY(dialoger_.titler.empty());
-        QCOMPARE(v.edit(QStringLiteral("EditHusBr"))->text(), QStringLiteral("     14,64"));
-    }
-
     // A rejected value, left with Tab, a click on another tab or a menu command: one
     // message, the tab "Inddata" and the focus back in the field; nothing is calculated.
     void AfvistVaerdiGiverEnBeskedOgFokusTilbage()
