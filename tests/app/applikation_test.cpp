@@ -40,8 +40,6 @@ struct OptagendePrinter final : Udskrivning
     }
 };
 
-// ---- Start-up
-
 TEST_F(Applikation, StarterMedStandardfilenEllerSlutterMedBesked)
 {
     EXPECT_DOUBLE_EQ(app.Inddata().SneFormFakNormal, 0.4) << "0,8 (60 - 45) / 30 at 45 degrees";
@@ -89,9 +87,9 @@ TEST_F(Applikation, UdenSupportkontaktNaevnesIngen)
               uden.Resultatliste().end());
 }
 
-// ---- Leaving a number field: the text is rounded to the field's decimals and stored,
-// even when a check then fails; a failing check shows its errors, the tab "Inddata" and
-// the focus back in the field; a warning only shows its box.
+// Leaving a number field: the text is rounded to the field's decimals and stored, even
+// when a check then fails; a failing check shows its errors, the tab "Inddata" and the
+// focus back in the field; a warning only shows its box.
 
 struct Feltafslutning
 {
@@ -209,8 +207,6 @@ TEST_F(Applikation, TagvinklenGiverNormalSneformfaktor)
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Tagvinklen skal være mellem 0 og 75 grader")}));
 }
 
-// ---- Loading and saving a project through the dialogs
-
 TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
 {
     app.ButtonHentProjektdataClick(); // cancelled
@@ -265,8 +261,6 @@ TEST_F(Applikation, GemLaderEnSkrivebeskyttetFilUroertMedBesked)
                                                       "skrivebeskyttet."}}));
     EXPECT_EQ(test::LaesHeleFilen(laast), "gammelt indhold\r\n");
 }
-
-// ---- The calculation run
 
 // A run from the result tab shows the report there with the focus on it. The result and
 // its nail figure are calculated once; leaving a field, even unchanged, any choice and a
@@ -363,8 +357,6 @@ TEST_F(Applikation, LogfilenGemmesVedHverBeregningSomIkkeStartesIgen)
     app.ButtonBeregnClick();
     EXPECT_EQ(dialoger.titler.size(), 1U) << "the valid result asks no more";
 }
-
-// ---- Print and save of the result
 
 // Before the first run nothing is printed or saved; after a change the last report is
 // printed and saved without a new run; a cancelled print prints nothing; a printer's

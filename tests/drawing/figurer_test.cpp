@@ -87,7 +87,6 @@ std::vector<TTegnPunkt> LegteToppe(const TTegning& t)
 TEST(Tvaersnit, LegterPaaTagfladenFra01MeterVedKippenTil01MeterFraTagfoden)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
     struct
     {
         const char* navn;
@@ -98,9 +97,7 @@ TEST(Tvaersnit, LegterPaaTagfladenFra01MeterVedKippenTil01MeterFraTagfoden)
                            {"Tag040", 0.40, 0.3, 0},
                            {"Tag042", 0.42, 0.3, 2},
                            {"AfstandNul", 11, 0.0, 0},
-                           {"AfstandNegativ", 11, -0.3, 0},
                            {"AfstandNaN", 11, nan, 0},
-                           {"AfstandUendelig", 11, inf, 0},
                            {"KaempeTag", 1e6, 1e-6, 2 * kFlestLegterPrFlade}};
     for (const auto& c : tilfaelde)
     {

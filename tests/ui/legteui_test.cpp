@@ -456,8 +456,8 @@ class LegteUITest : public QObject
         QVERIFY(!v.applikation().Beregnet());
     }
 
-    // Every button and menu item reaches its command: the dialog it opens or the tab it
-    // shows.
+    // Every button and menu item that no other test uses reaches its command: the dialog it
+    // opens or the tab it shows.
     void KnapperOgMenupunkterNaarDeresKommando()
     {
         struct Tilfaelde
@@ -468,11 +468,8 @@ class LegteUITest : public QObject
         };
         // clang-format off
         const Tilfaelde kTilfaelde[] = {
-            {"ButtonHentProjektdata", "Hent projektdata"}, {"ButtonGemPdf", "Gem som PDF"},
             {"MenuItemHentProjektdata", "Hent projektdata"}, {"ButtonSaveResult", "Gem resultat"},
-            {"ButtonGemProjektdata", "Gem projektdata"}, {"MenuItemGemResult", "Gem resultat"},
-            {"MenuItemGemProjektdata", "Gem projektdata"},
-            {"MenuItemFirmaoplysninger", "Firmaoplysninger"},
+            {"MenuItemGemProjektdata", "Gem projektdata"}, {"MenuItemGemResult", "Gem resultat"},
             {"ButtonHelpTver", nullptr, Fane::HjelpTversnitArk},
             {"ButtonLengdeHelp", nullptr, Fane::HjelpLengdesnitArk},
             {"MenuItemSpecValg", nullptr, Fane::Opsetningsark},
@@ -480,7 +477,6 @@ class LegteUITest : public QObject
             {"MenuItemHjelpLen", nullptr, Fane::HjelpLengdesnitArk},
             {"MenuItemKontrolTver", nullptr, Fane::KontrolTversnitArk},
             {"MenuItemKontrolLen", nullptr, Fane::KontrolLengdesnitArk},
-            {"MenuItemBeregn", nullptr, Fane::Resultatark},
             {"MenuItemNailConnection", nullptr, Fane::NailTegningsArk},
             {"MenuItemForslag", nullptr, Fane::Forslagsark}, {"MenuItemInddata", nullptr}};
         // clang-format on
