@@ -401,15 +401,15 @@ TEST_F(TagloCli, BeregningsdokumentForHvertProjekt)
     EXPECT_EQ(test::LaesHeleFilen(Sti("skrivebeskyttet.pdf")), "forrige beregning");
 }
 
-TEST_F(TagloCli, FigurSomTegningsdataSvgOgPng)
+// A figure as SVG or PNG by the file's ending, PNG in the size asked (the drawing data are
+// pinned with the reference projects).
+TEST_F(TagloCli, FigurSomSvgOgPng)
 {
     const std::string p = TAGLO_STANDARDFIL;
-    ASSERT_EQ(Koer({"figur", "laengdesnit", p, Sti("l.json")}).status, 0);
     ASSERT_EQ(Koer({"figur", "tvaersnit", p, Sti("t.svg")}).status, 0);
     const auto png =
         Koer({"figur", "soemforbindelse", p, Sti("s.png"), "--bredde", "320", "--hoejde", "200"});
     ASSERT_EQ(png.status, 0) << png.fejl;
-    EXPECT_FALSE(nlohmann::json::parse(test::LaesHeleFilen(Sti("l.json"))).at("figurer").empty());
     EXPECT_NE(test::LaesHeleFilen(Sti("t.svg")).find("<svg"), std::string::npos);
     // Width and height, four bytes each, most significant first: 320 = 0x140, 200 = 0xC8.
     const auto bytes = test::LaesHeleFilen(Sti("s.png"));

@@ -1,7 +1,6 @@
 // The report layer: the report's lines in cases the reference projects do not show (their
 // reports and logs are compared byte for byte where taglo-cli writes them); saving the
-// report ("Gem resultat") and completing and saving the log ("Gem logfil").
-#include "report/logfil.h"
+// report ("Gem resultat").
 #include "report/rapport.h"
 #include "report/resultatfil.h"
 
@@ -11,7 +10,6 @@
 #include "beregnet.h"
 #include "midlertidig_mappe.h"
 #include "navngivne_tilfaelde.h"
-#include "optagne_dialoger.h"
 #include "optagne_meddelelser.h"
 #include "reference_json.h"
 
@@ -155,22 +153,6 @@ TEST(SkrivRapport, LoggenAendrerIkkeRapporten)
 
 const Linjer kRapport{StregLinie(2), "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.", "",
                       "\fSide 2", "  Tagvinkel:            25 °"};
-
-// Cancelling the log file's dialog saves nothing; without a log (level 0) no dialog is shown.
-TEST(GemLogfil, AnnulleretGemmerIntetOgUdenLogSpoergesIkke)
-{
-    test::OptagneDialoger dialoger;
-    test::OptagneMeddelelser meddelelser;
-    for (const int niveau : {2, 0})
-    {
-        TLogliste log(niveau);
-        log.LogLinie("Egenlast  0,90");
-        FuldfoerLog(kRapport, log);
-        GemLogfil(log, dialoger, meddelelser);
-    }
-    EXPECT_EQ(dialoger.titler, Linjer{"Gem logfil"});
-    EXPECT_TRUE(meddelelser.liste.empty());
-}
 
 // Every file under `mappe` with its bytes.
 std::map<std::string, std::string> Indhold(const fs::path& mappe)
