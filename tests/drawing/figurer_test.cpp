@@ -233,20 +233,5 @@ TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
     }
 }
 
-// A nail whose anchorage carries nothing has its head-side and withdrawal capacity in red.
-TEST(Soemforbindelse, SoemUdenBaereevneHarRoedeKapaciteter)
-{
-    TResultater r = Direkte();
-    r.SoemDirekte = TSoemKapacitet{83.25, 83.25, 83.25, 83.25, 0, 20.0, 0, 0, 0};
-    const TTegning t = TegnSoemforbindelse(Forbindelse(), r, kDansk);
-    for (const char* tekst : {" Fg =   0 N ", " Fu = 0 N "})
-    {
-        SCOPED_TRACE(tekst);
-        const TTekstGruppe* gruppe = GruppeMed(t, tekst);
-        ASSERT_NE(gruppe, nullptr);
-        EXPECT_EQ(gruppe->TekstFarve, kRoed);
-    }
-}
-
 } // namespace
 } // namespace taglo::test

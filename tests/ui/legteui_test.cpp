@@ -559,12 +559,6 @@ class LegteUITest : public QObject
         QVERIFY(meddelelser_.liste.empty());
     }
 
-    void BeskedtekstensLinjeskiftVisesSomLinjeskift()
-    {
-        QCOMPARE(Beskedtekst("a\r\nb"), QStringLiteral("a\nb"));
-        QCOMPARE(Beskedtekst("som x.tgl.\n\rMåske"), QStringLiteral("som x.tgl.\nMåske"));
-    }
-
     void DatafilerFindesVedProgrammetEllerIShareTaglo()
     {
         const QString rod = mappe_->path();
