@@ -269,9 +269,6 @@ TEST_F(Applikation, BeregningenViserRapportenOgGentagesKunEfterEnAendring)
     const auto& rapport = app.Resultatliste();
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_EQ(app.Vindue().Resultat, rapport);
-    ASSERT_GT(rapport.size(), 12U);
-    EXPECT_EQ(rapport[10], "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.");
-    EXPECT_EQ(rapport[12], "  Sømtypen \"4,5 x 110 mm lægtesøm\" kan anvendes.");
     EXPECT_EQ(app.TagFokus(), "Resultat");
     const TTegning* figur = app.OptegnNail();
     ASSERT_NE(figur, nullptr);

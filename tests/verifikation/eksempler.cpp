@@ -70,11 +70,6 @@ constexpr double KystafstandFor(double vb)
     return 25.0 - (vb - 24.0) / 0.12;
 }
 
-// A building whose dimensions the roof zones F, G and H do not depend on, m.
-constexpr double kKiphoejde = 6.0;
-constexpr double kHusbredde = 10.0;
-constexpr double kHuslaengde = 23.34;
-
 // The roof pitch of the "Duo Pitch Roof" sheet, degrees: between the tabulated 5 and 15.
 constexpr double kTagvinkelRegneark = 6.84;
 
@@ -82,8 +77,9 @@ constexpr double kTagvinkelRegneark = 6.84;
 // and suction on both slopes, 'k' the wind along the ridge with suction.
 double Formfaktor(char omraade, char vindtilf, bool tiKvadratmeter, Meddelelser& m)
 {
-    return VindFormfaktor(omraade, vindtilf, kTagvinkelRegneark, tiKvadratmeter, kKiphoejde,
-                          kHusbredde, kHuslaengde, m);
+    // A ridge 6 m high on a house 10 x 23.34 m: zones F, G and H do not depend on them.
+    return VindFormfaktor(omraade, vindtilf, kTagvinkelRegneark, tiKvadratmeter, 6.0, 10.0, 23.34,
+                          m);
 }
 
 // The derived values of a roof of structural timber C18 in consequence class CC2 with the
