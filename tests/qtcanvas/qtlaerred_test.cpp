@@ -19,7 +19,6 @@
 #include <QRect>
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <span>
 #include <string>
@@ -35,36 +34,23 @@ using test::SikrQtApplikation;
 
 constexpr QRgb kHvidPixel = 0xFFFFFFFF;
 
-// A picture of the colour `grund` painted by `tegn` through a Qt canvas in the drawings' font.
-QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn,
-           Qt::GlobalColor grund = Qt::white)
-{
-    SikrQtApplikation();
-    QImage billede(bredde, hoejde, QImage::Format_RGB32);
-    billede.fill(grund);
-    QPainter maler(&billede);
-    maler.setFont(TegningensSkrift());
-    QtLaerred laerred(maler);
-    tegn(laerred);
-    maler.end();
-    return billede;
-}
-
 // The box of the blue pixels of "Spærhoved" written at the anchor (100, 50) on a red field:
 // only the glyphs are painted, never a background. Left-aligned text starts at the anchor,
 // right-aligned ends there, centred is centred on it; top-aligned hangs below the anchor
 // within a line height, bottom-aligned stands on it.
 TEST(QtLaerred, TekstensJusteringOmAnkeret)
 {
+    SikrQtApplikation();
     const auto tekstboks = [](TVandretJustering vandret, TLodretJustering lodret) {
-        const QImage b = Mal(
-            200, 100,
-            [&](QtLaerred& l) {
-                l.SaetTekstJustering(vandret, lodret);
-                l.SaetTekstFarve({0, 0, 255});
-                l.SkrivTekst({100, 50}, "Spærhoved");
-            },
-            Qt::red);
+        QImage b(200, 100, QImage::Format_RGB32);
+        b.fill(Qt::red);
+        QPainter maler(&b);
+        maler.setFont(TegningensSkrift());
+        QtLaerred l(maler);
+        l.SaetTekstJustering(vandret, lodret);
+        l.SaetTekstFarve({0, 0, 255});
+        l.SkrivTekst({100, 50}, "Spærhoved");
+        maler.end();
         QRect boks;
         for (int y = 0; y < 100; ++y)
         {
