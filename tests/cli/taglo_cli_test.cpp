@@ -235,20 +235,6 @@ TEST_P(ReferenceRapport, GivesSomReferencenOgScripternesUddataErSomFoer)
 
 INSTANTIATE_TEST_SUITE_P(Reference, ReferenceRapport, ::testing::Range(1, 9));
 
-// Each report on the screen and in the out folder, in order; Danish on an English system
-// when told so; the moment may have points between the parts of the time.
-TEST_F(TagloCli, FlereFilerGiverEnRapportHver)
-{
-    fs::create_directories(Sti("ud"));
-    const auto udfald =
-        Koer({"rapport", "--dansk", "--tidspunkt", "2014-05-01,13.05.09", "--firma", "Eksempel ApS",
-              "--ud", Sti("ud"), test::ReferenceFil(3, "tgl"), test::ReferenceFil(1, "tgl")},
-             {"LC_ALL=en_US.UTF-8"});
-    EXPECT_EQ(udfald.ud, SomUtf8(Referencefil(3)) + "\n" + SomUtf8(Referencefil(1)));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), Referencefil(3));
-    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), Referencefil(1));
-}
-
 // A project file from a Danish colleague calculates on an English system, its numbers
 // shown with the system's decimal point; without --firma the report names the firm the
 // user gave in the window.
@@ -363,20 +349,27 @@ TEST_F(TagloCli, ForslagGiverDenLettesteLaegteOgTabellen)
     EXPECT_EQ(intet.at("Afvisning"), "Lægteafstanden skal være positiv");
 }
 
-// With --pdf the calculation document of each project, named after it in the folder given,
-// stamped with the moment given, in the same bytes each time; a document that cannot be
-// saved leaves the file that was there as it was.
-TEST_F(TagloCli, BeregningsdokumentForHvertProjekt)
+// Several project files: each report on the screen and in the out folder, in order, and the
+// calculation document of each in its folder, named after the file; Danish on an English
+// system when told so; stamped with the moment given, which may have points between the
+// parts of the time, and in the same bytes each time. A document that cannot be saved leaves
+// the file that was there as it was.
+TEST_F(TagloCli, FlereFilerGiverRapportOgBeregningsdokumentForHvert)
 {
+    fs::create_directories(Sti("ud"));
     fs::create_directories(Sti("pdf"));
-    const std::string pdf = Sti("pdf");
     const std::string p1 = test::ReferenceFil(1, "tgl");
-    const std::string p3 = test::ReferenceFil(3, "tgl");
-    const Args kald{
-        "rapport", "--tidspunkt", kReferencetid, "--firma", "Eksempel ApS", "--pdf", pdf, p3, p1};
-    const Args utc{"LANG=C", "TZ=UTC"};
-    const auto udfald = Koer(kald, utc);
+    // clang-format off
+    const Args kald{"rapport", "--dansk", "--tidspunkt", "2014-05-01,13.05.09", "--firma",
+                    "Eksempel ApS", "--ud", Sti("ud"), "--pdf", Sti("pdf"),
+                    test::ReferenceFil(3, "tgl"), p1};
+    // clang-format on
+    const Args miljoe{"LC_ALL=en_US.UTF-8", "TZ=UTC"};
+    const auto udfald = Koer(kald, miljoe);
     EXPECT_NE(udfald.status, 2) << udfald.fejl;
+    EXPECT_EQ(udfald.ud, SomUtf8(Referencefil(3)) + "\n" + SomUtf8(Referencefil(1)));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt03.txt")), Referencefil(3));
+    EXPECT_EQ(test::LaesHeleFilen(Sti("ud/projekt01.txt")), Referencefil(1));
     const std::string dokument = test::LaesHeleFilen(Sti("pdf/projekt01.pdf"));
     EXPECT_TRUE(dokument.starts_with("%PDF-"));
     const std::string rapport = SomUtf8(Referencefil(1));
@@ -385,9 +378,10 @@ TEST_F(TagloCli, BeregningsdokumentForHvertProjekt)
               std::string::npos);
     EXPECT_NE(test::PdfInfo(Sti("pdf/projekt03.pdf")).find("CreationDate:    2014-05-01T13:05:09Z"),
               std::string::npos);
-    EXPECT_EQ(Koer(kald, utc).status, udfald.status);
+    EXPECT_EQ(Koer(kald, miljoe).status, udfald.status);
     EXPECT_EQ(test::LaesHeleFilen(Sti("pdf/projekt01.pdf")), dokument);
 
+    const Args utc{"LANG=C", "TZ=UTC"};
     std::ofstream(Sti("skrivebeskyttet.pdf")) << "forrige beregning";
     fs::permissions(Sti("skrivebeskyttet.pdf"), fs::perms::owner_read);
     const auto afvist = Koer({"rapport", p1, "--pdf", Sti("skrivebeskyttet.pdf")}, utc);
