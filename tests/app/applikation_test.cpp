@@ -203,18 +203,20 @@ TEST_F(Applikation, TagvinklenGiverNormalSneformfaktor)
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Tagvinklen skal være mellem 0 og 75 grader")}));
 }
 
-TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
+// Loading through the dialog shows the file's inputs on the tab "Inddata"; a file that cannot
+// be read changes nothing and gives the load message. Loading over changed inputs asks first:
+// "Annuller" goes back, "Ja" opens the save dialog, whose cancelling cancels the load too;
+// nothing is asked when nothing changed since the inputs were loaded.
+TEST_F(Applikation, HentViserFilensInddataOgSpoergerFoerAendringerGaarTabt)
 {
     app.ButtonHentProjektdataClick(); // cancelled
-    dialoger.svarene.emplace_back(
-        SkrivFil("hus.tgl", SammenfoejLinjer(StandardLinjer(4, "     11,50"))));
+    dialoger.svarene = {SkrivFil("hus.tgl", SammenfoejLinjer(StandardLinjer(4, "     11,50"))),
+                        SkrivFil("kort.tgl", "Kun en linje\r\n")};
     app.VisFane(Fane::Opsetningsark);
     app.ButtonHentProjektdataClick();
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5);
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
-
-    dialoger.svarene.emplace_back(SkrivFil("kort.tgl", "Kun en linje\r\n"));
     app.ButtonHentProjektdataClick();
     EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog",
                                     "Uventet fejl: Programmet kan ikke hente inddata fra " +
@@ -225,15 +227,8 @@ TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
                                         "support@example.invalid\r\nmed en kort beskrivelse af "
                                         "problemets art, eller ring 00 00 00 00."}}));
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5) << "a failed load changes nothing";
-}
-
-// Loading another project over changed inputs asks first: "Annuller" goes back, "Ja" opens
-// the save dialog, whose cancelling cancels the load too. Nothing is asked when nothing
-// changed since the inputs were loaded.
-TEST_F(Applikation, HentSpoergerFoerAendredeInddataGaarTabt)
-{
-    app.ButtonHentProjektdataClick();
     EXPECT_TRUE(dialoger.spoergsmaal_.empty());
+
     app.FeltForladt(Felt::EditHusBr, "12");
     dialoger.svarPaaSpoergsmaal = {TSvar::Annuller, TSvar::Ja};
     dialoger.titler.clear();
