@@ -67,33 +67,28 @@ int FaneIndeks(Fane fane)
     return static_cast<int>(fane);
 }
 
-// A printer that prints to a PDF file through the window's own text channel; its print
-// dialog is always confirmed.
-class PdfUdskrivning final : public Udskrivning
+// A printer that prints to the PDF file given through the window's own text channel; its
+// print dialog is always confirmed.
+struct PdfUdskrivning final : Udskrivning
 {
-  public:
-    explicit PdfUdskrivning(QString fil) : fil_(std::move(fil)) {}
-
+    explicit PdfUdskrivning(const QString& fil)
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fil);
+    }
     std::optional<TSidemaal> VisPrintdialog() override
     {
         ++dialoger;
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(fil_);
-        maal = Sidemaal(*printer_);
-        return maal;
+        return maal = Sidemaal(printer);
     }
     std::optional<std::string> Udskriv(const std::vector<TUdskriftside>& sider) override
     {
-        return UdskrivSider(*printer_, sider);
+        return UdskrivSider(printer, sider);
     }
 
+    QPrinter printer{QPrinter::HighResolution};
     int dialoger = 0;
     TSidemaal maal;
-
-  private:
-    QString fil_;
-    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace
@@ -111,28 +106,22 @@ class LegteUITest : public QObject
     QStringList aabnedeDokumenter_;
 
     // A started window on the default project, shown and active, with no message yet.
-    TForm1& StartVindue(const QString& programmappe = kDatamappe,
-                        const Regionalindstillinger& regional = Regionalindstillinger::Dansk())
+    TForm1& StartetVindue(const Regionalindstillinger& regional = Regionalindstillinger::Dansk(),
+                          const QString& programmappe = kDatamappe)
     {
         vindue_ = std::make_unique<TForm1>(Vinduestjenester{meddelelser_, dialoger_, *printer_},
                                            regional, programmappe);
-        return *vindue_;
-    }
-
-    TForm1& StartetVindue(const Regionalindstillinger& regional = Regionalindstillinger::Dansk())
-    {
-        TForm1& v = StartVindue(kDatamappe, regional);
-        if (!v.Init())
+        if (!vindue_->Init())
         {
             qFatal("Standard.tgl beside the program could not be read");
         }
-        v.show();
-        v.activateWindow();
-        if (!QTest::qWaitForWindowActive(&v))
+        vindue_->show();
+        vindue_->activateWindow();
+        if (!QTest::qWaitForWindowActive(vindue_.get()))
         {
             qFatal("the window did not become active");
         }
-        return v;
+        return *vindue_;
     }
 
     // Types `tekst` into a field in place of what it holds, and leaves it with Tab.
@@ -313,8 +302,7 @@ class LegteUITest : public QObject
         QTest::mouseClick(v.knap(QStringLiteral("ButtonVisBrugervejledn")), Qt::LeftButton);
         QVERIFY(QFile::copy(kDatamappe + QStringLiteral("Standard.tgl"),
                             mappe_->filePath(QStringLiteral("Standard.tgl"))));
-        TForm1& uden = StartVindue(mappe_->path() + QLatin1Char('/'));
-        QVERIFY(uden.Init());
+        TForm1& uden = StartetVindue(Regionalindstillinger::Dansk(), mappe_->path() + '/');
         QTest::mouseClick(uden.knap(QStringLiteral("ButtonVisBrugervejledn")), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(aabnedeDokumenter_,
