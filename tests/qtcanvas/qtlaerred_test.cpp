@@ -76,17 +76,6 @@ TEST(QtLaerred, TekstensJusteringOmAnkeret)
                 2);
 }
 
-// A red line from (0, 0) to (18, 0) through the middle of a text centred on it, as a dimension
-// line through its value.
-TTegning RoedLinjeGennemTekst()
-{
-    TTegning t;
-    NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje).Punkter = {{0, 0},
-                                                                                    {18, 0}};
-    TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
-    return t;
-}
-
 // A PNG file reads back as a picture of the asked size, white where nothing is drawn; at the
 // export's size (50 pixels a unit) the line runs along row 350 from column 50 to 950, hidden
 // behind the text by its background and there beside it.
@@ -96,8 +85,14 @@ TEST(EksporterTegning, PngIDenBedteStoerrelseMedTeksterPaaBaggrund)
     const test::MidlertidigMappe mappe;
     test::OptagneMeddelelser meddelelser;
     const std::string png = mappe / "figur.png";
-    ASSERT_TRUE(EksporterTegning(RoedLinjeGennemTekst(), png, TBilledformat::Png, kEksportBredde,
-                                 kEksportHoejde, meddelelser));
+    // A red line from (0, 0) to (18, 0) through the middle of a text centred on it, as a
+    // dimension line through its value.
+    TTegning t;
+    NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje).Punkter = {{0, 0},
+                                                                                    {18, 0}};
+    TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
+    ASSERT_TRUE(
+        EksporterTegning(t, png, TBilledformat::Png, kEksportBredde, kEksportHoejde, meddelelser));
     QImage b;
     ASSERT_TRUE(b.load(QString::fromStdString(png), "PNG"));
     EXPECT_EQ(b.size(), QSize(kEksportBredde, kEksportHoejde));
