@@ -118,8 +118,6 @@ TEST(Kommandolinje, UbrugeligeArgumenterGiverEnBrugsfejl)
     }
 }
 
-const std::string kReferencetid = "2014-05-01,13:05:09";
-
 // A Windows-1252 file with CR LF as the screen shows it: UTF-8 with LF.
 std::string SomUtf8(const std::string& windows1252)
 {
@@ -194,8 +192,8 @@ TEST_P(ReferenceRapport, GivesSomReferencenOgScripternesUddataErSomFoer)
     const int nr = GetParam();
     const std::string tgl = test::ReferenceFil(nr, "tgl");
     const auto udfald =
-        Koer({"rapport", tgl, "--tidspunkt", kReferencetid, "--firma", "Eksempel ApS", "--ud",
-              Sti("resultat.txt"), "--log", "2", "--logfil", Sti("mellemresultater.log")});
+        Koer({"rapport", tgl, "--tidspunkt", "2014-05-01,13:05:09", "--firma", "Eksempel ApS",
+              "--ud", Sti("resultat.txt"), "--log", "2", "--logfil", Sti("mellemresultater.log")});
     EXPECT_EQ(test::LaesHeleFilen(Sti("resultat.txt")), Referencefil(nr));
     EXPECT_EQ(udfald.ud, SomUtf8(Referencefil(nr)));
     EXPECT_EQ(test::LaesHeleFilen(Sti("mellemresultater.log")),

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
