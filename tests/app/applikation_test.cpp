@@ -21,7 +21,6 @@ namespace
 {
 namespace fs = std::filesystem;
 
-const std::string kTelefon(kKontakt.telefon);
 const OptagetMeddelelse kLaegteAdvarsel{"advarsel",
                                         "Mener du det? Lægteafstanden skal normalt være større"};
 
@@ -40,36 +39,20 @@ struct OptagendePrinter final : Udskrivning
     }
 };
 
-// ---- Start-up
-
-TEST_F(Applikation, StarterMedStandardfilenEllerSlutterMedBesked)
-{
-    EXPECT_EQ(app.Vindue().Tekst(Felt::EditFirmanavn), "Eksempel ApS");
-    EXPECT_EQ(app.Vindue().Tekst(Felt::EditHusBr), "      8,00");
-    EXPECT_DOUBLE_EQ(app.Inddata().SneFormFakNormal, 0.4) << "0,8 (60 - 45) / 30 at 45 degrees";
-    EXPECT_FALSE(app.Beregnet());
-
-    fs::remove(Sti("Standard.tgl"));
-    EXPECT_FALSE(app.Init(mappe_.string() + "/"));
-    EXPECT_EQ(Vist(), (Meddelelser{Fejl("Programmet kunne ikke finde inddatafilen Standard.tgl."
-                                        "\r\nRing evt. til support, " +
-                                        kTelefon + ".")}));
-    // The message names what is wrong with the file, not a guess.
-    SkrivFil("Standard.tgl", SomFil(std::vector<std::string>(30, "0")));
-    EXPECT_FALSE(app.Init(mappe_.string() + "/"));
-    EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog", "Uventet fejl i inddatafilen Standard.tgl.\r\n"
-                                                  "Standard.tgl har kun 30 linier; en projektfil "
-                                                  "har 31.\r\nRing evt. " +
-                                                      kTelefon + "."}}));
-}
-
-// Without a support contact configured, no message and no report names a placeholder:
+// A broken default file's message names what is wrong with it, not a guess, and the support's
+// phone. Without a support contact configured, no message and no report names a placeholder:
 // the sentences that would name it are left out.
 TEST_F(Applikation, UdenSupportkontaktNaevnesIngen)
 {
+    SkrivFil("Standard.tgl", SomFil(std::vector<std::string>(30, "0")));
+    EXPECT_FALSE(app.Init(Programmappe()));
+    EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog", "Uventet fejl i inddatafilen Standard.tgl.\r\n"
+                                                  "Standard.tgl har kun 30 linier; en projektfil "
+                                                  "har 31.\r\nRing evt. " +
+                                                      std::string(kKontakt.telefon) + "."}}));
     TApplikation uden(meddelelser, dialoger, Regionalindstillinger::Dansk(), "Eksempel ApS",
                       LokalTidNu, support::TKontakt{"", ""});
-    EXPECT_FALSE(uden.Init(mappe_.string() + "/findes-ikke/"));
+    EXPECT_FALSE(uden.Init(Programmappe() + "findes-ikke/"));
     EXPECT_FALSE(uden.HentProjektdata(SkrivFil("kort.tgl", "Kun en linje\r\n")));
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Programmet kunne ikke finde inddatafilen Standard.tgl."),
                                    {"fejldialog",
@@ -91,9 +74,9 @@ TEST_F(Applikation, UdenSupportkontaktNaevnesIngen)
               uden.Resultatliste().end());
 }
 
-// ---- Leaving a number field: the text is rounded to the field's decimals and stored,
-// even when a check then fails; a failing check shows its errors, the tab "Inddata" and
-// the focus back in the field; a warning only shows its box.
+// Leaving a number field: the text is rounded to the field's decimals and stored, even
+// when a check then fails; a failing check shows its errors, the tab "Inddata" and the
+// focus back in the field; a warning only shows its box.
 
 struct Feltafslutning
 {
@@ -113,7 +96,8 @@ struct Feltafslutning
 const Feltafslutning kFeltafslutninger[] = {
     {"HusbreddeRundesTilToDecimaler", Felt::EditHusBr, "7,255", &TInddata::HusBr, 7.26, "7,26", {}},
     {"PunktumErIkkeDecimaltegn", Felt::EditHusBr, "7.25", &TInddata::HusBr, 0.0, "0,00",
-     {Konverteringsbesked("7.25"), Fejl("Huskropbredden skal være positiv")}},
+     {{"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'7.25' is not a valid "
+                 "floating point value"}, Fejl("Huskropbredden skal være positiv")}},
     {"FacadehoejdeNegativ", Felt::EditFacHjd, "-1", &TInddata::FacHjd, -1.0, "-1,00",
      {Fejl("Facadehøjden skal være positiv")}},
     {"TagvinkelRundesTilHeleGrader", Felt::EditTagVink, "22,5", &TInddata::TagVink, 23.0, "23", {}},
@@ -210,49 +194,32 @@ TEST_F(Applikation, TagvinklenGiverNormalSneformfaktor)
     EXPECT_EQ(Vist(), (Meddelelser{Fejl("Tagvinklen skal være mellem 0 og 75 grader")}));
 }
 
-TEST_F(Applikation, ValgUdenforListenAendrerIntet)
-{
-    app.RadioGroupClick(Valg::RadioGroupTerrKat, 3);
-    app.ComboBoxNailExit(3);
-    for (const int udenfor : {-1, 10})
-    {
-        app.RadioGroupClick(Valg::RadioGroupTerrKat, udenfor);
-        app.ComboBoxNailExit(udenfor);
-    }
-    EXPECT_EQ(app.Inddata().TerrKat, 3);
-    EXPECT_EQ(app.Vindue().Indeks(Valg::RadioGroupTerrKat), 3);
-    EXPECT_EQ(app.Vindue().ComboBoxNail, 3);
-    EXPECT_EQ(app.Inddata().NailData->Name, "4,2 x 130 mm ringet søm (som i SKRIFT 12)");
-}
-
-// ---- Loading and saving a project through the dialogs
-
-TEST_F(Applikation, HentViserFilensInddataEllerHentebeskeden)
+// Loading through the dialog shows the file's inputs on the tab "Inddata"; a file that cannot
+// be read changes nothing and gives the load message. Loading over changed inputs asks first:
+// "Annuller" goes back, "Ja" opens the save dialog, whose cancelling cancels the load too;
+// nothing is asked when nothing changed since the inputs were loaded.
+TEST_F(Applikation, HentViserFilensInddataOgSpoergerFoerAendringerGaarTabt)
 {
     app.ButtonHentProjektdataClick(); // cancelled
-    dialoger.svarene.emplace_back(
-        SkrivFil("hus.tgl", SammenfoejLinjer(StandardLinjer(4, "     11,50"))));
+    dialoger.svarene = {SkrivFil("hus.tgl", SammenfoejLinjer(StandardLinjer(4, "     11,50"))),
+                        SkrivFil("kort.tgl", "Kun en linje\r\n")};
     app.VisFane(Fane::Opsetningsark);
     app.ButtonHentProjektdataClick();
-    EXPECT_EQ(dialoger.titler, std::vector<std::string>(2, "Hent projektdata"));
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5);
     EXPECT_EQ(app.Vindue().AktivFane, Fane::Inddataark);
-
-    dialoger.svarene.emplace_back(SkrivFil("kort.tgl", "Kun en linje\r\n"));
     app.ButtonHentProjektdataClick();
-    EXPECT_EQ(Vist(), Meddelelser{Hentebesked(Sti("kort.tgl"),
-                                              "kort.tgl har kun 1 linie; en projektfil har 31.")});
+    EXPECT_EQ(Vist(), (Meddelelser{{"fejldialog",
+                                    "Uventet fejl: Programmet kan ikke hente inddata fra " +
+                                        Sti("kort.tgl") +
+                                        ".\r\nkort.tgl har kun 1 linie; en projektfil har 31.\r\n"
+                                        "Det kan måske skyldes at denne fil er dannet af en "
+                                        "tidligere version af Taglo.\r\nEllers send filen til "
+                                        "support@example.invalid\r\nmed en kort beskrivelse af "
+                                        "problemets art, eller ring 00 00 00 00."}}));
     EXPECT_DOUBLE_EQ(app.Inddata().HusBr, 11.5) << "a failed load changes nothing";
-}
-
-// Loading another project over changed inputs asks first: "Annuller" goes back, "Ja" opens
-// the save dialog, whose cancelling cancels the load too. Nothing is asked when nothing
-// changed since the inputs were loaded.
-TEST_F(Applikation, HentSpoergerFoerAendredeInddataGaarTabt)
-{
-    app.ButtonHentProjektdataClick();
     EXPECT_TRUE(dialoger.spoergsmaal_.empty());
+
     app.FeltForladt(Felt::EditHusBr, "12");
     dialoger.svarPaaSpoergsmaal = {TSvar::Annuller, TSvar::Ja};
     dialoger.titler.clear();
@@ -263,32 +230,10 @@ TEST_F(Applikation, HentSpoergerFoerAendredeInddataGaarTabt)
     EXPECT_EQ(dialoger.spoergsmaal_, std::vector<std::string>(2, "Gem ændringer i projektet?"));
 }
 
-// Saving writes a temporary file renamed over the old one: an existing file is replaced
-// whole, and loading it restores every field and choice; a file that cannot be replaced
-// is left intact, with a message.
-TEST_F(Applikation, GemErstatterFilenHeltOgHentGenskaberProjektet)
+// A file that cannot be replaced is left intact, with a message. (Saving and loading every
+// field and choice again is the project file's own test.)
+TEST_F(Applikation, GemLaderEnSkrivebeskyttetFilUroertMedBesked)
 {
-    app.FeltForladt(Felt::EditProjektnavn, "Æblehaven 7");
-    app.FeltForladt(Felt::EditTagVink, "40");
-    app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 1);
-    app.FeltForladt(Felt::EditSneFormFak, "1,25");
-    app.ComboBoxNailExit(7);
-    const auto gemt = app.Vindue();
-    const auto sti = SkrivFil("projekt.tgl", SomFil(std::vector<std::string>(100, "zzz")));
-    dialoger.svarene.emplace_back(sti);
-    app.ButtonGemProjektdataClick();
-    EXPECT_EQ(dialoger.titler.back(), "Gem projektdata");
-    EXPECT_TRUE(meddelelser.liste.empty());
-    EXPECT_EQ(LaesTekstfil(sti, {.linjer = 1000}).linjer.size(), 31U);
-    EXPECT_EQ(std::distance(fs::directory_iterator(mappe_), fs::directory_iterator()), 2)
-        << "Standard.tgl and the project, no temporary file left";
-    app.RadioGroupClick(Valg::RadioGroupNormSneFormFak, 0);
-    app.ComboBoxNailExit(1);
-    ASSERT_TRUE(app.HentProjektdata(sti));
-    EXPECT_EQ(app.Vindue(), gemt);
-    EXPECT_DOUBLE_EQ(app.Inddata().SneFormFak, 1.25);
-    EXPECT_DOUBLE_EQ(app.Inddata().SneFormFakNormal, 0.53) << "the file holds two decimals";
-
     const auto laast = SkrivFil("laast.tgl", "gammelt indhold\r\n");
     fs::permissions(laast, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     dialoger.svarene.emplace_back(laast);
@@ -298,8 +243,6 @@ TEST_F(Applikation, GemErstatterFilenHeltOgHentGenskaberProjektet)
                                                       "skrivebeskyttet."}}));
     EXPECT_EQ(test::LaesHeleFilen(laast), "gammelt indhold\r\n");
 }
-
-// ---- The calculation run
 
 // A run from the result tab shows the report there with the focus on it. The result and
 // its nail figure are calculated once; leaving a field, even unchanged, any choice and a
@@ -312,9 +255,6 @@ TEST_F(Applikation, BeregningenViserRapportenOgGentagesKunEfterEnAendring)
     const auto& rapport = app.Resultatliste();
     EXPECT_TRUE(meddelelser.liste.empty());
     EXPECT_EQ(app.Vindue().Resultat, rapport);
-    ASSERT_GT(rapport.size(), 12U);
-    EXPECT_EQ(rapport[10], "  Lægtetværsnittet H x B = 38 x 73 mm kan anvendes.");
-    EXPECT_EQ(rapport[12], "  Sømtypen \"4,5 x 110 mm lægtesøm\" kan anvendes.");
     EXPECT_EQ(app.TagFokus(), "Resultat");
     const TTegning* figur = app.OptegnNail();
     ASSERT_NE(figur, nullptr);
@@ -376,9 +316,10 @@ TEST_F(Applikation, AfvistInddataGiverIngenDom)
     EXPECT_EQ(aflaesninger, 2);
 }
 
-// The log file is asked for and saved at each run. While its dialog is open, a repaint of
-// the nail figure asks for the calculation again: that inner run is refused, and the
-// outer one finishes.
+// The log file is asked for and saved at each run (its content is compared where taglo-cli
+// writes the reference projects' logs). While its dialog is open, a repaint of the nail
+// figure asks for the calculation again: that inner run is refused, and the outer one
+// finishes.
 TEST_F(Applikation, LogfilenGemmesVedHverBeregningSomIkkeStartesIgen)
 {
     app.RadioGroupClick(Valg::RadioGroupLogfil, 1);
@@ -390,19 +331,11 @@ TEST_F(Applikation, LogfilenGemmesVedHverBeregningSomIkkeStartesIgen)
     dialoger.svarene.emplace_back(Sti("mellemresultater.log"));
     EXPECT_TRUE(app.UdfoerBeregning());
     EXPECT_EQ(indreKoersel, false);
-    ASSERT_EQ(dialoger.titler.size(), 1U);
-    EXPECT_EQ(dialoger.titler[0], "Gem logfil");
-    const auto log =
-        LaesTekstfil(Sti("mellemresultater.log"), {.linjer = 100000, .bytes = 1 << 24}).linjer;
-    auto rapport = app.Resultatliste();
-    rapport.insert(rapport.end(), {"", "DETALJER"});
-    ASSERT_GT(log.size(), rapport.size());
-    EXPECT_EQ(std::vector(log.begin(), log.begin() + static_cast<long>(rapport.size())), rapport);
+    EXPECT_EQ(dialoger.titler, std::vector<std::string>{"Gem logfil"});
+    EXPECT_TRUE(fs::exists(Sti("mellemresultater.log")));
     app.ButtonBeregnClick();
     EXPECT_EQ(dialoger.titler.size(), 1U) << "the valid result asks no more";
 }
-
-// ---- Print and save of the result
 
 // Before the first run nothing is printed or saved; after a change the last report is
 // printed and saved without a new run; a cancelled print prints nothing; a printer's

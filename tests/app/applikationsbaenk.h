@@ -7,17 +7,14 @@
 #include "core/support.h"
 #include "core/tekstfil.h"
 
+#include "midlertidig_mappe.h"
 #include "navngivne_tilfaelde.h"
 #include "optagne_dialoger.h"
 #include "optagne_meddelelser.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,24 +28,6 @@ using Meddelelser = std::vector<OptagetMeddelelse>;
 inline OptagetMeddelelse Fejl(const std::string& tekst)
 {
     return {"fejl", tekst};
-}
-
-// The message of a text that is not a number.
-inline OptagetMeddelelse Konverteringsbesked(std::string_view tekst)
-{
-    return {"besked", "Det indtastede er ugyldigt som tal\r\nEConvertError\r\n'" +
-                          std::string(tekst) + "' is not a valid floating point value"};
-}
-
-// The load message of the project file at `sti` whose content is wrong for the `aarsag`
-// given.
-inline OptagetMeddelelse Hentebesked(const std::string& sti, const std::string& aarsag)
-{
-    return {"fejldialog",
-            "Uventet fejl: Programmet kan ikke hente inddata fra " + sti + ".\r\n" + aarsag +
-                "\r\nDet kan måske skyldes at denne fil er dannet af en tidligere version af "
-                "Taglo.\r\nEllers send filen til support@example.invalid\r\nmed en kort "
-                "beskrivelse af problemets art, eller ring 00 00 00 00."};
 }
 
 // The lines joined into a file's bytes as they stand, each ended by `slut`.
@@ -80,52 +59,30 @@ inline constexpr support::TKontakt kKontakt{"00 00 00 00", "support@example.inva
 class Applikation : public ::testing::Test
 {
   protected:
-    Applikation()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string navn = std::string(info->test_suite_name()) + "_" + info->name();
-        std::replace(navn.begin(), navn.end(), '/', '_');
-        mappe_ = std::filesystem::temp_directory_path() /
-                 ("taglo_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + navn);
-        std::filesystem::remove_all(mappe_);
-        std::filesystem::create_directories(mappe_);
-        std::filesystem::copy_file(TAGLO_STANDARDFIL, mappe_ / "Standard.tgl");
-    }
-    ~Applikation() override
-    {
-        std::error_code fejl;
-        std::filesystem::remove_all(mappe_, fejl);
-    }
-
-    [[nodiscard]] std::string Sti(std::string_view navn) const { return (mappe_ / navn).string(); }
-
     // The program starts, and says nothing at a sound start-up.
     void SetUp() override
     {
-        ASSERT_TRUE(app.Init(mappe_.string() + "/"));
+        std::filesystem::copy_file(TAGLO_STANDARDFIL, mappe_.sti / "Standard.tgl");
+        ASSERT_TRUE(app.Init(Programmappe()));
         ASSERT_TRUE(meddelelser.liste.empty());
     }
 
+    // The program's folder, as the program names it.
+    [[nodiscard]] std::string Programmappe() const { return mappe_.sti.string() + "/"; }
+    [[nodiscard]] std::string Sti(std::string_view navn) const
+    {
+        return mappe_ / std::string(navn);
+    }
     // Writes the bytes as the file `navn` in the folder; returns its path.
     std::string SkrivFil(std::string_view navn, std::string_view bytes) const
     {
-        const std::string sti = Sti(navn);
-        std::ofstream(sti, std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return sti;
-    }
-
-    // Loads the bytes as a project file with the load command; returns whether it loaded.
-    bool Hent(std::string_view bytes)
-    {
-        return app.HentProjektdata(SkrivFil("projekt.tgl", bytes));
+        return mappe_.Skriv(std::string(navn), std::string(bytes));
     }
 
     // The messages shown since the last call.
     Meddelelser Vist() { return std::exchange(meddelelser.liste, {}); }
 
-    std::filesystem::path mappe_;
+    const MidlertidigMappe mappe_;
     OptagneMeddelelser meddelelser;
     OptagneDialoger dialoger;
     int aflaesninger = 0; // how often a report has been stamped with the time

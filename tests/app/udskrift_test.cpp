@@ -64,18 +64,5 @@ TEST(Udskrift, SiderneOpdelesEfterLinjerOgSideskift)
     }
 }
 
-TEST(Udskrift, UrimeligeMaalGiverStadigSider)
-{
-    std::string alt;
-    for (const auto& side : OpdelISider({"abc"}, TSidemaal{0, 0, 0, 0}))
-    {
-        for (const auto& linje : side.linjer)
-        {
-            alt += linje.tekst;
-        }
-    }
-    EXPECT_EQ(alt, M("abc")) << "nothing is lost, one character a line";
-}
-
 } // namespace
 } // namespace taglo

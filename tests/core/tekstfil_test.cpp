@@ -8,14 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include <csignal>
 #include <optional>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -55,28 +53,22 @@ TEST(Linjer, EnderVedCrLfCrEllerLfOgSammenfoejesMedCrLf)
     EXPECT_EQ(SammenfoejLinjer({"Lægte", "", "\fny side"}), "L\xE6gte\r\n\r\n\fny side\r\n");
 }
 
+// In a shared folder: everybody may add files.
 class Tekstfil : public ::testing::Test
 {
   protected:
-    // A shared folder: everybody may add files.
     void SetUp() override { fs::permissions(mappe.sti, fs::perms::all); }
-    [[nodiscard]] std::string sti(const std::string& navn) const { return mappe / navn; }
-    std::string Skriv(const std::string& navn, const std::string& bytes) const
-    {
-        return mappe.Skriv(navn, bytes);
-    }
-
     const test::MidlertidigMappe mappe;
 };
 
 TEST_F(Tekstfil, GemErstatterFilenHeltOgLaesGiverSammeLinjer)
 {
-    Skriv("p.tgl", std::string(5000, 'z'));
+    mappe.Skriv("p.tgl", std::string(5000, 'z'));
     const Linjer linjer{"Ærø Tømrer", "     13,43", "——", ""};
-    ASSERT_FALSE(GemTekstfil(sti("p.tgl"), linjer).has_value());
-    EXPECT_EQ(test::LaesHeleFilen(sti("p.tgl")),
+    ASSERT_FALSE(GemTekstfil(mappe / "p.tgl", linjer).has_value());
+    EXPECT_EQ(test::LaesHeleFilen(mappe / "p.tgl"),
               "\xC6r\xF8 T\xF8mrer\r\n     13,43\r\n\x97\x97\r\n\r\n");
-    EXPECT_EQ(LaesTekstfil(sti("p.tgl")).linjer, linjer);
+    EXPECT_EQ(LaesTekstfil(mappe / "p.tgl").linjer, linjer);
     EXPECT_EQ(std::distance(fs::directory_iterator(mappe.sti), {}), 1) << "no temporary file left";
 }
 
@@ -88,13 +80,13 @@ TEST_F(Tekstfil, LaesningStopperVed31LinjerKlipperVed4096BytesOgVed64KiB)
     {
         indhold += "linje " + std::to_string(i) + "\r\n";
     }
-    const auto lang = LaesTekstfil(Skriv("lang.tgl", indhold + std::string(1 << 20, 'x')));
+    const auto lang = LaesTekstfil(mappe.Skriv("lang.tgl", indhold + std::string(1 << 20, 'x')));
     ASSERT_EQ(lang.linjer.size(), 31U);
     EXPECT_EQ(lang.linjer.front(), std::string(4096, 'y'));
     EXPECT_EQ(lang.linjer.back(), "linje 31");
     EXPECT_FALSE(lang.afkortet);
 
-    const auto udenLinjeskift = LaesTekstfil(Skriv("stor.tgl", std::string(200 << 20, '7')));
+    const auto udenLinjeskift = LaesTekstfil(mappe.Skriv("stor.tgl", std::string(200 << 20, '7')));
     EXPECT_EQ(udenLinjeskift.linjer, Linjer{std::string(4096, '7')});
     EXPECT_TRUE(udenLinjeskift.afkortet) << "the reading ended at the byte limit";
 }
@@ -103,7 +95,7 @@ TEST_F(Tekstfil, LaesningStopperVed31LinjerKlipperVed4096BytesOgVed64KiB)
 // message at once instead of holding the program.
 TEST_F(Tekstfil, KunEnAlmindeligFilLaesesOgAldrigVentes)
 {
-    ASSERT_EQ(::mkfifo(sti("kanal.tgl").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((mappe / "kanal.tgl").c_str(), 0600), 0);
     struct Tilfaelde
     {
         std::string sti;
@@ -111,10 +103,10 @@ TEST_F(Tekstfil, KunEnAlmindeligFilLaesesOgAldrigVentes)
         std::string besked;
     };
     for (const auto& [fil, fejl, besked] : std::vector<Tilfaelde>{
-             {sti("findes-ikke.tgl"), TLaesefejl::FindesIkke, "findes-ikke.tgl findes ikke."},
+             {mappe / "findes-ikke.tgl", TLaesefejl::FindesIkke, "findes-ikke.tgl findes ikke."},
              {mappe.sti.string(), TLaesefejl::IkkeAlmindeligFil,
               mappe.sti.filename().string() + " er en mappe, ikke en fil."},
-             {sti("kanal.tgl"), TLaesefejl::IkkeAlmindeligFil,
+             {mappe / "kanal.tgl", TLaesefejl::IkkeAlmindeligFil,
               "kanal.tgl er ikke en almindelig fil (men f.eks. et drev eller en kanal) og "
               "læses ikke."},
              {"/dev/zero", TLaesefejl::IkkeAlmindeligFil,
@@ -131,12 +123,12 @@ TEST_F(Tekstfil, KunEnAlmindeligFilLaesesOgAldrigVentes)
 TEST_F(Tekstfil, GemFoelgerEnLinkOgBevarerFilensTilladelser)
 {
     fs::create_directory(mappe.sti / "projekter");
-    const auto maal = Skriv("projekter/hus.tgl", "gammel");
+    const auto maal = mappe.Skriv("projekter/hus.tgl", "gammel");
     fs::permissions(maal, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink("projekter/hus.tgl", sti("genvej.tgl"));
+    fs::create_symlink("projekter/hus.tgl", mappe / "genvej.tgl");
 
-    ASSERT_FALSE(GemFil(sti("genvej.tgl"), "ny").has_value());
-    EXPECT_TRUE(fs::is_symlink(sti("genvej.tgl"))) << "the link stays a link";
+    ASSERT_FALSE(GemFil(mappe / "genvej.tgl", "ny").has_value());
+    EXPECT_TRUE(fs::is_symlink(mappe / "genvej.tgl")) << "the link stays a link";
     EXPECT_EQ(test::LaesHeleFilen(maal), "ny");
     EXPECT_EQ(fs::status(maal).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -193,7 +185,7 @@ TEST_F(Tekstfil, EnAndensFilErstattesIkke)
     {
         GTEST_SKIP() << "needs a file of another user: run as root, as CI does";
     }
-    const auto fil = Skriv("kollegas.tgl", "kollegaens projekt");
+    const auto fil = mappe.Skriv("kollegas.tgl", "kollegaens projekt");
     fs::permissions(fil, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                              fs::perms::others_read);
     EXPECT_EQ(GemSomAndenBruger(fil, "mit projekt"), Gemt::Oprettefejl);
@@ -205,7 +197,7 @@ TEST_F(Tekstfil, EnAndensFilErstattesIkke)
 // temporary file, a failed write leaves neither a changed file nor the temporary one.
 TEST_F(Tekstfil, EnSkrivbarFilIEnLaastMappeSkrivesPaaStedetOgGenskabesVedFejl)
 {
-    const auto fil = Skriv("egen.tgl", "gammelt indhold");
+    const auto fil = mappe.Skriv("egen.tgl", "gammelt indhold");
     ASSERT_EQ(::chown(fil.c_str(), ::getuid() == 0 ? kIngen : ::getuid(), ::getgid()), 0);
     const std::string stort(1000, 'n');
 

@@ -24,14 +24,13 @@ const Regionalindstillinger kDansk = Regionalindstillinger::Dansk();
 const double kTan30 = std::tan(std::numbers::pi / 6);
 const double kCos30 = std::cos(std::numbers::pi / 6);
 
-// The text group that holds a text of this wording; null when there is none.
-const TTekstGruppe* GruppeMed(const TTegning& t, std::string_view ordlyd)
+// Whether the drawing holds a text of this wording.
+bool HarTekst(const TTegning& t, std::string_view ordlyd)
 {
-    const auto gruppe = std::ranges::find_if(t.Tekster, [&](const TTekstGruppe& g) {
+    return std::ranges::any_of(t.Tekster, [&](const TTekstGruppe& g) {
         return std::ranges::any_of(g.Tekster,
                                    [&](const TTegnTekst& x) { return x.Tekst == ordlyd; });
     });
-    return gruppe == t.Tekster.end() ? nullptr : &*gruppe;
 }
 
 // The figures filled solid with the given colour.
@@ -87,7 +86,6 @@ std::vector<TTegnPunkt> LegteToppe(const TTegning& t)
 TEST(Tvaersnit, LegterPaaTagfladenFra01MeterVedKippenTil01MeterFraTagfoden)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
     struct
     {
         const char* navn;
@@ -98,9 +96,7 @@ TEST(Tvaersnit, LegterPaaTagfladenFra01MeterVedKippenTil01MeterFraTagfoden)
                            {"Tag040", 0.40, 0.3, 0},
                            {"Tag042", 0.42, 0.3, 2},
                            {"AfstandNul", 11, 0.0, 0},
-                           {"AfstandNegativ", 11, -0.3, 0},
                            {"AfstandNaN", 11, nan, 0},
-                           {"AfstandUendelig", 11, inf, 0},
                            {"KaempeTag", 1e6, 1e-6, 2 * kFlestLegterPrFlade}};
     for (const auto& c : tilfaelde)
     {
@@ -120,7 +116,7 @@ TEST(Tvaersnit, LegterPaaTagfladenFra01MeterVedKippenTil01MeterFraTagfoden)
             EXPECT_NEAR(toppe[n].X, n < c.legter / 2 ? fraKip : c.bredde - fraKip, 1e-6);
             EXPECT_NEAR(toppe[n].Y, 3 + std::min(toppe[n].X, c.bredde - toppe[n].X) * kTan30, 1e-6);
         }
-        EXPECT_NE(GruppeMed(t, "Husbredde"), nullptr);
+        EXPECT_TRUE(HarTekst(t, "Husbredde"));
     }
 }
 
@@ -137,7 +133,7 @@ TEST(Laengdesnit, FriGavltrekantNaarIndrykningenOverstiger105mm)
         TavseMeddelelser m;
         const TTegning t = TegnLengdesnit(i, BeregnAfledte(i, m), kDansk);
         const bool fri = indrykning > 0.105;
-        EXPECT_EQ(GruppeMed(t, "Uforankret gavltrekant") != nullptr, fri);
+        EXPECT_EQ(HarTekst(t, "Uforankret gavltrekant"), fri);
         EXPECT_EQ(FyldteFigurer(t, kSort).size(), fri ? 4U : 3U); // the leader dots
         const auto graa = FyldteFigurer(t, kMellemgraa); // the facade wall, then the triangle
         ASSERT_EQ(graa.size(), fri ? 2U : 1U);
@@ -233,21 +229,6 @@ TEST(Soemforbindelse, BaandLegtesnitOgSoemmenesPlads)
             hoveder.emplace_back((f->Punkter.front().X + f->Punkter.back().X) / 2, f->Punkter[0].Y);
         }
         EXPECT_EQ(hoveder, c.hoveder);
-    }
-}
-
-// A nail whose anchorage carries nothing has its head-side and withdrawal capacity in red.
-TEST(Soemforbindelse, SoemUdenBaereevneHarRoedeKapaciteter)
-{
-    TResultater r = Direkte();
-    r.SoemDirekte = TSoemKapacitet{83.25, 83.25, 83.25, 83.25, 0, 20.0, 0, 0, 0};
-    const TTegning t = TegnSoemforbindelse(Forbindelse(), r, kDansk);
-    for (const char* tekst : {" Fg =   0 N ", " Fu = 0 N "})
-    {
-        SCOPED_TRACE(tekst);
-        const TTekstGruppe* gruppe = GruppeMed(t, tekst);
-        ASSERT_NE(gruppe, nullptr);
-        EXPECT_EQ(gruppe->TekstFarve, kRoed);
     }
 }
 

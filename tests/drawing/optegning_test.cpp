@@ -17,13 +17,12 @@ namespace
 {
 // A canvas that writes down each painting call in pixels, in order: "Streg 0,0 1,1; Polygon
 // 0,0 1,0 1,1; Pixel 3,2; Slet 1,1 5,11; Tekst 100,94 0" (Slet: an erased rectangle's corners),
-// the strokes, and the pen, brush and text style last set. A character is 7 pixels wide.
+// and the pen, brush and text style last set. A character is 7 pixels wide.
 class OptagendeLaerred final : public Laerred
 {
   public:
     int linjehoejde = 13; // the full line height that TekstHoejde answers
     std::string kald;
-    std::vector<std::pair<TPixel, TPixel>> streger;
     TPenStil penStil = TPenStil::Fuld;
     int penBredde = 1;
     TFarve penFarve;
@@ -39,11 +38,7 @@ class OptagendeLaerred final : public Laerred
     void SaetFyldStil(TFyldStil s) override { fyldStil = s; }
     void SaetFyldFarve(TFarve f) override { fyldFarve = f; }
     void FlytTil(TPixel p) override { position_ = p; }
-    void LinjeTil(TPixel p) override
-    {
-        streger.emplace_back(std::exchange(position_, p), p);
-        Noter("Streg", {streger.back().first, p});
-    }
+    void LinjeTil(TPixel p) override { Noter("Streg", {std::exchange(position_, p), p}); }
     void Polygon(std::span<const TPixel> p) override { Noter("Polygon", {p.begin(), p.end()}); }
     void SaetPixel(TPixel p, TFarve /*farve*/) override { Noter("Pixel", {p}); }
     int TekstHoejde(std::string_view /*tekst*/) override { return linjehoejde; }
@@ -82,11 +77,11 @@ TTegning Linjetegning(std::vector<TTegnPunkt> punkter)
     return t;
 }
 
-// A view of 200 x 200 pixels that maps world (0, 0) onto the pixel (100, 100), `skala`
-// pixels per unit, y upwards.
-TVisning Enhedsvisning(int linjehoejde = 13, double skala = 1)
+// A view of 200 x 200 pixels that maps world (0, 0) onto the pixel (100, 100), one pixel a
+// unit, y upwards.
+TVisning Enhedsvisning(int linjehoejde)
 {
-    TVisning v{.W = 200, .H = 200, .SX = skala, .SY = -skala, .OX = 100, .OY = 100};
+    TVisning v{.W = 200, .H = 200, .SX = 1, .SY = -1, .OX = 100, .OY = 100};
     v.TH = linjehoejde;
     return v;
 }
@@ -155,43 +150,6 @@ TEST(TegnTegning, FigurerIListeordenTeksterSidstIkkeEndeligePunkterUdeladt)
     EXPECT_EQ(l.fyldStil, TFyldStil::Krydsskraveret);
     EXPECT_EQ(l.fyldFarve, (TFarve{155, 155, 155}));
     EXPECT_EQ(l.tekstFarve, (TFarve{255, 0, 0}));
-}
-
-// An arrowhead keeps its size in pixels at any scale: at one and at a thousand pixels a unit
-// its two strokes end on its point and start at most 6 pixels back on the side it comes from
-// (rows grow downwards). A dot is the one pixel of its point; an unknown kind paints nothing.
-TEST(TegnMaerke, PilenePegerPaaPunktetIFastPixelstoerrelse)
-{
-    struct
-    {
-        const char* navn;
-        std::uint8_t art;
-        TPixel bagud; // the side the arrow comes from, in pixels
-    } const pile[] = {{"Op", kArtPilOp, {0, 1}},
-                      {"Ned", kArtPilNed, {0, -1}},
-                      {"Venstre", kArtPilVenstre, {1, 0}},
-                      {"Hoejre", kArtPilHoejre, {-1, 0}}};
-    for (const auto& c : pile)
-    {
-        for (const double skala : {1.0, 1000.0})
-        {
-            SCOPED_TRACE(std::string(c.navn) + " " + std::to_string(skala));
-            OptagendeLaerred l;
-            TegnMaerke(l, Enhedsvisning(13, skala), c.art, 0, 0, Farve(kRoed));
-            ASSERT_EQ(l.streger.size(), 2U);
-            EXPECT_NE(l.streger[0].first, l.streger[1].first);
-            for (const auto& [fra, til] : l.streger)
-            {
-                EXPECT_EQ(til, (TPixel{100, 100}));
-                const int tilbage = (fra.X - 100) * c.bagud.X + (fra.Y - 100) * c.bagud.Y;
-                EXPECT_TRUE(tilbage > 0 && tilbage <= 6) << tilbage;
-            }
-        }
-    }
-    OptagendeLaerred l;
-    TegnMaerke(l, Enhedsvisning(), kArtPunkt, 3, 2, Farve(kRoed));
-    TegnMaerke(l, Enhedsvisning(), 10, 3, 2, Farve(kRoed));
-    EXPECT_EQ(l.kald, "Pixel 103,98");
 }
 
 // One text "tekst" (35 pixels wide, a line high) in a group with the alignment codes, on the

@@ -19,7 +19,6 @@
 #include <QRect>
 
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <span>
 #include <string>
@@ -35,61 +34,23 @@ using test::SikrQtApplikation;
 
 constexpr QRgb kHvidPixel = 0xFFFFFFFF;
 
-// A picture of the colour `grund` painted by `tegn` through a Qt canvas in the drawings' font.
-QImage Mal(int bredde, int hoejde, const std::function<void(QtLaerred&)>& tegn,
-           Qt::GlobalColor grund = Qt::white)
-{
-    SikrQtApplikation();
-    QImage billede(bredde, hoejde, QImage::Format_RGB32);
-    billede.fill(grund);
-    QPainter maler(&billede);
-    maler.setFont(TegningensSkrift());
-    QtLaerred laerred(maler);
-    tegn(laerred);
-    maler.end();
-    return billede;
-}
-
-// A 1-pixel line in the pen's colour leaves out its end pixel; a 3-pixel line covers three
-// rows. A 20 x 20 square outlined in timber colour with a solid red brush is red inside.
-TEST(QtLaerred, PenOgPenselMedDeresFarver)
-{
-    const QImage b = Mal(30, 45, [](QtLaerred& l) {
-        l.SaetPenFarve(Farve(kTraefarve));
-        l.FlytTil({2, 2});
-        l.LinjeTil({8, 2});
-        l.SaetFyldFarve({255, 0, 0});
-        l.SaetFyldStil(TFyldStil::Fuld);
-        const TPixel firkant[] = {{5, 10}, {25, 10}, {25, 30}, {5, 30}};
-        l.Polygon(firkant);
-        l.SaetPenBredde(3);
-        l.FlytTil({5, 40});
-        l.LinjeTil({25, 40});
-    });
-    const QRgb t = qRgb(245, 219, 115);
-    EXPECT_EQ((std::vector{b.pixel(2, 2), b.pixel(7, 2), b.pixel(8, 2)}),
-              (std::vector{t, t, kHvidPixel}));
-    EXPECT_EQ((std::vector{b.pixel(15, 10), b.pixel(25, 30), b.pixel(15, 20)}),
-              (std::vector{t, t, qRgb(255, 0, 0)}));
-    EXPECT_EQ((std::vector{b.pixel(20, 38), b.pixel(20, 39), b.pixel(20, 41), b.pixel(20, 42)}),
-              (std::vector{kHvidPixel, t, t, kHvidPixel}));
-}
-
 // The box of the blue pixels of "Spærhoved" written at the anchor (100, 50) on a red field:
 // only the glyphs are painted, never a background. Left-aligned text starts at the anchor,
 // right-aligned ends there, centred is centred on it; top-aligned hangs below the anchor
 // within a line height, bottom-aligned stands on it.
 TEST(QtLaerred, TekstensJusteringOmAnkeret)
 {
+    SikrQtApplikation();
     const auto tekstboks = [](TVandretJustering vandret, TLodretJustering lodret) {
-        const QImage b = Mal(
-            200, 100,
-            [&](QtLaerred& l) {
-                l.SaetTekstJustering(vandret, lodret);
-                l.SaetTekstFarve({0, 0, 255});
-                l.SkrivTekst({100, 50}, "Spærhoved");
-            },
-            Qt::red);
+        QImage b(200, 100, QImage::Format_RGB32);
+        b.fill(Qt::red);
+        QPainter maler(&b);
+        maler.setFont(TegningensSkrift());
+        QtLaerred l(maler);
+        l.SaetTekstJustering(vandret, lodret);
+        l.SaetTekstFarve({0, 0, 255});
+        l.SkrivTekst({100, 50}, "Spærhoved");
+        maler.end();
         QRect boks;
         for (int y = 0; y < 100; ++y)
         {
@@ -115,29 +76,23 @@ TEST(QtLaerred, TekstensJusteringOmAnkeret)
                 2);
 }
 
-// A red line from (0, 0) to (18, 0) through the middle of a text centred on it, as a dimension
-// line through its value.
-TTegning RoedLinjeGennemTekst()
-{
-    TTegning t;
-    NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje).Punkter = {{0, 0},
-                                                                                    {18, 0}};
-    TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
-    return t;
-}
-
 // A PNG file reads back as a picture of the asked size, white where nothing is drawn; at the
 // export's size (50 pixels a unit) the line runs along row 350 from column 50 to 950, hidden
-// behind the text by its background and there beside it. An SVG file has the asked size; a
-// size outside 1..10000 pixels is refused with a message and the file kept.
-TEST(EksporterTegning, PngOgSvgIDenBedteStoerrelseMedTeksterPaaBaggrund)
+// behind the text by its background and there beside it.
+TEST(EksporterTegning, PngIDenBedteStoerrelseMedTeksterPaaBaggrund)
 {
     SikrQtApplikation();
     const test::MidlertidigMappe mappe;
     test::OptagneMeddelelser meddelelser;
     const std::string png = mappe / "figur.png";
-    ASSERT_TRUE(EksporterTegning(RoedLinjeGennemTekst(), png, TBilledformat::Png, kEksportBredde,
-                                 kEksportHoejde, meddelelser));
+    // A red line from (0, 0) to (18, 0) through the middle of a text centred on it, as a
+    // dimension line through its value.
+    TTegning t;
+    NyFigur(t.Figurer, kPenFuld, 1, kRoed, kFyldIngen, kRoed, kArtLinje).Punkter = {{0, 0},
+                                                                                    {18, 0}};
+    TilfoejTekst(NyTekstGruppe(t.Tekster, kSort, kJustCentreret, kJustMidt), "Husbredde", 9, 0);
+    ASSERT_TRUE(
+        EksporterTegning(t, png, TBilledformat::Png, kEksportBredde, kEksportHoejde, meddelelser));
     QImage b;
     ASSERT_TRUE(b.load(QString::fromStdString(png), "PNG"));
     EXPECT_EQ(b.size(), QSize(kEksportBredde, kEksportHoejde));
@@ -150,18 +105,7 @@ TEST(EksporterTegning, PngOgSvgIDenBedteStoerrelseMedTeksterPaaBaggrund)
     {
         EXPECT_NE(b.pixel(x, 350), roed) << x;
     }
-
-    const std::string svg = mappe / "figur.svg";
-    ASSERT_TRUE(
-        EksporterTegning(RoedLinjeGennemTekst(), svg, TBilledformat::Svg, 640, 480, meddelelser));
-    EXPECT_NE(test::LaesHeleFilen(svg).find("viewBox=\"0 0 640 480\""), std::string::npos);
     EXPECT_TRUE(meddelelser.liste.empty());
-
-    EXPECT_FALSE(
-        EksporterTegning(RoedLinjeGennemTekst(), png, TBilledformat::Png, 0, 700, meddelelser));
-    EXPECT_EQ(meddelelser.liste.at(0).tekst,
-              "Billedets størrelse skal være mellem 1 og 10000 pixel på hver led, ikke 0 x 700.");
-    EXPECT_TRUE(b.load(QString::fromStdString(png), "PNG"));
 }
 
 // A canvas that maps where the renderer puts a drawing's texts and filled figures on the
@@ -226,6 +170,10 @@ std::string Ulaeselige(const std::string& figur, const TTegning& tegning, bool p
     Placeringer p;
     TegnTegning(p, kEksportBredde, kEksportHoejde, tegning, true);
     EXPECT_EQ(p.baggrunde.size(), p.tekster.size()) << figur;
+    // The map shows the filled figures by their numbers, or nothing could be found on them.
+    QImage tom(p.kort.size(), p.kort.format());
+    tom.fill(0);
+    EXPECT_TRUE(p.fyld.empty() || p.kort != tom) << figur << ": no filled figure on the map";
     std::string fund;
     for (std::size_t i = 0; i < std::min(p.baggrunde.size(), p.tekster.size()); ++i)
     {

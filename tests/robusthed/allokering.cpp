@@ -1,6 +1,6 @@
 // Replaces the global operator new of the test program to note the largest request; the
 // memory itself comes from malloc as before, so the sanitizers still watch it.
-#include "fjendtlig_fil.h"
+#include "allokering.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace taglo::test
@@ -21,24 +22,12 @@ struct OptagneDialoger final : Dialoger
     std::optional<std::string> indtast(const Tekstdialog& d) override
     {
         titler.push_back(d.titel);
-        if (tekster.empty())
-        {
-            return std::nullopt;
-        }
-        auto svar = tekster.front();
-        tekster.pop_front();
-        return svar;
+        return Naeste(tekster);
     }
     TSvar spoerg(const std::string& spoergsmaal) override
     {
         spoergsmaal_.push_back(spoergsmaal);
-        if (svarPaaSpoergsmaal.empty())
-        {
-            return TSvar::Nej;
-        }
-        const TSvar svar = svarPaaSpoergsmaal.front();
-        svarPaaSpoergsmaal.pop_front();
-        return svar;
+        return Naeste(svarPaaSpoergsmaal).value_or(TSvar::Nej);
     }
     std::optional<std::string> Besvar(const FilDialog& dialog)
     {
@@ -47,14 +36,20 @@ struct OptagneDialoger final : Dialoger
         {
             mensVist();
         }
-        if (svarene.empty())
+        return Naeste(svarene);
+    }
+    // The first of the prepared answers, taken; nothing when none is left.
+    template <class T> static std::optional<T> Naeste(std::deque<T>& svar)
+    {
+        if (svar.empty())
         {
             return std::nullopt;
         }
-        auto svar = svarene.front();
-        svarene.pop_front();
-        return svar;
+        T foerste = std::move(svar.front());
+        svar.pop_front();
+        return foerste;
     }
+
     std::deque<std::string> svarene; // the paths the next file dialogs answer with
     std::deque<std::string> tekster; // the texts the next text dialogs answer with
     // The answers to the next questions; with none left the answer is "Nej".

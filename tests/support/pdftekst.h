@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -53,6 +54,15 @@ inline std::string PdfSide(const std::string& fil, int side)
 inline std::string PdfInfo(const std::string& fil)
 {
     return KommandoUd("pdfinfo -isodates '" + fil + "'");
+}
+
+// The number of pages of the PDF file `fil`; 0 when it cannot be read.
+inline int PdfSider(const std::string& fil)
+{
+    std::smatch fundet;
+    const std::string info = PdfInfo(fil);
+    return std::regex_search(info, fundet, std::regex("Pages: *([0-9]+)")) ? std::stoi(fundet[1])
+                                                                           : 0;
 }
 
 } // namespace taglo::test

@@ -70,11 +70,6 @@ constexpr double KystafstandFor(double vb)
     return 25.0 - (vb - 24.0) / 0.12;
 }
 
-// A building whose dimensions the roof zones F, G and H do not depend on, m.
-constexpr double kKiphoejde = 6.0;
-constexpr double kHusbredde = 10.0;
-constexpr double kHuslaengde = 23.34;
-
 // The roof pitch of the "Duo Pitch Roof" sheet, degrees: between the tabulated 5 and 15.
 constexpr double kTagvinkelRegneark = 6.84;
 
@@ -82,8 +77,9 @@ constexpr double kTagvinkelRegneark = 6.84;
 // and suction on both slopes, 'k' the wind along the ridge with suction.
 double Formfaktor(char omraade, char vindtilf, bool tiKvadratmeter, Meddelelser& m)
 {
-    return VindFormfaktor(omraade, vindtilf, kTagvinkelRegneark, tiKvadratmeter, kKiphoejde,
-                          kHusbredde, kHuslaengde, m);
+    // A ridge 6 m high on a house 10 x 23.34 m: zones F, G and H do not depend on them.
+    return VindFormfaktor(omraade, vindtilf, kTagvinkelRegneark, tiKvadratmeter, 6.0, 10.0, 23.34,
+                          m);
 }
 
 // The derived values of a roof of structural timber C18 in consequence class CC2 with the
@@ -121,8 +117,8 @@ constexpr std::array<TEksempel, 23> kEksempler{{
      8, "s. 1, Wind peak velocity pressure", 0.989, 3, "kN/m²",
      [](Meddelelser&) { return PeakHastTryk(0, KystafstandFor(27.0), 3.5, 1.0, 3.5); }},
     {"PeakhastighedstrykKategoriIVUnderZmin",
-     "Peakhastighedstryk q_p(z), terrænkategori IV, z = 9 m regnet i z_min = 10 m, "
-     "v_b = 26 m/s (DK NA: 8,33 km fra Vesterhavet)",
+     "Peakhastighedstryk q_p(z), terrænkategori IV, z = 9 m regnet i z_min = 10 m, v_b = 26 m/s "
+     "(DK NA: 8,33 km fra Vesterhavet)",
      2, "s. 1, Peak velocity pressure", 0.497, 3, "kN/m²",
      [](Meddelelser&) { return PeakHastTryk(3, KystafstandFor(26.0), 9.0, 1.0, 3.5); }},
     {"FormfaktorFTvaersTiKvm",
@@ -142,62 +138,57 @@ constexpr std::array<TEksempel, 23> kEksempler{{
      "s. 1, Wind Direction 90°", -1.545, 3, "",
      [](Meddelelser& m) { return Formfaktor('F', 'k', true, m); }},
     {"FormfaktorHLangsTiKvm",
-     "c_pe,10 zone H, vind langs kippen, 6,84° (sug); regnearkets "
-     "værdier for zone I og J følger ikke EN 1991-1-4 tabel 7.4 og sammenlignes ikke",
+     "c_pe,10 zone H, vind langs kippen, 6,84° (sug); regnearkets værdier for zone I og J følger "
+     "ikke EN 1991-1-4 tabel 7.4 og sammenlignes ikke",
      3, "s. 1, Wind Direction 90°", -0.682, 3, "",
      [](Meddelelser& m) { return Formfaktor('H', 'k', true, m); }},
     {"SneformfaktorUnder30Grader",
-     "Sneformfaktor μ1 for taghældning 5,7°; kilden har "
-     "s_k = 0,65 kN/m², Taglo DK NA's 1,0 kN/m², så kun formfaktoren sammenlignes",
+     "Sneformfaktor μ1 for taghældning 5,7°; kilden har s_k = 0,65 kN/m², Taglo DK NA's 1,0 kN/m², "
+     "så kun formfaktoren sammenlignes",
      1, "ark 4 af 8, s. 3-39", 0.8, 1, "", [](Meddelelser&) { return NormalSneFormFaktor(5.7); }},
     {"SnelastSaddeltagSk10",
      "Karakteristisk snelast på saddeltag med taghældning 25°, s = μ1 s_k med s_k = 1,0 kN/m² "
-     "(svensk snezone 1 har DK NA's værdi); tabellen holder μ1 = 0,8 ved alle hældninger på "
-     "grund af snefang, så der sammenlignes kun ved højst 30°",
+     "(svensk snezone 1 har DK NA's værdi); tabellen holder μ1 = 0,8 ved alle hældninger på grund "
+     "af snefang, så der sammenlignes kun ved højst 30°",
      10, "tabel 7:9, snezone 1,0", 0.8, 1, "kN/m²",
      [](Meddelelser& m) { return AfledteFor(25.0, m).SneLast; }},
-    {"TreFagEndereaktion",
-     "Tre lige fag, jævnt fordelt last w: reaktion ved endeunderstøtning "
-     "(E)",
+    {"TreFagEndereaktion", "Tre lige fag, jævnt fordelt last w: reaktion ved endeunderstøtning (E)",
      4, "R_1", 0.400, 3, "wL", [](Meddelelser&) { return -TreFagEnhedslast().RE; }},
     {"TreFagMellemreaktion", "Tre lige fag: reaktion ved første indre understøtning (G)", 4, "R_2",
      1.100, 3, "wL", [](Meddelelser&) { return -TreFagEnhedslast().RG; }},
     {"TreFagEndefagsmoment", "Tre lige fag: feltmoment i endefaget (F), største værdi i 0,4 L", 4,
      "M_1", 0.080, 3, "wL²", [](Meddelelser&) { return -TreFagEnhedslast().MF; }},
     {"TreFagStoettemoment",
-     "Tre lige fag: støttemoment over første indre understøtning (G), "
-     "hængende",
-     4, "M_2", 0.100, 3, "wL²", [](Meddelelser&) { return TreFagEnhedslast().MG; }},
+     "Tre lige fag: støttemoment over første indre understøtning (G), hængende", 4, "M_2", 0.100, 3,
+     "wL²", [](Meddelelser&) { return TreFagEnhedslast().MG; }},
     {"TreFagMidterfagsmoment", "Tre lige fag: feltmoment midt i midterfaget (H)", 4, "M_3", 0.025,
      3, "wL²", [](Meddelelser&) { return -TreFagEnhedslast().MH; }},
     {"GavlfagFeltmoment055",
-     "Gavlfagets feltmoment (C) tages i 0,55 L; sammenlignet med "
-     "udtrykket M_x = w x (L − x)/2 for den simpelt understøttede bjælke i x = 0,55 L",
+     "Gavlfagets feltmoment (C) tages i 0,55 L; sammenlignet med udtrykket M_x = w x (L − x)/2 for "
+     "den simpelt understøttede bjælke i x = 0,55 L",
      5, "M_x", 0.12375, 5, "wL²",
      [](Meddelelser&) { return -MomentFelt(1.0, 0.0, -1.0, 0.0, 1.0); }},
     {"PartialkoefficientEgenlast",
-     "Partialkoefficient på egenlast i kombinationen med sne som "
-     "dominerende last, CC2 (K_FI = 1,0)",
+     "Partialkoefficient på egenlast i kombinationen med sne som dominerende last, "
+     "CC2 (K_FI = 1,0)",
      6, "s. 1, STR/GEO", 1.0, 0, "", [](Meddelelser& m) { return LastFaktor09('Y', 3, 1, m); }},
     {"PartialkoefficientDominerendeSne",
-     "Partialkoefficient på dominerende variabel last (sne), "
-     "CC2 (K_FI = 1,0)",
-     6, "s. 1, STR/GEO", 1.5, 1, "", [](Meddelelser& m) { return LastFaktor09('P', 3, 1, m); }},
+     "Partialkoefficient på dominerende variabel last (sne), CC2 (K_FI = 1,0)", 6, "s. 1, STR/GEO",
+     1.5, 1, "", [](Meddelelser& m) { return LastFaktor09('P', 3, 1, m); }},
     {"PartialkoefficientSoemforbindelse",
-     "γ_M for træforbindelser efter kildens danske bæreevnetabeller, som sømmets "
-     "regningsmæssige udtræksbæreevne divideres med; Taglo bruger konstruktionstræets γ_M "
-     "(C18, CC2)",
+     "γ_M for træforbindelser efter kildens danske bæreevnetabeller, som sømmets regningsmæssige "
+     "udtræksbæreevne divideres med; Taglo bruger konstruktionstræets γ_M (C18, CC2)",
      11, "afsnit Bæreevnetabeller", 1.35, 2, "",
      [](Meddelelser& m) { return AfledteFor(25.0, m).GammaM; }},
     {"KmodOejeblikkeligLast",
-     "k_mod for øjeblikkelig last i anvendelsesklasse 1 og 2, som sømmets udtræksbæreevne "
-     "ganges med (vindsug); kilden giver 1,1 som tabellens største værdi, der kun gælder "
-     "øjeblikkelig last i tørt træ",
+     "k_mod for øjeblikkelig last i anvendelsesklasse 1 og 2, som sømmets udtræksbæreevne ganges "
+     "med (vindsug); kilden giver 1,1 som tabellens største værdi, der kun gælder øjeblikkelig "
+     "last i tørt træ",
      12, "afsnit 2.3.2, teksten til tabel 2.4", 1.1, 1, "",
      [](Meddelelser& m) { return AfledteFor(25.0, m).KmodSoem; }},
     {"GlatSoemSpidslaengde",
-     "Glat søm 2,8 × 75 mm med 32,3 mm i det første træ: længden i "
-     "spidsdelen t_pen, over kravet 12d (kilden er svensk; last og γ_d sammenlignes ikke)",
+     "Glat søm 2,8 × 75 mm med 32,3 mm i det første træ: længden i spidsdelen t_pen, over kravet "
+     "12d (kilden er svensk; last og γ_d sammenlignes ikke)",
      7, "afsnit 2, Spikar", 42.7, 1, "mm",
      [](Meddelelser&) {
          const TNailData soem{"2,8 x 75 mm glat", 5.6, 2.8, 0.0, 75.0, 2.45, 8.6};
