@@ -279,27 +279,6 @@ std::string PdfDato(std::int64_t sekunder, std::string_view qtsDato)
     return tekst.size() == qtsDato.size() ? tekst : std::string();
 }
 
-// Puts the moment `sekunder` (since 1970, UTC) in place of the creation date Qt wrote from
-// the clock, "/CreationDate (D:...)", in the same form and so without changing the length
-// of the file: the cross-reference offsets stay valid. Leaves the file as it was when it
-// has no such date.
-void FastsaetOprettelsesdato(std::string& pdf, std::int64_t sekunder)
-{
-    constexpr std::string_view kNoegle = "/CreationDate (D:";
-    const std::size_t start = pdf.find(kNoegle);
-    const std::size_t slut = start == std::string::npos ? start : pdf.find(')', start);
-    if (slut == std::string::npos)
-    {
-        return;
-    }
-    const std::size_t dato = start + kNoegle.size();
-    const std::string ny = PdfDato(sekunder, std::string_view(pdf).substr(dato, slut - dato));
-    if (!ny.empty())
-    {
-        pdf.replace(dato, ny.size(), ny);
-    }
-}
-
 // Qt's hash tables with a fixed seed while it lives, then a random one again: the PDF
 // writer keeps its fonts in a hash table and writes them in its order, which a random
 // seed would change from run to run.
@@ -309,6 +288,8 @@ class FastHashfroe
     FastHashfroe() { QHashSeed::setDeterministicGlobalSeed(); }
     FastHashfroe(const FastHashfroe&) = delete;
     FastHashfroe& operator=(const FastHashfroe&) = delete;
+    FastHashfroe(FastHashfroe&&) = delete;
+    FastHashfroe& operator=(FastHashfroe&&) = delete;
     ~FastHashfroe() { QHashSeed::resetRandomGlobalSeed(); }
 };
 
@@ -363,8 +344,27 @@ std::string PdfDokument(const TDokument& dokument)
         maler.end();
     }
     std::string pdf = bytes.toStdString();
-    FastsaetOprettelsesdato(pdf, dokument.Oprettet);
+    FastsaetOprettelsesdato(pdf, dokument.Oprettet); // Qt always writes a creation date
     return pdf;
+}
+
+bool FastsaetOprettelsesdato(std::string& pdf, std::int64_t sekunder)
+{
+    constexpr std::string_view kNoegle = "/CreationDate (D:";
+    const std::size_t start = pdf.find(kNoegle);
+    const std::size_t slut = start == std::string::npos ? start : pdf.find(')', start);
+    if (slut == std::string::npos)
+    {
+        return false;
+    }
+    const std::size_t dato = start + kNoegle.size();
+    const std::string ny = PdfDato(sekunder, std::string_view(pdf).substr(dato, slut - dato));
+    if (ny.empty())
+    {
+        return false;
+    }
+    pdf.replace(dato, ny.size(), ny);
+    return true;
 }
 
 } // namespace taglo

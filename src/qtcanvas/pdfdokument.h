@@ -4,6 +4,7 @@
 
 #include "drawing/dokument.h"
 
+#include <cstdint>
 #include <string>
 
 namespace taglo
@@ -27,5 +28,12 @@ inline constexpr int kRapportTegnPrLinje = 89;
 //   `Oprettet` (not the clock's), so the same document always gives the same bytes.
 // Needs a QGuiApplication (with QT_QPA_PLATFORM=offscreen where there is no display).
 [[nodiscard]] std::string PdfDokument(const TDokument& dokument);
+
+// FastsaetOprettelsesdato: puts the moment `sekunder` (since 1970, UTC) in place of the
+// creation date Qt's PDF writer took from the clock, "/CreationDate (D:...)", in the same
+// form (UTC or local time with its offset) and so without changing the length of the file:
+// the cross-reference offsets stay valid. Returns false, and leaves `pdf` as it was, when it
+// has no such date.
+bool FastsaetOprettelsesdato(std::string& pdf, std::int64_t sekunder);
 
 } // namespace taglo

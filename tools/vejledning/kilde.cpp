@@ -8,9 +8,7 @@
 #include "loads/trae.h"
 #include "loads/vind.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstddef>
 #include <optional>
 
@@ -113,13 +111,6 @@ std::string Faktor(double vaerdi)
         tekst.pop_back();
     }
     return tekst;
-}
-
-bool ErCifre(std::string_view tekst)
-{
-    return !tekst.empty() && std::all_of(tekst.begin(), tekst.end(), [](char tegn) {
-        return std::isdigit(static_cast<unsigned char>(tegn));
-    });
 }
 
 } // namespace
@@ -385,32 +376,6 @@ std::string Overskriftstaeller::Naeste(int niveau, std::string_view titel)
         return std::to_string(kapitel_) + "." + std::to_string(++afsnit_);
     }
     return {};
-}
-
-bool FastsaetOprettelsesdato(std::string& pdf, std::string_view dato)
-{
-    constexpr std::string_view kNoegle = "/CreationDate (D:";
-    constexpr std::size_t kCifre = 14; // yyyyMMddhhmmss
-    if (dato.size() != 10 || dato[4] != '-' || dato[7] != '-' || !ErCifre(dato.substr(0, 4)) ||
-        !ErCifre(dato.substr(5, 2)) || !ErCifre(dato.substr(8, 2)))
-    {
-        return false;
-    }
-    const std::size_t start = pdf.find(kNoegle);
-    if (start == std::string::npos)
-    {
-        return false;
-    }
-    const std::size_t cifre = start + kNoegle.size();
-    if (pdf.size() < cifre + kCifre + 2 || !ErCifre(std::string_view(pdf).substr(cifre, kCifre)) ||
-        pdf.compare(cifre + kCifre, 2, "Z)") != 0)
-    {
-        return false;
-    }
-    const std::string ny = std::string(dato.substr(0, 4)) + std::string(dato.substr(5, 2)) +
-                           std::string(dato.substr(8, 2)) + "120000";
-    pdf.replace(cifre, kCifre, ny);
-    return true;
 }
 
 } // namespace taglo::vejledning

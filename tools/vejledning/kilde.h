@@ -1,6 +1,5 @@
 // The user guide's Markdown source as text: splitting it into title page and body,
-// the figures it refers to, the generated nail table, heading numbers, and the fixed
-// creation date that makes the PDF the same bytes at every build.
+// the figures it refers to, the generated nail table and heading numbers.
 #pragma once
 
 #include <functional>
@@ -85,11 +84,5 @@ class Overskriftstaeller
     int afsnit_ = 0;
     bool bilag_ = false;
 };
-
-// Replaces the creation date of a PDF written in UTC ("/CreationDate (D:yyyyMMddhhmmssZ)")
-// by noon of `dato` ("yyyy-MM-dd") without changing the length of the file, so the
-// cross-reference offsets stay valid. Returns false, and leaves `pdf` as it was, when the
-// PDF has no such date or `dato` is not of that form.
-[[nodiscard]] bool FastsaetOprettelsesdato(std::string& pdf, std::string_view dato);
 
 } // namespace taglo::vejledning

@@ -208,31 +208,5 @@ TEST(Overskrifter, BilagNummereresIkkeOgAfbryderIkkeKapitlerne)
     EXPECT_EQ(taeller.Naeste(2, "Stikord"), "2");
 }
 
-TEST(Oprettelsesdato, ErstattesMedUdgavensDatoUdenAtFilenSkifterLaengde)
-{
-    std::string pdf = "%PDF-1.4\n<<\n/Title (x)\n/CreationDate (D:20261206075321Z)\n>>\n";
-    const std::size_t laengde = pdf.size();
-    ASSERT_TRUE(FastsaetOprettelsesdato(pdf, "2024-03-05"));
-    EXPECT_EQ(pdf, "%PDF-1.4\n<<\n/Title (x)\n/CreationDate (D:20240305120000Z)\n>>\n");
-    EXPECT_EQ(pdf.size(), laengde);
-}
-
-TEST(Oprettelsesdato, AfvisesUdenUtcDatoEllerMedForkertUdgavedato)
-{
-    const std::string lokal = "/CreationDate (D:20261206075321+01'00')";
-    for (const auto& [pdf, dato] : std::vector<std::pair<std::string, std::string>>{
-             {lokal, "2024-03-05"},
-             {"/Title (uden dato)", "2024-03-05"},
-             {"/CreationDate (D:20261206075321Z)", "5-3-2024"},
-             {"/CreationDate (D:20261206075321Z)", "2024-03-0x"},
-             {"/CreationDate (D:2026120607Z)", "2024-03-05"},
-         })
-    {
-        std::string kopi = pdf;
-        EXPECT_FALSE(FastsaetOprettelsesdato(kopi, dato)) << pdf << " " << dato;
-        EXPECT_EQ(kopi, pdf);
-    }
-}
-
 } // namespace
 } // namespace taglo::vejledning

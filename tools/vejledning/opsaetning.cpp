@@ -1,10 +1,12 @@
 #include "opsaetning.h"
 
 #include "kilde.h"
+#include "qtcanvas/pdfdokument.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QColor>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -24,6 +26,7 @@
 #include <QTextFrame>
 #include <QTextList>
 #include <QTextTable>
+#include <QTime>
 #include <QUrl>
 
 #include <algorithm>
@@ -705,7 +708,9 @@ QStringList SkrivVejledning(const Opsaetning& opsaetning)
     }
 
     std::string bytes = pdfdata.toStdString();
-    if (!FastsaetOprettelsesdato(bytes, opsaetning.dato.toString(Qt::ISODate).toStdString()))
+    // The edition's date at noon, so the guide of one edition always has the same bytes.
+    const QDateTime udgivet(opsaetning.dato, QTime(12, 0), Qt::UTC);
+    if (!FastsaetOprettelsesdato(bytes, udgivet.toSecsSinceEpoch()))
     {
         return {QStringLiteral("PDF'ens oprettelsesdato kunne ikke fastsættes")};
     }
