@@ -2,6 +2,7 @@
 // looking at them by eye: figureksport <projektNN.json> <folder> [width height].
 // The inputs, derived values and result record are taken from the reference file, so the
 // figures can be checked independently of the calculation.
+#include "app/projektjson.h"
 #include "core/inddata.h"
 #include "core/meddelelser.h"
 #include "drawing/laengdesnit.h"
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace
@@ -29,58 +31,21 @@ using taglo::TResultater;
 using taglo::TSoemKapacitet;
 using Json = nlohmann::json;
 
+// The inputs with their nail, read with the program's own mapping of the records.
 TInddata LaesInddata(const Json& j)
 {
-    TInddata i;
-    i.HusBr = j.at("HusBr");
-    i.FacHjd = j.at("FacHjd");
-    i.TagVink = j.at("TagVink");
-    i.LegteAfst = j.at("LegteAfst");
-    i.FacUdh = j.at("FacUdh");
-    i.HusLn = j.at("HusLn");
-    i.NormalSpaerAfst = j.at("NormalSpaerAfst");
-    i.GavlspaerAfst = j.at("GavlspaerAfst");
-    i.GavlspaerIndrykn = j.at("GavlspaerIndrykn");
-    i.GavlUdh = j.at("GavlUdh");
-    i.LegteHojde = j.at("LegteHojde");
-    i.LegteBredde = j.at("LegteBredde");
-    taglo::VaelgSoem(i, j.at("Nail").get<int>());
-    i.AlisteTykkelse = j.at("AlisteTykkelse");
-    i.UtagTykkelse = j.at("UtagTykkelse");
+    TInddata i = j.get<TInddata>();
+    taglo::VaelgSoem(i, i.Nail);
     return i;
 }
 
-TAfledte LaesAfledte(const Json& j)
-{
-    TAfledte a;
-    a.TanTagVink = j.at("TanTagVink");
-    a.CosTagVink = j.at("CosTagVink");
-    a.SinTagVink = j.at("SinTagVink");
-    a.TotalBr = j.at("TotalBr");
-    a.KipHjd = j.at("KipHjd");
-    a.TagfodHjd = j.at("TagfodHjd");
-    return a;
-}
-
+// A nail capacity record, or none where the reference has null.
 std::optional<TSoemKapacitet> LaesKapacitet(const Json& j)
 {
-    if (j.is_null())
-    {
-        return std::nullopt;
-    }
-    TSoemKapacitet k;
-    k.Fra1 = j.at("Fra1");
-    k.Til1 = j.at("Til1");
-    k.Fra2 = j.at("Fra2");
-    k.Til2 = j.at("Til2");
-    k.Lef = j.at("Lef");
-    k.FaxPrMm = j.at("FaxPrMm");
-    k.Fhead = j.at("Fhead");
-    k.Fax = j.at("Fax");
-    k.Fd = j.at("Fd");
-    return k;
+    return j.is_null() ? std::nullopt : std::optional(j.get<TSoemKapacitet>());
 }
 
+// The part of the result record the nail figure draws.
 TResultater LaesResultater(const Json& j)
 {
     TResultater r;
@@ -141,9 +106,20 @@ int main(int argc, char** argv)
         std::cerr << argv[1] << ": " << e.what() << '\n';
         return 1;
     }
-    const TInddata inddata = LaesInddata(projekt.at("Inddata"));
-    const TAfledte afledte = LaesAfledte(projekt.at("Afledte"));
-    const TResultater resultater = LaesResultater(projekt.at("Resultatdata"));
+    TInddata inddata;
+    TAfledte afledte;
+    TResultater resultater;
+    try
+    {
+        inddata = LaesInddata(projekt.at("Inddata"));
+        afledte = projekt.at("Afledte").get<TAfledte>();
+        resultater = LaesResultater(projekt.at("Resultatdata"));
+    }
+    catch (const Json::exception& e)
+    {
+        std::cerr << argv[1] << ": " << e.what() << '\n';
+        return 1;
+    }
     const auto regional = taglo::Regionalindstillinger::Dansk();
 
     const std::filesystem::path mappe(argv[2]);
